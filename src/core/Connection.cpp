@@ -1,0 +1,10 @@
+#include "MainMod.h"
+
+namespace MainMod {
+
+void ConnectDatabase()
+{
+    MainDatabase.open(DatabasePath, DatabasePassword);
+}
+
+} // namespace MainMod

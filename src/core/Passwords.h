@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// Log-in passwords are kept as salted PBKDF2-SHA256 hashes of the trimmed, case-folded text, so a log-in
+// still ignores letter case and surrounding blanks.
+namespace Passwords {
+
+QString hash(const QString& password);
+bool isHashed(const QString& stored);
+// True when the typed password matches the stored value, hashed or (from older data) plain.
+bool matches(const QString& typed, const QString& stored);
+
+} // namespace Passwords

@@ -1,0 +1,257 @@
+#include "Database.h"
+#include "SqlValue.h"
+
+#include <QCryptographicHash>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlRecord>
+#include <QUrl>
+#include <QUuid>
+
+namespace {
+
+// How long a statement waits for a file that another program holds before it gives up.
+constexpr int kBusyTimeoutMs = 5000;
+
+bool isBusy(const QSqlError& error)
+{
+    const QString code = error.nativeErrorCode();
+    return code == QLatin1String("5") || code == QLatin1String("6") ||
+           error.driverText().contains(QLatin1String("locked"), Qt::CaseInsensitive) ||
+           error.databaseText().contains(QLatin1String("locked"), Qt::CaseInsensitive);
+}
+
+QString driverMessage(const QSqlError& error)
+{
+    QString text = error.databaseText();
+    if (text.isEmpty())
+        text = error.driverText();
+    return text;
+}
+
+void checkIdentifier(const QString& name)
+{
+    static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+    if (!identifier.match(name).hasMatch())
+        throw DbError(name, QStringLiteral("Not a table name."));
+}
+
+} // namespace
+
+Database::Database() = default;
+
+Database::~Database()
+{
+    close();
+}
+
+QString Database::passwordCheck(const QString& password)
+{
+    return QString::fromLatin1(
+        QCryptographicHash::hash(("kov-db:" + password).toUtf8(), QCryptographicHash::Sha256).toHex());
+}
+
+void Database::openConnection(const QString& path, bool mayCreate)
+{
+    close();
+    m_connectionName = QStringLiteral("kov-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    // mode=rw keeps SQLite from creating a file that vanished since we looked.
+    QString name = QString::fromUtf8(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded());
+    name += mayCreate ? QStringLiteral("?mode=rwc") : QStringLiteral("?mode=rw");
+    db.setDatabaseName(name);
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    if (!db.open()) {
+        const QSqlError error = db.lastError();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_connectionName);
+        m_connectionName.clear();
+        throw DbError(DbError::Kind::NotKovDatabase, path,
+                      QStringLiteral("The database file \"%1\" could not be opened: %2").arg(path, driverMessage(error)));
+    }
+    m_path = path;
+}
+
+void Database::open(const QString& path, const QString& password)
+{
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        throw DbError(DbError::Kind::MissingFile, path,
+                      QStringLiteral("The database file \"%1\" does not exist.").arg(path));
+    openConnection(path, false);
+    try {
+        checkGate(password);
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void Database::checkGate(const QString& password)
+{
+    QVariant stored;
+    try {
+        stored = scalar(QStringLiteral("SELECT Value FROM Kov_Info WHERE Name = 'PasswordCheck'"));
+    } catch (const DbError& error) {
+        if (error.kind() == DbError::Kind::Busy)
+            throw;
+        throw DbError(DbError::Kind::NotKovDatabase, m_path,
+                      QStringLiteral("The file \"%1\" is not a Kov database.").arg(m_path));
+    }
+    if (stored.isNull())
+        throw DbError(DbError::Kind::NotKovDatabase, m_path,
+                      QStringLiteral("The file \"%1\" is not a Kov database.").arg(m_path));
+    if (stored.toString() != passwordCheck(password))
+        throw DbError(DbError::Kind::WrongPassword, m_path,
+                      QStringLiteral("The database \"%1\" does not accept this program's password.").arg(m_path));
+}
+
+void Database::create(const QString& path)
+{
+    if (QFileInfo::exists(path))
+        throw DbError(DbError::Kind::Statement, path,
+                      QStringLiteral("The file \"%1\" already exists; it is left as it is.").arg(path));
+    openConnection(path, true);
+}
+
+void Database::close()
+{
+    m_statements.clear();
+    m_autoIdTables.clear();
+    m_savepointDepth = 0;
+    if (m_connectionName.isEmpty())
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+    m_connectionName.clear();
+    m_path.clear();
+}
+
+bool Database::isOpen() const
+{
+    return !m_connectionName.isEmpty();
+}
+
+void Database::fail(const QString& sql, const QSqlError& error)
+{
+    throw DbError(isBusy(error) ? DbError::Kind::Busy : DbError::Kind::Statement, sql, driverMessage(error));
+}
+
+QSqlQuery& Database::run(const QString& sql, const SqlParams& params)
+{
+    if (!isOpen())
+        throw DbError(sql, QStringLiteral("The database is not open."));
+    auto it = m_statements.find(sql);
+    if (it == m_statements.end()) {
+        QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+        query.setForwardOnly(true);
+        if (!query.prepare(sql))
+            fail(sql, query.lastError());
+        if (m_statements.size() > 256)
+            m_statements.clear();
+        it = m_statements.insert(sql, query);
+    }
+    QSqlQuery& query = *it;
+    for (int i = 0; i < params.size(); ++i)
+        query.bindValue(i, SqlValue::toSql(params.at(i)));
+    if (!query.exec()) {
+        const QSqlError error = query.lastError();
+        query.finish();
+        fail(sql, error);
+    }
+    return query;
+}
+
+int Database::execute(const QString& sql, const SqlParams& params)
+{
+    QSqlQuery& query = run(sql, params);
+    const int affected = query.numRowsAffected();
+    query.finish();
+    return affected;
+}
+
+Recordset Database::openRecordset(const QString& sql, const SqlParams& params)
+{
+    QSqlQuery& query = run(sql, params);
+    QVector<QSqlRecord> rows;
+    while (query.next())
+        rows.push_back(query.record());
+    QSqlRecord columns = query.record();
+    query.finish();
+    return Recordset(this, std::move(rows), std::move(columns));
+}
+
+Recordset Database::openTable(const QString& table, const QString& where, const SqlParams& params)
+{
+    checkIdentifier(table);
+    QString sql = QStringLiteral("SELECT rowid AS kov_rowid, * FROM \"%1\"").arg(table);
+    if (!where.isEmpty())
+        sql += QStringLiteral(" WHERE ") + where;
+    QSqlQuery& query = run(sql, params);
+    QVector<QSqlRecord> rows;
+    while (query.next())
+        rows.push_back(query.record());
+    QSqlRecord columns = query.record();
+    query.finish();
+    return Recordset(this, std::move(rows), std::move(columns), table);
+}
+
+QVariant Database::scalar(const QString& sql, const SqlParams& params)
+{
+    QSqlQuery& query = run(sql, params);
+    QVariant value;
+    if (query.next())
+        value = query.value(0);
+    query.finish();
+    return value;
+}
+
+void Database::executeScript(const QString& script)
+{
+    QString statement;
+    const QStringList lines = script.split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(QLatin1String("--")))
+            continue;
+        statement += line + QLatin1Char('\n');
+        if (trimmed.endsWith(QLatin1Char(';'))) {
+            QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+            if (!query.exec(statement))
+                fail(statement.trimmed(), query.lastError());
+            statement.clear();
+        }
+    }
+    if (!statement.trimmed().isEmpty())
+        throw DbError(statement.trimmed(), QStringLiteral("The script ends without a semicolon."));
+}
+
+bool Database::tableHasAutoId(const QString& table)
+{
+    auto it = m_autoIdTables.constFind(table);
+    if (it != m_autoIdTables.constEnd())
+        return *it;
+    checkIdentifier(table);
+    const QVariant sql = scalar(QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'table' AND name = ?"),
+                                {table});
+    const bool autoId = sql.toString().contains(QLatin1String("AUTOINCREMENT"), Qt::CaseInsensitive);
+    m_autoIdTables.insert(table, autoId);
+    return autoId;
+}
+
+qint64 Database::nextAutoId(const QString& table)
+{
+    checkIdentifier(table);
+    // Reserve the number at once, as the ID shows before the row is stored and must never be handed out twice.
+    const qint64 next = scalar(QStringLiteral("SELECT MAX(IFNULL((SELECT seq FROM sqlite_sequence WHERE name = ?), 0), "
+                                              "IFNULL((SELECT MAX(ID) FROM \"%1\"), 0)) + 1")
+                                   .arg(table),
+                               {table})
+                            .toLongLong();
+    if (execute(QStringLiteral("UPDATE sqlite_sequence SET seq = ? WHERE name = ?"), {next, table}) == 0)
+        execute(QStringLiteral("INSERT INTO sqlite_sequence (name, seq) VALUES (?, ?)"), {table, next});
+    return next;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "DbError.h"
+#include "Recordset.h"
+
+#include <QHash>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariantList>
+#include <memory>
+
+using SqlParams = QVariantList;
+
+// One SQLite database file of Kov. Every value reaches SQL bound, never as text; every failure raises DbError.
+class Database {
+public:
+    Database();
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Opens an existing Kov database and checks its password. Never creates a file.
+    void open(const QString& path, const QString& password);
+    // Creates a new, empty file (refused when one exists) and leaves it open; the caller lays the schema.
+    void create(const QString& path);
+    void close();
+    bool isOpen() const;
+    QString path() const { return m_path; }
+
+    // Runs an INSERT, UPDATE or DELETE; returns the rows affected.
+    int execute(const QString& sql, const SqlParams& params = {});
+    // Runs a SELECT and holds its rows.
+    Recordset openRecordset(const QString& sql, const SqlParams& params = {});
+    // Opens the rows of one table matching a condition, ready for Edit and AddNew.
+    Recordset openTable(const QString& table, const QString& where = {}, const SqlParams& params = {});
+    // First column of the first row, or Null.
+    QVariant scalar(const QString& sql, const SqlParams& params = {});
+    // Runs a script of statements separated by semicolons at line ends (schema files).
+    void executeScript(const QString& script);
+
+    // The password check stored in a Kov database.
+    static QString passwordCheck(const QString& password);
+
+    // Used by Recordset and Transaction.
+    QSqlQuery& run(const QString& sql, const SqlParams& params);
+    bool tableHasAutoId(const QString& table);
+    qint64 nextAutoId(const QString& table);
+    int savepointDepth() const { return m_savepointDepth; }
+    void setSavepointDepth(int depth) { m_savepointDepth = depth; }
+
+private:
+    void openConnection(const QString& path, bool mayCreate);
+    void checkGate(const QString& password);
+    [[noreturn]] void fail(const QString& sql, const class QSqlError& error);
+
+    QString m_connectionName;
+    QString m_path;
+    QHash<QString, QSqlQuery> m_statements;
+    QHash<QString, bool> m_autoIdTables;
+    int m_savepointDepth = 0;
+};

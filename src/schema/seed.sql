@@ -1,0 +1,145 @@
+-- Rows supplied with every Kov database.
+
+INSERT INTO Kov_Info (Name, Value) VALUES ('SchemaVersion', '1');
+
+-- Lists the program names and never edits.
+INSERT INTO MemberStatus VALUES ('Member');
+INSERT INTO MemberStatus VALUES ('Prospect');
+INSERT INTO MemberStatus VALUES ('Child Of Member');
+INSERT INTO MemberStatus VALUES ('Previous Member');
+INSERT INTO MemberStatus VALUES ('Deleted Member');
+INSERT INTO ChurchStatus VALUES ('Active');
+INSERT INTO ChurchStatus VALUES ('InActive');
+INSERT INTO ProspectStatus VALUES ('Active');
+INSERT INTO ProspectStatus VALUES ('InActive');
+INSERT INTO ProspectStatus VALUES ('Joined');
+INSERT INTO UserType VALUES ('Admin');
+INSERT INTO UserType VALUES ('User');
+INSERT INTO State VALUES ('AK');
+INSERT INTO State VALUES ('AL');
+INSERT INTO State VALUES ('AR');
+INSERT INTO State VALUES ('AZ');
+INSERT INTO State VALUES ('CA');
+INSERT INTO State VALUES ('CO');
+INSERT INTO State VALUES ('CT');
+INSERT INTO State VALUES ('DC');
+INSERT INTO State VALUES ('DE');
+INSERT INTO State VALUES ('FL');
+INSERT INTO State VALUES ('GA');
+INSERT INTO State VALUES ('HI');
+INSERT INTO State VALUES ('IA');
+INSERT INTO State VALUES ('ID');
+INSERT INTO State VALUES ('IL');
+INSERT INTO State VALUES ('IN');
+INSERT INTO State VALUES ('KS');
+INSERT INTO State VALUES ('KY');
+INSERT INTO State VALUES ('LA');
+INSERT INTO State VALUES ('MA');
+INSERT INTO State VALUES ('MD');
+INSERT INTO State VALUES ('ME');
+INSERT INTO State VALUES ('MI');
+INSERT INTO State VALUES ('MN');
+INSERT INTO State VALUES ('MO');
+INSERT INTO State VALUES ('MS');
+INSERT INTO State VALUES ('MT');
+INSERT INTO State VALUES ('NC');
+INSERT INTO State VALUES ('ND');
+INSERT INTO State VALUES ('NE');
+INSERT INTO State VALUES ('NH');
+INSERT INTO State VALUES ('NJ');
+INSERT INTO State VALUES ('NM');
+INSERT INTO State VALUES ('NV');
+INSERT INTO State VALUES ('NY');
+INSERT INTO State VALUES ('OH');
+INSERT INTO State VALUES ('OK');
+INSERT INTO State VALUES ('OR');
+INSERT INTO State VALUES ('PA');
+INSERT INTO State VALUES ('RI');
+INSERT INTO State VALUES ('SC');
+INSERT INTO State VALUES ('SD');
+INSERT INTO State VALUES ('TN');
+INSERT INTO State VALUES ('TX');
+INSERT INTO State VALUES ('UT');
+INSERT INTO State VALUES ('VA');
+INSERT INTO State VALUES ('VT');
+INSERT INTO State VALUES ('WA');
+INSERT INTO State VALUES ('WI');
+INSERT INTO State VALUES ('WV');
+INSERT INTO State VALUES ('WY');
+
+-- The rights that can be granted, spelled as the program asks for them.
+INSERT INTO Permission (Name) VALUES ('Administrative Report');
+INSERT INTO Permission (Name) VALUES ('Attendance Entry/Edit');
+INSERT INTO Permission (Name) VALUES ('Attendance Navigator');
+INSERT INTO Permission (Name) VALUES ('Attendance Navigator Report');
+INSERT INTO Permission (Name) VALUES ('Care Group Entry/Edit');
+INSERT INTO Permission (Name) VALUES ('Church Info');
+INSERT INTO Permission (Name) VALUES ('Church Responsibility Entry/Edit');
+INSERT INTO Permission (Name) VALUES ('Defined Values');
+INSERT INTO Permission (Name) VALUES ('Discipleship Training Class Entry/Edit');
+INSERT INTO Permission (Name) VALUES ('Discipleship Training Roll Report');
+INSERT INTO Permission (Name) VALUES ('Mailing Labels Report');
+INSERT INTO Permission (Name) VALUES ('Member Contributions');
+INSERT INTO Permission (Name) VALUES ('Member Entry/Edit');
+INSERT INTO Permission (Name) VALUES ('Member Information Update Report');
+INSERT INTO Permission (Name) VALUES ('Member Navigator Report');
+INSERT INTO Permission (Name) VALUES ('Member View');
+INSERT INTO Permission (Name) VALUES ('Outreach Phase Entry/Edit');
+INSERT INTO Permission (Name) VALUES ('Prospect Contact Entry/Edit');
+INSERT INTO Permission (Name) VALUES ('Prospect Navigator Report');
+INSERT INTO Permission (Name) VALUES ('Prospect Visitation Sheet Report');
+INSERT INTO Permission (Name) VALUES ('Sunday School Class Entry/Edit');
+INSERT INTO Permission (Name) VALUES ('Sunday School Prospect Listing');
+INSERT INTO Permission (Name) VALUES ('Sunday School Roll Report');
+INSERT INTO Permission (Name) VALUES ('User Permissions');
+INSERT INTO Permission (Name) VALUES ('Wednesday Night Class Entry/Edit');
+INSERT INTO Permission (Name) VALUES ('Wednesday Night Roll Report');
+
+-- The stand-by person: takes over the teacher, leader and visitor places of a deleted member.
+INSERT INTO Member (ID, Status, First_Name, Middle_Name, Last_Name, Member_Active_Status, Prospect_Active_Status, Envelope)
+    VALUES (1, 'Member', 'Stand-by', '', 'Person', 'InActive', '', '');
+
+-- Starting values of the lists the office maintains.
+INSERT INTO Titles VALUES ('Mr.');
+INSERT INTO Titles VALUES ('Mrs.');
+INSERT INTO Titles VALUES ('Ms.');
+INSERT INTO Titles VALUES ('Miss');
+INSERT INTO Titles VALUES ('Dr.');
+INSERT INTO Titles VALUES ('Rev.');
+INSERT INTO Relationships VALUES ('Spouse');
+INSERT INTO Relationships VALUES ('Son');
+INSERT INTO Relationships VALUES ('Daughter');
+INSERT INTO Relationships VALUES ('Father');
+INSERT INTO Relationships VALUES ('Mother');
+INSERT INTO Relationships VALUES ('Brother');
+INSERT INTO Relationships VALUES ('Sister');
+INSERT INTO Relationships VALUES ('Grandson');
+INSERT INTO Relationships VALUES ('Granddaughter');
+INSERT INTO Relationships VALUES ('Grandfather');
+INSERT INTO Relationships VALUES ('Grandmother');
+INSERT INTO Relationships VALUES ('Other');
+INSERT INTO AttendanceLevels VALUES ('Regular');
+INSERT INTO AttendanceLevels VALUES ('Occasional');
+INSERT INTO AttendanceLevels VALUES ('Seldom');
+INSERT INTO AttendanceLevels VALUES ('Never');
+INSERT INTO Prospect_Action VALUES ('Visit');
+INSERT INTO Prospect_Action VALUES ('Phone Call');
+INSERT INTO Prospect_Action VALUES ('Letter');
+INSERT INTO Prospect_Action VALUES ('Email');
+INSERT INTO Prospect_Contact_Rating VALUES ('Very Interested');
+INSERT INTO Prospect_Contact_Rating VALUES ('Interested');
+INSERT INTO Prospect_Contact_Rating VALUES ('Not Interested');
+INSERT INTO Prospect_Contact_Rating VALUES ('Not Home');
+INSERT INTO ContributionDesignation (Name) VALUES ('General Fund');
+INSERT INTO ContributionDesignation (Name) VALUES ('Building Fund');
+INSERT INTO ContributionDesignation (Name) VALUES ('Missions');
+INSERT INTO Church_Organizations (Name) VALUES ('Choir');
+INSERT INTO Church_Organizations (Name) VALUES ('Women''s Ministry');
+INSERT INTO Church_Organizations (Name) VALUES ('Men''s Ministry');
+INSERT INTO Church_Organizations (Name) VALUES ('Youth Group');
+
+-- A starting outreach plan: phase order, phase, action, weeks until the next contact.
+INSERT INTO Outreach_Phase VALUES (1, 'First Visit', 'Visit', 1);
+INSERT INTO Outreach_Phase VALUES (2, 'Follow-up Call', 'Phone Call', 2);
+INSERT INTO Outreach_Phase VALUES (3, 'Second Visit', 'Visit', 4);
+INSERT INTO Outreach_Phase VALUES (4, 'Invitation Letter', 'Letter', 8);

@@ -1,0 +1,10 @@
+#include <QtTest>
+
+class TestNewDb : public QObject {
+    Q_OBJECT
+private slots:
+    void placeholder() {}
+};
+
+QTEST_MAIN(TestNewDb)
+#include "tst_newdb.moc"
