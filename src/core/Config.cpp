@@ -12,8 +12,16 @@ namespace {
 constexpr int kConfigItems = 19;
 } // namespace
 
+static QString& configOverride()
+{
+    static QString path;
+    return path;
+}
+
 QString ConfigFilePath()
 {
+    if (!configOverride().isEmpty())
+        return configOverride();
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("config.txt"));
 }
 
@@ -59,6 +67,11 @@ QStringList ConfigItems(const QString& text)
         }
     }
     return items;
+}
+
+void SetConfigFilePath(const QString& path)
+{
+    configOverride() = path;
 }
 
 void ReadConfig()

@@ -49,8 +49,9 @@ void ReadConfig();
 void ReadConfig(const QString& configPath);
 // The items of a settings text, as the settings reader splits them.
 QStringList ConfigItems(const QString& text);
-// The settings file beside the program.
+// The settings file beside the program (tests may point it elsewhere).
 QString ConfigFilePath();
+void SetConfigFilePath(const QString& path);
 
 // Opens DatabasePath into MainDatabase. Throws DbError with a message naming the file.
 void ConnectDatabase();

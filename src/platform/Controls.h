@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Twips.h"
+
+#include <QLabel>
+#include <QString>
+
+// Controls of the fixed-size screens, made at their designed places (in twips).
+namespace Controls {
+
+template <class T>
+T* make(QWidget* parent, const char* objectName, int left, int top, int width, int height)
+{
+    auto* widget = new T(parent);
+    widget->setObjectName(QString::fromLatin1(objectName));
+    Twips::place(widget, left, top, width, height);
+    return widget;
+}
+
+inline QLabel* label(QWidget* parent, const QString& text, int left, int top, int width, int height = 255,
+                     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto* widget = new QLabel(text, parent);
+    widget->setAlignment(alignment);
+    Twips::place(widget, left, top, width, height);
+    return widget;
+}
+
+inline QLabel* rightLabel(QWidget* parent, const QString& text, int left, int top, int width, int height = 255)
+{
+    return label(parent, text, left, top, width, height, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+} // namespace Controls

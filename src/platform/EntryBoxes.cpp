@@ -1,0 +1,52 @@
+#include "EntryBoxes.h"
+
+#include <QEvent>
+#include <QTimer>
+
+PhoneEdit::PhoneEdit(QWidget* parent) : QLineEdit(parent)
+{
+    setInputMask(QStringLiteral("(000) 000-0000;_"));
+}
+
+QString PhoneEdit::value() const
+{
+    const QString shown = displayText();
+    for (QChar ch : shown)
+        if (ch.isDigit())
+            return shown;
+    return {};
+}
+
+void PhoneEdit::setValue(const QString& stored)
+{
+    QString digits;
+    for (QChar ch : stored)
+        if (ch.isDigit())
+            digits += ch;
+    setText(digits);
+}
+
+namespace SelectAllOnFocus {
+
+namespace {
+class Filter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn) {
+            auto* edit = static_cast<QLineEdit*>(watched);
+            // After the click that gave the focus has placed the cursor.
+            QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
+        }
+        return false;
+    }
+};
+} // namespace
+
+void install(QLineEdit* edit)
+{
+    edit->installEventFilter(new Filter(edit));
+}
+
+} // namespace SelectAllOnFocus

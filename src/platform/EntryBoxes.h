@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QLineEdit>
+
+// A phone box with the mask (###) ###-####. Its value is the masked text, or empty text when no digit was typed.
+class PhoneEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit PhoneEdit(QWidget* parent = nullptr);
+    QString value() const;
+    void setValue(const QString& stored);
+};
+
+// Entry boxes select their whole text when they get the focus, so typing replaces the value.
+namespace SelectAllOnFocus {
+void install(QLineEdit* edit);
+}

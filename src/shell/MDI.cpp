@@ -1,0 +1,211 @@
+#include "MDI.h"
+
+#include "ScreenRegistry.h"
+#include "Startup.h"
+#include "frmAbout.h"
+#include "frmLogin.h"
+
+#include "admin/frmChurchInfo.h"
+#include "core/Permissions.h"
+#include "platform/Guard.h"
+#include "platform/Messages.h"
+#include "schema/PermissionNames.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMenuBar>
+
+namespace {
+
+using namespace PermissionNames;
+
+// Screens that come later say so plainly.
+std::function<void()> notAvailable(const QString& caption)
+{
+    return [caption] {
+        Messages::show(QStringLiteral("%1 is not available yet.").arg(caption), QStringLiteral("Kov"),
+                       Messages::Icon::Information);
+    };
+}
+
+template <class T>
+std::function<void()> open()
+{
+    return [] { ScreenRegistry::load<T>(); };
+}
+
+} // namespace
+
+MDI::MDI(QWidget* parent) : QMainWindow(parent), m_area(new QMdiArea(this))
+{
+    setObjectName(QStringLiteral("MDI"));
+    setWindowTitle(QStringLiteral("Kov"));
+    m_area->setObjectName(QStringLiteral("mdiArea"));
+    m_area->setBackground(QColor(0x80, 0x80, 0x80));
+    setCentralWidget(m_area);
+    buildMenus();
+    resize(1024, 720);
+}
+
+QMenu* MDI::addMenu(QMenu* parent, const QString& control, const QString& caption)
+{
+    QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+    menu->setObjectName(control);
+    menu->menuAction()->setObjectName(control);
+    return menu;
+}
+
+void MDI::addCommand(QMenu* menu, const QString& control, const QString& caption, const QStringList& permissions,
+                     const QString& refusal, std::function<void()> action)
+{
+    QAction* entry = menu->addAction(caption);
+    entry->setObjectName(control);
+    m_commands.append({control, caption, permissions, refusal, std::move(action)});
+    connect(entry, &QAction::triggered, this, [this, control] { runCommand(control); });
+}
+
+void MDI::runCommand(const QString& control)
+{
+    for (const Command& command : std::as_const(m_commands)) {
+        if (command.control != control)
+            continue;
+        Guard::run([&command] {
+            bool allowed = command.permissions.isEmpty();
+            for (const QString& permission : command.permissions)
+                allowed = allowed || MainMod::HasPermission(permission);
+            if (!allowed) {
+                Refusal::show(command.refusal);
+                return;
+            }
+            command.action();
+        });
+        return;
+    }
+}
+
+void MDI::buildMenus()
+{
+    const QString record = Refusal::kViewRecord;
+    const QString report = Refusal::kViewReport;
+    const QStringList memberView{kMemberView, kMemberEntryEdit};
+
+    QMenu* file = addMenu(nullptr, QStringLiteral("File"), QStringLiteral("File"));
+    addCommand(file, QStringLiteral("CompanyInfo"), QStringLiteral("Setup"), {kChurchInfo}, record, open<frmChurchInfo>());
+    QAction* dbMaint = file->addAction(QStringLiteral("DB Maint"));
+    dbMaint->setObjectName(QStringLiteral("DBMaint"));
+    dbMaint->setVisible(false);
+    dbMaint->setEnabled(false);
+    addCommand(file, QStringLiteral("LogOff"), QStringLiteral("Log Off"), {}, {}, [this] { LogOff_Click(); });
+    addCommand(file, QStringLiteral("Exit"), QStringLiteral("Exit"), {}, {}, [this] { Exit_Click(); });
+
+    QMenu* names = addMenu(nullptr, QStringLiteral("Names"), QStringLiteral("Names"));
+    addCommand(names, QStringLiteral("MemberNavigator"), QStringLiteral("Member Navigator"), memberView, record,
+               notAvailable(QStringLiteral("The member navigator")));
+    addCommand(names, QStringLiteral("MemberEntry"), QStringLiteral("Member/Prospect Entry/Edit"), memberView, record,
+               notAvailable(QStringLiteral("The member/prospect screen")));
+
+    QMenu* prospects = addMenu(nullptr, QStringLiteral("Prospects"), QStringLiteral("Prospects"));
+    addCommand(prospects, QStringLiteral("ProspectNavigator"), QStringLiteral("Prospect Navigator"), memberView, record,
+               notAvailable(QStringLiteral("The prospect navigator")));
+    addCommand(prospects, QStringLiteral("ProspectEntry"), QStringLiteral("Prospect Contact Entry/Edit"),
+               {kProspectContactEntryEdit}, record, notAvailable(QStringLiteral("Prospect contact entry")));
+
+    QMenu* attendance = addMenu(nullptr, QStringLiteral("Attendance"), QStringLiteral("Attendance"));
+    addCommand(attendance, QStringLiteral("AttendanceNavigator"), QStringLiteral("Attendance Navigator"),
+               {kAttendanceNavigator}, record, notAvailable(QStringLiteral("The attendance navigator")));
+    addCommand(attendance, QStringLiteral("AttendanceEntry"), QStringLiteral("Attendance Entry/Edit"),
+               {kAttendanceEntryEdit}, record, notAvailable(QStringLiteral("Attendance entry")));
+
+    QMenu* contributions = addMenu(nullptr, QStringLiteral("Contributions"), QStringLiteral("Contributions"));
+    addCommand(contributions, QStringLiteral("ContributionEntry"), QStringLiteral("Contribution Entry"),
+               {kMemberContributions}, Refusal::kViewScreen, notAvailable(QStringLiteral("Contribution entry")));
+
+    QMenu* admin = addMenu(nullptr, QStringLiteral("Administrative"), QStringLiteral("Administrative"));
+    QMenu* classes = addMenu(admin, QStringLiteral("ClassEntry"), QStringLiteral("Class Entry"));
+    addCommand(classes, QStringLiteral("SSClassEntry"), QStringLiteral("Sunday School Class Entry"),
+               {kSundaySchoolClassEntryEdit}, record, notAvailable(QStringLiteral("Sunday School class entry")));
+    addCommand(classes, QStringLiteral("DTClassEntry"), QStringLiteral("Discipleship Training Class Entry"),
+               {kDiscipleshipTrainingClassEntryEdit}, record,
+               notAvailable(QStringLiteral("Discipleship Training class entry")));
+    addCommand(classes, QStringLiteral("WedClassEntry"), QStringLiteral("Wednesday Night Class Entry"),
+               {kWednesdayNightClassEntryEdit}, record, notAvailable(QStringLiteral("Wednesday Night class entry")));
+    addCommand(admin, QStringLiteral("CGEntry"), QStringLiteral("Care Group Entry"), {kCareGroupEntryEdit}, record,
+               notAvailable(QStringLiteral("Care group entry")));
+    addCommand(admin, QStringLiteral("ChurchResponsibilityEntry"), QStringLiteral("Church Responsibility Entry"),
+               {kChurchResponsibilityEntryEdit}, record, notAvailable(QStringLiteral("Church responsibility entry")));
+    addCommand(admin, QStringLiteral("OutreachPhaseEntry"), QStringLiteral("Outreach Phase Entry"),
+               {kOutreachPhaseEntryEdit}, record, notAvailable(QStringLiteral("Outreach phase entry")));
+    addCommand(admin, QStringLiteral("DefinedValues"), QStringLiteral("Defined Values"), {kDefinedValues}, record,
+               notAvailable(QStringLiteral("The defined values screen")));
+    QMenu* security = addMenu(admin, QStringLiteral("Security"), QStringLiteral("Security"));
+    addCommand(security, QStringLiteral("UserEntry"), QStringLiteral("User Entry"), {kUserPermissions}, record,
+               notAvailable(QStringLiteral("User entry")));
+
+    QMenu* reports = addMenu(nullptr, QStringLiteral("Reports"), QStringLiteral("Reports"));
+    QMenu* memberReports = addMenu(reports, QStringLiteral("MemberReports"), QStringLiteral("Member Reports"));
+    addCommand(memberReports, QStringLiteral("MemberInfoUpdateReportMdi"), QStringLiteral("Member Info Update Report"),
+               {kMemberInformationUpdateReport}, report, notAvailable(QStringLiteral("The member info update report")));
+    addCommand(memberReports, QStringLiteral("SundaySchoolRole"), QStringLiteral("Sunday School Roll"),
+               {kSundaySchoolRollReport}, report, notAvailable(QStringLiteral("The Sunday School roll")));
+    addCommand(memberReports, QStringLiteral("DiscipleshipTrainingRollReport"),
+               QStringLiteral("Discipleship Training Roll Report"), {kDiscipleshipTrainingRollReport}, report,
+               notAvailable(QStringLiteral("The Discipleship Training roll")));
+    addCommand(memberReports, QStringLiteral("WednesdayNightRollReport"), QStringLiteral("Wednesday Night Roll Report"),
+               {kWednesdayNightRollReport}, report, notAvailable(QStringLiteral("The Wednesday Night roll")));
+    QMenu* prospectReports = addMenu(reports, QStringLiteral("ProspectReports"), QStringLiteral("Prospect Reports"));
+    addCommand(prospectReports, QStringLiteral("ProspectVisitationSheet"), QStringLiteral("Prospect Contact Sheet"),
+               {kProspectVisitationSheetReport}, report, notAvailable(QStringLiteral("The prospect contact sheet")));
+    addCommand(prospectReports, QStringLiteral("SSProsListing"), QStringLiteral("Sunday School Prospect Listing"),
+               {kSundaySchoolProspectListing}, report,
+               notAvailable(QStringLiteral("The Sunday School prospect listing")));
+    QMenu* contributionReports =
+        addMenu(reports, QStringLiteral("ContributionReports"), QStringLiteral("Contribution Reports"));
+    addCommand(contributionReports, QStringLiteral("ContributionsEntryControlReport"),
+               QStringLiteral("Contributions Entry Control Report"), {kMemberContributions}, report,
+               notAvailable(QStringLiteral("The contributions entry control report")));
+    addCommand(contributionReports, QStringLiteral("MemberContributions"), QStringLiteral("Member Contributions"),
+               {kMemberContributions}, report, notAvailable(QStringLiteral("The member contributions report")));
+    QMenu* adminReports = addMenu(reports, QStringLiteral("AdminReports"), QStringLiteral("Administrative Reports"));
+    addCommand(adminReports, QStringLiteral("SSClassListing"), QStringLiteral("Sunday School Class Listing"),
+               {kAdministrativeReport}, report, notAvailable(QStringLiteral("The Sunday School class listing")));
+    addCommand(adminReports, QStringLiteral("DiscTrainingClassListing"),
+               QStringLiteral("Discipleship Training Class Listing"), {kAdministrativeReport}, report,
+               notAvailable(QStringLiteral("The Discipleship Training class listing")));
+    addCommand(adminReports, QStringLiteral("WedNightClassListing"), QStringLiteral("Wednesday Night Class Listing"),
+               {kAdministrativeReport}, report, notAvailable(QStringLiteral("The Wednesday Night class listing")));
+    addCommand(adminReports, QStringLiteral("CareGroupListing"), QStringLiteral("Care Group Listing"),
+               {kAdministrativeReport}, report, notAvailable(QStringLiteral("The care group listing")));
+    addCommand(adminReports, QStringLiteral("ChurchResponsibilityListing"),
+               QStringLiteral("Church Responsibility Listing"), {kAdministrativeReport}, report,
+               notAvailable(QStringLiteral("The church responsibility listing")));
+
+    QMenu* help = addMenu(nullptr, QStringLiteral("Help"), QStringLiteral("Help"));
+    addCommand(help, QStringLiteral("About"), QStringLiteral("About"), {}, {}, open<frmAbout>());
+}
+
+void MDI::setLoggedIn(bool loggedIn)
+{
+    // Every menu title and command, in order; then File and Exit when logged off.
+    const QList<QAction*> entries = findChildren<QAction*>();
+    for (QAction* entry : entries) {
+        if (entry->objectName() == QLatin1String("DBMaint"))
+            continue; // hidden and without action in every state
+        entry->setEnabled(loggedIn);
+    }
+    if (!loggedIn) {
+        for (QAction* entry : entries)
+            if (entry->objectName() == QLatin1String("File") || entry->objectName() == QLatin1String("Exit"))
+                entry->setEnabled(true);
+    }
+}
+
+void MDI::LogOff_Click()
+{
+    setLoggedIn(false);
+    ScreenRegistry::load<frmLogin>();
+}
+
+void MDI::Exit_Click()
+{
+    MainMod::CloseAndExit();
+}

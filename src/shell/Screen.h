@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/Guard.h"
+
+#include <QWidget>
+#include <functional>
+
+class QMdiSubWindow;
+
+// A screen of the program: one instance at a time, shown as a child window of the main window.
+class Screen : public QWidget {
+    Q_OBJECT
+public:
+    explicit Screen(QWidget* parent = nullptr);
+
+    // Runs once when the registry loads the screen, before it shows.
+    virtual void Form_Load() {}
+    // Closes the screen; it is deleted with its window.
+    void Unload();
+
+protected:
+    QMdiSubWindow* subWindow() const;
+    // Puts the screen at the top left corner of the main window's work area.
+    void placeTopLeft();
+    // Connects a signal to a handler that runs behind the error guard.
+    template <typename Sender, typename Signal>
+    void on(Sender* sender, Signal signal, std::function<void()> handler)
+    {
+        connect(sender, signal, this, Guard::wrap(std::move(handler)));
+    }
+};

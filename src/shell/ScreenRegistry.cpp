@@ -1,0 +1,93 @@
+#include "ScreenRegistry.h"
+
+#include <QHash>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+
+namespace ScreenRegistry {
+
+namespace {
+QPointer<QMdiArea>& currentArea()
+{
+    static QPointer<QMdiArea> area;
+    return area;
+}
+
+QHash<QString, QPointer<Screen>>& screens()
+{
+    static QHash<QString, QPointer<Screen>> open;
+    return open;
+}
+} // namespace
+
+void setArea(QMdiArea* area)
+{
+    currentArea() = area;
+}
+
+QMdiArea* area()
+{
+    return currentArea();
+}
+
+Screen* find(const QString& className)
+{
+    return screens().value(className);
+}
+
+bool isOpen(const QString& className)
+{
+    return find(className) != nullptr;
+}
+
+Screen* show(Screen* screen)
+{
+    const QString className = QString::fromLatin1(screen->metaObject()->className());
+    screens().insert(className, screen);
+    QMdiSubWindow* sub = nullptr;
+    if (QMdiArea* mdi = area()) {
+        sub = mdi->addSubWindow(screen);
+        sub->setAttribute(Qt::WA_DeleteOnClose);
+        sub->setWindowTitle(screen->windowTitle());
+        if (screen->minimumSize() == screen->maximumSize()) {
+            // Fixed-size screens: fixed border, no minimise or maximise button.
+            sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+            sub->adjustSize();
+            sub->setFixedSize(sub->size());
+        }
+        QObject::connect(screen, &QWidget::windowTitleChanged, sub, &QWidget::setWindowTitle);
+    } else {
+        screen->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    if (!Guard::run([screen] { screen->Form_Load(); })) {
+        screens().remove(className);
+        if (sub)
+            delete sub;
+        else
+            delete screen;
+        return nullptr;
+    }
+    if (sub)
+        sub->show();
+    else
+        screen->show();
+    return screen;
+}
+
+} // namespace ScreenRegistry
+
+namespace MainMod {
+
+bool MemberEntryOpen()
+{
+    return ScreenRegistry::isOpen(QStringLiteral("frmMemberEntry"));
+}
+
+bool MemberNavigatorOpen()
+{
+    return ScreenRegistry::isOpen(QStringLiteral("frmMemberNavigator"));
+}
+
+} // namespace MainMod

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "Screen.h"
+
+class QMdiArea;
+
+// Finds or creates the one instance of each screen class as a child window of the main window. Loading an open
+// screen does nothing; closing a screen deletes it.
+namespace ScreenRegistry {
+
+void setArea(QMdiArea* area);
+QMdiArea* area();
+
+Screen* find(const QString& className);
+bool isOpen(const QString& className);
+
+// Adds a new screen, runs its load and shows it; returns null when its load failed (the error was shown).
+Screen* show(Screen* screen);
+
+template <class T>
+T* find()
+{
+    return qobject_cast<T*>(find(QString::fromLatin1(T::staticMetaObject.className())));
+}
+
+template <class T>
+T* load()
+{
+    if (T* open = find<T>())
+        return open;
+    return qobject_cast<T*>(show(new T));
+}
+
+} // namespace ScreenRegistry
+
+namespace MainMod {
+// Set while the member screen or the member navigator is open.
+bool MemberEntryOpen();
+bool MemberNavigatorOpen();
+} // namespace MainMod

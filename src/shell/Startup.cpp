@@ -1,0 +1,122 @@
+#include "Startup.h"
+
+#include "MDI.h"
+#include "ScreenRegistry.h"
+#include "frmLogin.h"
+
+#include "admin/frmChurchInfo.h"
+#include "core/MainMod.h"
+#include "core/StartupError.h"
+#include "platform/Messages.h"
+
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QLockFile>
+#include <QPointer>
+#include <memory>
+
+namespace MainMod {
+
+namespace {
+QPointer<MDI>& mainWindow()
+{
+    static QPointer<MDI> window;
+    return window;
+}
+
+std::unique_ptr<QLockFile>& instanceLock()
+{
+    static std::unique_ptr<QLockFile> lock;
+    return lock;
+}
+
+void startupFailed(const QString& message)
+{
+    Messages::show(message, QStringLiteral("Kov"), Messages::Icon::Critical);
+}
+} // namespace
+
+MDI* MainWindow()
+{
+    return mainWindow();
+}
+
+QString InstanceLockPath()
+{
+    // One lock per installed program, like the old one-instance test.
+    const QByteArray key =
+        QCryptographicHash::hash(QCoreApplication::applicationFilePath().toUtf8(), QCryptographicHash::Sha1).toHex();
+    return QDir(QDir::tempPath()).filePath(QStringLiteral("kov-%1.lock").arg(QString::fromLatin1(key.left(16))));
+}
+
+bool AnotherInstanceRunning()
+{
+    if (instanceLock())
+        return false;
+    auto lock = std::make_unique<QLockFile>(InstanceLockPath());
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0))
+        return true;
+    instanceLock() = std::move(lock);
+    return false;
+}
+
+int Main()
+{
+    int exitCode = 0;
+    if (!Start(exitCode))
+        return exitCode;
+    return QApplication::exec();
+}
+
+bool Start(int& exitCode)
+{
+    exitCode = 1;
+    try {
+        ReadConfig();
+        ConnectDatabase();
+    } catch (const StartupError& error) {
+        startupFailed(error.message());
+        return false;
+    } catch (const DbError& error) {
+        startupFailed(error.message());
+        return false;
+    }
+
+    // The church screen opens as a child of the main window, so the window exists before the church row is read.
+    auto* mdi = new MDI;
+    mdi->setAttribute(Qt::WA_DeleteOnClose);
+    mainWindow() = mdi;
+    ScreenRegistry::setArea(mdi->area());
+    NoChurchRow = [] { ScreenRegistry::load<frmChurchInfo>(); };
+    try {
+        LoadChurchInfo();
+    } catch (const DbError& error) {
+        startupFailed(error.message());
+        delete mdi;
+        return false;
+    }
+
+    if (AnotherInstanceRunning()) {
+        Messages::show(QStringLiteral("This application is already running."),
+                       QStringLiteral("Application Already Running"));
+        delete mdi;
+        exitCode = 0;
+        return false;
+    }
+
+    mdi->show();
+    mdi->setLoggedIn(false);
+    ScreenRegistry::load<frmLogin>();
+    exitCode = 0;
+    return true;
+}
+
+void CloseAndExit()
+{
+    MainDatabase.close();
+    QCoreApplication::exit(0);
+}
+
+} // namespace MainMod
