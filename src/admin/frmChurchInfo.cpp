@@ -46,7 +46,7 @@ frmChurchInfo::frmChurchInfo(QWidget* parent) : Screen(parent)
     txtFax = make<PhoneEdit>(this, "txtFax", 4680, 480, 2415, 285);
     txtEmail = make<QLineEdit>(this, "txtEmail", 4680, 840, 2415, 285);
     txtWebsite = make<QLineEdit>(this, "txtWebsite", 4680, 1200, 2415, 285);
-    rightLabel(this, QStringLiteral("Keypress Delay"), 3360, 1680, 1215);
+    rightLabel(this, QStringLiteral("Keypress Delay"), 3120, 1680, 1455);
     txtKeyPressDelay = make<QLineEdit>(this, "txtKeyPressDelay", 4680, 1680, 735, 285);
     Controls::label(this, QStringLiteral("(Seconds)"), 5520, 1680, 1000);
 

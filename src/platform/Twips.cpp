@@ -1,5 +1,7 @@
 #include "Twips.h"
 
+#include <QApplication>
+#include <QFont>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -28,6 +30,13 @@ void place(QWidget* widget, int left, int top, int width, int height)
 void setFixedClientSize(QWidget* widget, int width, int height)
 {
     widget->setFixedSize(toPixels(width), toPixels(height));
+}
+
+void applyDesignFont()
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSize(8);
+    QApplication::setFont(font);
 }
 
 } // namespace Twips

@@ -14,4 +14,8 @@ void place(QWidget* widget, int left, int top, int width, int height);
 // Gives a fixed-size screen its designed inner size.
 void setFixedClientSize(QWidget* widget, int width, int height);
 
+// The screens were designed for a small 8-point dialog font; the whole program uses one of that size so the
+// designed sizes hold their text.
+void applyDesignFont();
+
 } // namespace Twips

@@ -5,7 +5,12 @@
 #include "frmAbout.h"
 #include "frmLogin.h"
 
+#include "admin/ClassEntryScreen.h"
+#include "admin/frmCGClassEntry.h"
 #include "admin/frmChurchInfo.h"
+#include "admin/frmResponsibilityEntry.h"
+#include "admin/frmUserEntry.h"
+#include "admin/frmValueEntry.h"
 #include "core/Permissions.h"
 #include "platform/Guard.h"
 #include "platform/Messages.h"
@@ -123,23 +128,23 @@ void MDI::buildMenus()
     QMenu* admin = addMenu(nullptr, QStringLiteral("Administrative"), QStringLiteral("Administrative"));
     QMenu* classes = addMenu(admin, QStringLiteral("ClassEntry"), QStringLiteral("Class Entry"));
     addCommand(classes, QStringLiteral("SSClassEntry"), QStringLiteral("Sunday School Class Entry"),
-               {kSundaySchoolClassEntryEdit}, record, notAvailable(QStringLiteral("Sunday School class entry")));
+               {kSundaySchoolClassEntryEdit}, record, open<frmSSClassEntry>());
     addCommand(classes, QStringLiteral("DTClassEntry"), QStringLiteral("Discipleship Training Class Entry"),
                {kDiscipleshipTrainingClassEntryEdit}, record,
-               notAvailable(QStringLiteral("Discipleship Training class entry")));
+               open<frmDTClassEntry>());
     addCommand(classes, QStringLiteral("WedClassEntry"), QStringLiteral("Wednesday Night Class Entry"),
-               {kWednesdayNightClassEntryEdit}, record, notAvailable(QStringLiteral("Wednesday Night class entry")));
+               {kWednesdayNightClassEntryEdit}, record, open<frmWedClassEntry>());
     addCommand(admin, QStringLiteral("CGEntry"), QStringLiteral("Care Group Entry"), {kCareGroupEntryEdit}, record,
-               notAvailable(QStringLiteral("Care group entry")));
+               open<frmCGClassEntry>());
     addCommand(admin, QStringLiteral("ChurchResponsibilityEntry"), QStringLiteral("Church Responsibility Entry"),
-               {kChurchResponsibilityEntryEdit}, record, notAvailable(QStringLiteral("Church responsibility entry")));
+               {kChurchResponsibilityEntryEdit}, record, open<frmResponsibilityEntry>());
     addCommand(admin, QStringLiteral("OutreachPhaseEntry"), QStringLiteral("Outreach Phase Entry"),
                {kOutreachPhaseEntryEdit}, record, notAvailable(QStringLiteral("Outreach phase entry")));
     addCommand(admin, QStringLiteral("DefinedValues"), QStringLiteral("Defined Values"), {kDefinedValues}, record,
-               notAvailable(QStringLiteral("The defined values screen")));
+               open<frmValueEntry>());
     QMenu* security = addMenu(admin, QStringLiteral("Security"), QStringLiteral("Security"));
     addCommand(security, QStringLiteral("UserEntry"), QStringLiteral("User Entry"), {kUserPermissions}, record,
-               notAvailable(QStringLiteral("User entry")));
+               open<frmUserEntry>());
 
     QMenu* reports = addMenu(nullptr, QStringLiteral("Reports"), QStringLiteral("Reports"));
     QMenu* memberReports = addMenu(reports, QStringLiteral("MemberReports"), QStringLiteral("Member Reports"));

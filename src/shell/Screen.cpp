@@ -1,5 +1,8 @@
 #include "Screen.h"
 
+#include "ScreenRegistry.h"
+
+#include <QCloseEvent>
 #include <QMdiSubWindow>
 
 Screen::Screen(QWidget* parent) : QWidget(parent)
@@ -23,4 +26,11 @@ void Screen::Unload()
         sub->close();
     else
         close();
+}
+
+void Screen::closeEvent(QCloseEvent* event)
+{
+    // Closed means gone: the next load makes a new instance even before this one is deleted.
+    ScreenRegistry::release(this);
+    QWidget::closeEvent(event);
 }

@@ -19,6 +19,7 @@ public:
     void Unload();
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     QMdiSubWindow* subWindow() const;
     // Puts the screen at the top left corner of the main window's work area.
     void placeTopLeft();

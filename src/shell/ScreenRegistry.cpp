@@ -36,6 +36,13 @@ Screen* find(const QString& className)
     return screens().value(className);
 }
 
+void release(Screen* screen)
+{
+    const QString className = QString::fromLatin1(screen->metaObject()->className());
+    if (screens().value(className) == screen)
+        screens().remove(className);
+}
+
 bool isOpen(const QString& className)
 {
     return find(className) != nullptr;

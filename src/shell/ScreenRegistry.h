@@ -12,6 +12,8 @@ void setArea(QMdiArea* area);
 QMdiArea* area();
 
 Screen* find(const QString& className);
+// Forgets a screen that is closing.
+void release(Screen* screen);
 bool isOpen(const QString& className);
 
 // Adds a new screen, runs its load and shows it; returns null when its load failed (the error was shown).

@@ -8,6 +8,7 @@
 #include "core/MainMod.h"
 #include "core/StartupError.h"
 #include "platform/Messages.h"
+#include "platform/Twips.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -62,6 +63,11 @@ bool AnotherInstanceRunning()
     return false;
 }
 
+void ReleaseInstanceLock()
+{
+    instanceLock().reset();
+}
+
 int Main()
 {
     int exitCode = 0;
@@ -73,6 +79,7 @@ int Main()
 bool Start(int& exitCode)
 {
     exitCode = 1;
+    Twips::applyDesignFont();
     try {
         ReadConfig();
         ConnectDatabase();

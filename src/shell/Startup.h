@@ -18,6 +18,7 @@ MDI* MainWindow();
 // True when another copy of the program already runs; otherwise this copy now holds the lock.
 bool AnotherInstanceRunning();
 QString InstanceLockPath();
+void ReleaseInstanceLock();
 
 // Closes the database and ends the program at once, without asking.
 void CloseAndExit();

@@ -174,6 +174,24 @@ private slots:
                  0);
     }
 
+    void failureWhileRunningRollsBackEarlierStatements()
+    {
+        TestDatabase tdb;
+        MainDatabase.execute(QStringLiteral("INSERT INTO Titles VALUES ('Sir')"));
+        MainDatabase.execute(
+            QStringLiteral("CREATE TRIGGER refuse BEFORE DELETE ON Titles BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        try {
+            Transaction transaction(MainDatabase);
+            MainDatabase.execute(QStringLiteral("UPDATE Member SET Title = 'Sir'"));
+            MainDatabase.execute(QStringLiteral("DELETE FROM Titles WHERE Title = ?"), {QStringLiteral("Sir")});
+            transaction.commit();
+            QFAIL("the trigger did not refuse");
+        } catch (const DbError& error) {
+            QVERIFY(error.driverMessage().contains(QStringLiteral("refused")));
+        }
+        QCOMPARE(MainDatabase.scalar(QStringLiteral("SELECT COUNT(*) FROM Member WHERE Title = 'Sir'")).toInt(), 0);
+    }
+
     void busyFileWaitsThenSaysSo()
     {
         TestDatabase tdb;

@@ -1,5 +1,6 @@
 #include "TestArea.h"
 
+#include "platform/Twips.h"
 #include "shell/ScreenRegistry.h"
 
 #include <QDir>
@@ -8,6 +9,7 @@
 
 TestArea::TestArea()
 {
+    Twips::applyDesignFont();
     m_area.resize(1100, 800);
     m_area.show();
     ScreenRegistry::setArea(&m_area);

@@ -41,6 +41,7 @@ struct FamilySeed {
     bool dropped = false;         // prospects no longer visited
 };
 
+// clang-format off
 const std::vector<FamilySeed> kFamilies = {
     {"Anderson", "214 Maple Street", Kind::Members, {{"Robert", "James", 'M', 62}, {"Linda", "Marie", 'F', 60, "Spouse"}}},
     {"Mitchell", "87 Dogwood Lane", Kind::Members,
@@ -101,6 +102,7 @@ const std::vector<FamilySeed> kFamilies = {
        .last = "Coleman"}},
      "Neighbors of the Griffins; Sharon's mother lives with them.", "Invited by a member", 1},
 };
+// clang-format on
 
 // A class of one of the three kinds; members join the class for their age.
 struct ClassSeed {
@@ -168,23 +170,33 @@ struct DutySeed {
 };
 
 const DutySeed kDuties[] = {
-    {"Michael Thompson", "Pastor", 9, 12},       {"Robert Anderson", "Deacon", 2, 3},
-    {"James Carter", "Deacon", 1, 3},            {"William Brooks", "Deacon", 0, 3},
-    {"Thomas Reed", "Deacon", 1, 3},             {"Charles Griffin", "Deacon", 8, 3},
-    {"Richard Wallace", "Treasurer", 4, 5},      {"Karen Mitchell", "Church Secretary", 6, 10},
-    {"James Carter", "Sunday School Director", 2, 3}, {"Michelle Parker", "Choir Director", 3, 5},
-    {"Rebecca Thompson", "Pianist", 8, 10},      {"Steven Parker", "Usher", 2, 3},
-    {"Daniel Sanders", "Usher", 1, 3},           {"Kevin Bailey", "Usher", 5, 2},
-    {"Ashley Sanders", "Nursery Worker", 1, 2},  {"Nancy Bailey", "Nursery Worker", 0, 1},
+    {"Michael Thompson", "Pastor", 9, 12},
+    {"Robert Anderson", "Deacon", 2, 3},
+    {"James Carter", "Deacon", 1, 3},
+    {"William Brooks", "Deacon", 0, 3},
+    {"Thomas Reed", "Deacon", 1, 3},
+    {"Charles Griffin", "Deacon", 8, 3},
+    {"Richard Wallace", "Treasurer", 4, 5},
+    {"Karen Mitchell", "Church Secretary", 6, 10},
+    {"James Carter", "Sunday School Director", 2, 3},
+    {"Michelle Parker", "Choir Director", 3, 5},
+    {"Rebecca Thompson", "Pianist", 8, 10},
+    {"Steven Parker", "Usher", 2, 3},
+    {"Daniel Sanders", "Usher", 1, 3},
+    {"Kevin Bailey", "Usher", 5, 2},
+    {"Ashley Sanders", "Nursery Worker", 1, 2},
+    {"Nancy Bailey", "Nursery Worker", 0, 1},
 };
 
-const char* const kChoir[] = {"Michelle Parker", "Linda Anderson", "Susan Carter",   "Patricia Brooks",
+const char* const kChoir[] = {"Michelle Parker", "Linda Anderson", "Susan Carter",    "Patricia Brooks",
                               "Carol Wallace",   "Jennifer Reed",  "Robert Anderson", "Richard Wallace",
                               "Barbara Griffin", "Lisa Jenkins",   "Emily Mitchell"};
 
-const char* const kOccupations[] = {"Teacher", "Nurse", "Accountant", "Electrician", "Sales Manager", "Farmer",
-                                    "Office Manager", "Mechanic", "Engineer", "Pharmacist", "Homemaker",
-                                    "Bank Teller", "Truck Driver", "Real Estate Agent"};
+const char* const kOccupations[] = {"Teacher",   "Nurse",          "Accountant",   "Electrician",      "Sales Manager",
+                                    "Farmer",    "Office Manager", "Mechanic",     "Engineer",         "Pharmacist",
+                                    "Homemaker", "Bank Teller",    "Truck Driver", "Real Estate Agent"};
+const char* const kKnownOccupations[][2] = {
+    {"Michael Thompson", "Pastor"}, {"Karen Mitchell", "Church Secretary"}, {"Richard Wallace", "Physician"}};
 const char* const kPreviousChurches[] = {"Oak Grove Church", "Pleasant View Church", "Hillcrest Church",
                                          "Bethel Church"};
 const char* const kLevels[] = {"Regular", "Occasional", "Seldom", "Never"};
@@ -231,6 +243,8 @@ public:
 
     qint64 run()
     {
+        loadOutreachPlan();
+        collectLeaders();
         addChurch();
         for (int f = 0; f < int(kFamilies.size()); ++f)
             addFamily(f);
@@ -257,137 +271,232 @@ private:
         return QStringLiteral("(%1) 555-01%2").arg(n < 100 ? 615 : 629).arg(n % 100, 2, 10, QLatin1Char('0'));
     }
 
+    void loadOutreachPlan()
+    {
+        for (Recordset rs = m_db.openRecordset(QStringLiteral("SELECT Phase, Action, TimePeriod FROM Outreach_Phase "
+                                                              "ORDER BY PhaseOrder"));
+             !rs.Eof(); rs.MoveNext())
+            m_phases.append({rs.Text(QStringLiteral("Phase")), rs.Text(QStringLiteral("Action")),
+                             std::max(1, rs.Field(QStringLiteral("TimePeriod")).toInt())});
+    }
+
+    // Teachers, group leaders and those serving now come every Sunday.
+    void collectLeaders()
+    {
+        auto addTeachers = [this](const auto& classes) {
+            for (const ClassSeed& c : classes) {
+                m_leaders.insert(QString::fromUtf8(c.teacher));
+                m_leaders.insert(QString::fromUtf8(c.assistant));
+            }
+        };
+        addTeachers(kSundaySchool);
+        addTeachers(kDiscipleship);
+        addTeachers(kWednesday);
+        for (const CareGroupSeed& g : kCareGroups) {
+            m_leaders.insert(QString::fromUtf8(g.leader));
+            m_leaders.insert(QString::fromUtf8(g.assistant));
+        }
+        for (const DutySeed& duty : kDuties)
+            if (duty.years > duty.startYearsAgo)
+                m_leaders.insert(QString::fromUtf8(duty.person));
+    }
+
     void addChurch()
     {
-        m_db.execute(QStringLiteral("INSERT INTO Church (Name, Address1, Address2, City, State, Zip, Phone, Fax, Email, "
-                                    "Website, KeyPressDelay) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                     {QStringLiteral("Grace Community Church"), QStringLiteral("400 Church Street"), QString(),
-                      m_city, m_state, m_zip, nextPhone(), nextPhone(), QStringLiteral("office@gracecommunity.example"),
-                      QStringLiteral("www.gracecommunity.example"), 1.0});
+        m_db.execute(
+            QStringLiteral("INSERT INTO Church (Name, Address1, Address2, City, State, Zip, Phone, Fax, Email, "
+                           "Website, KeyPressDelay) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+            {QStringLiteral("Grace Community Church"), QStringLiteral("400 Church Street"), QString(), m_city, m_state,
+             m_zip, nextPhone(), nextPhone(), QStringLiteral("office@gracecommunity.example"),
+             QStringLiteral("www.gracecommunity.example"), 1.0});
     }
+
+    // What the people of one household share.
+    struct Household {
+        int index;
+        const FamilySeed& seed;
+        QString phone;
+        QString mapSection;
+        bool couple;
+        QDate wedding;
+        int faithfulness; // how often they come: 0 regular .. 2 seldom, 3 never
+        QDate added;      // prospects: when we first heard of them
+        qint64 headId = 0;
+    };
 
     void addFamily(int f)
     {
         const FamilySeed& family = kFamilies[f];
-        const QString home = nextPhone();
-        const QString mapSection = QString(QChar(u'A' + pick(0, 3)));
-        const auto spouse = std::find_if(family.people.begin(), family.people.end(),
-                                         [](const PersonSeed& p) { return p.relation && qstrcmp(p.relation, "Spouse") == 0; });
+        const auto spouse = std::find_if(family.people.begin(), family.people.end(), [](const PersonSeed& p) {
+            return p.relation && qstrcmp(p.relation, "Spouse") == 0;
+        });
         const bool couple = spouse != family.people.end();
         QDate wedding;
         if (couple) {
             const int younger = std::min(family.people.front().age, spouse->age);
             wedding = m_today.addYears(-std::max(1, younger - pick(21, 27))).addDays(-pick(0, 364));
         }
-        // How faithfully the household attends: 0 regular .. 2 seldom, 3 never.
-        const int base = family.kind == Kind::Former ? 3 : family.kind == Kind::Prospects ? pick(1, 2)
-                       : chance(0.6) ? 0 : chance(0.7) ? 1 : 2;
-        const QDate added = family.kind == Kind::Prospects ? m_today.addDays(-pick(30, 90)) : QDate();
-        m_familyAdded.append(added);
-
-        qint64 headId = 0;
-        for (const PersonSeed& seed : family.people) {
-            Person p;
-            p.family = f;
-            p.age = seed.age;
-            p.sex = seed.sex;
-            p.name = QString::fromUtf8(seed.first) + u' ' + QString::fromUtf8(seed.last ? seed.last : family.last);
-            const bool head = !seed.relation;
-            const bool adult = seed.age >= 18;
-            p.married = couple && (head || qstrcmp(seed.relation, "Spouse") == 0);
-            switch (family.kind) {
-            case Kind::Members:
-                p.status = adult ? QStringLiteral("Member") : QStringLiteral("Child Of Member");
-                p.active = !seed.inactive;
-                break;
-            case Kind::Former: p.status = QStringLiteral("Previous Member"); p.active = false; break;
-            case Kind::Prospects: p.status = QStringLiteral("Prospect"); break;
-            }
-            const QString marital = seed.marital ? QString::fromUtf8(seed.marital)
-                                                 : p.married ? QStringLiteral("Married") : QStringLiteral("Single");
-            QVariant title = text(seed.title);
-            if (!seed.title && adult)
-                title = seed.sex == 'M' ? QStringLiteral("Mr.")
-                      : marital == QLatin1String("Married") || marital == QLatin1String("Widowed") ? QStringLiteral("Mrs.")
-                                                                                                  : QStringLiteral("Ms.");
-            const QDate birth = m_today.addYears(-seed.age).addDays(-pick(1, 364));
-            const QString first = QString::fromUtf8(seed.first);
-            const QString last = QString::fromUtf8(seed.last ? seed.last : family.last);
-            const bool email = adult && chance(0.6);
-            QVariant occupation;
-            if (adult)
-                occupation = seed.age >= 67 ? QStringLiteral("Retired") : seed.age <= 22 ? QStringLiteral("Student")
-                           : QString::fromUtf8(kOccupations[pick(0, std::size(kOccupations) - 1)]);
-
-            // Joining: adults by profession of faith or by letter; children once baptized.
-            QDate joined, baptized;
-            QVariant previousChurch;
-            if (family.kind != Kind::Prospects) {
-                if (adult) {
-                    joined = m_today.addYears(-pick(1, std::min(30, seed.age - 12))).addDays(-pick(0, 364));
-                    if (chance(0.5))
-                        baptized = joined;
-                    else
-                        previousChurch = QString::fromUtf8(kPreviousChurches[pick(0, std::size(kPreviousChurches) - 1)]);
-                } else if (seed.age >= 9 && chance(0.75)) {
-                    joined = baptized = std::min(birth.addYears(pick(8, 9)).addDays(pick(0, 300)), m_today.addDays(-7));
-                }
-            }
-            const QDate addedOn = added.isValid() ? added : std::max(birth, m_today.addDays(-pick(90, 720)));
-
-            int* level = p.level;
-            if (family.kind == Kind::Prospects) {
-                level[WS] = base;
-                level[SS] = std::min(3, base + 1);
-                level[DT] = level[SE] = level[WN] = 3;
-            } else {
-                const int b = p.active ? base : std::max(base, 2);
-                level[WS] = b;
-                level[SS] = std::min(3, b + (chance(0.2) ? 1 : 0));
-                level[DT] = seed.age < 4 ? 3 : std::min(3, b + pick(0, 2));
-                level[SE] = std::min(3, b + 1);
-                level[WN] = seed.age < 4 ? 3 : std::min(3, b + pick(0, 2));
-            }
-
-            m_db.execute(
-                QStringLiteral(
-                    "INSERT INTO Member (Status, Title, First_Name, Middle_Name, Last_Name, Address_1, Address_2, City, "
-                    "State, Zip, Phone, Cell, Email, Occupation, Date_Of_Birth, Gender, Marital_Status, Anniversary_Date, "
-                    "Head_Of_Household, Map_Section, Notes, Member_Active_Status, Member_Since, Came_Forward, Baptized, "
-                    "Letter_Out, Previous_Church, Receive_Newsletter_Via_Mail, Receive_Newsletter_Via_EMail, "
-                    "Sunday_School_Attendance_Level, Worship_Service_Attendance_Level, "
-                    "Discipleship_Training_Attendance_Level, Sunday_Evening_Service_Attendance_Level, "
-                    "Wednesday_Night_Attendance_Level, Prospect_Active_Status, Prospect_Source, Prospect_Note, "
-                    "Envelope, ShowInContributionList, Date_Added, Added_By) "
-                    "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                    "?, ?, ?, ?, ?, ?, ?, '', 0, ?, ?)"),
-                {p.status, title, first, QString::fromUtf8(seed.middle), last,
-                 QString::fromUtf8(family.street).section(QStringLiteral(", "), 0, 0),
-                 QString::fromUtf8(family.street).section(QStringLiteral(", "), 1), m_city, m_state, m_zip, home,
-                 adult && seed.age < 75 && chance(0.7) ? QVariant(nextPhone()) : QVariant(),
-                 email ? QVariant(QStringLiteral("%1.%2@example.com").arg(first.toLower(), last.toLower())) : QVariant(),
-                 occupation, birth, seed.sex == 'M' ? QStringLiteral("Male") : QStringLiteral("Female"), marital,
-                 p.married ? wedding : QDate(), head, mapSection,
-                 family.kind == Kind::Former && head ? text(family.note) : QVariant(),
-                 family.kind == Kind::Prospects ? QString() : p.active ? QStringLiteral("Active") : QStringLiteral("InActive"),
-                 joined, baptized.isValid() ? baptized.addDays(-14) : QDate(), baptized,
-                 family.kind == Kind::Former ? m_today.addDays(-pick(60, 400)) : QDate(), previousChurch,
-                 head && !email, email, text(kLevels[level[SS]]), text(kLevels[level[WS]]), text(kLevels[level[DT]]),
-                 text(kLevels[level[SE]]), text(kLevels[level[WN]]),
-                 family.kind != Kind::Prospects ? QString() : family.dropped ? QStringLiteral("InActive") : QStringLiteral("Active"),
-                 family.kind == Kind::Prospects ? text(family.source) : QVariant(),
-                 family.kind == Kind::Prospects ? text(family.note) : QVariant(), stamp(addedOn), m_addedBy});
-            p.id = m_db.scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
-            m_ids.insert(p.name, p.id);
-            m_people.append(p);
-
-            if (head)
-                headId = p.id;
-            else
-                m_db.execute(QStringLiteral("INSERT INTO Family_Connection (Member_ID, Relationship, Relative_Member_ID) "
-                                            "VALUES (?, ?, ?)"),
-                             {headId, QString::fromUtf8(seed.relation), p.id});
+        const int faithfulness = family.kind == Kind::Former      ? 3
+                                 : family.kind == Kind::Prospects ? pick(1, 2)
+                                 : chance(0.6)                    ? 0
+                                 : chance(0.7)                    ? 1
+                                                                  : 2;
+        // Prospects: the outreach plan is under way, its next step due about now.
+        QDate added, firstContact;
+        if (family.kind == Kind::Prospects) {
+            int weeks = 0;
+            for (int step = 0; step < std::min(family.contacts, int(m_phases.size())); ++step)
+                weeks += m_phases[step].weeks;
+            firstContact = m_today.addDays(pick(-4, 6) - 7 * weeks);
+            added = firstContact.addDays(-pick(2, 6));
         }
+        m_familyAdded.append(added);
+        m_firstContact.append(firstContact);
+
+        Household home{f, family, nextPhone(), QString(QChar(u'A' + pick(0, 3))), couple, wedding, faithfulness, added};
+        for (const PersonSeed& seed : family.people) {
+            const qint64 id = addPerson(home, seed);
+            if (!seed.relation)
+                home.headId = id;
+            else
+                m_db.execute(
+                    QStringLiteral("INSERT INTO Family_Connection (Member_ID, Relationship, Relative_Member_ID) "
+                                   "VALUES (?, ?, ?)"),
+                    {home.headId, QString::fromUtf8(seed.relation), id});
+        }
+    }
+
+    qint64 addPerson(const Household& home, const PersonSeed& seed)
+    {
+        const FamilySeed& family = home.seed;
+        const Kind kind = family.kind;
+        const QString first = QString::fromUtf8(seed.first);
+        const QString last = QString::fromUtf8(seed.last ? seed.last : family.last);
+        const bool head = !seed.relation;
+        const bool adult = seed.age >= 18;
+        Person p;
+        p.family = home.index;
+        p.age = seed.age;
+        p.sex = seed.sex;
+        p.name = first + u' ' + last;
+        p.married = home.couple && (head || qstrcmp(seed.relation, "Spouse") == 0);
+        p.active = kind == Kind::Members ? !seed.inactive : kind == Kind::Prospects;
+        p.status = kind == Kind::Former      ? QStringLiteral("Previous Member")
+                   : kind == Kind::Prospects ? QStringLiteral("Prospect")
+                   : adult                   ? QStringLiteral("Member")
+                                             : QStringLiteral("Child Of Member");
+
+        const QString marital = seed.marital ? QString::fromUtf8(seed.marital)
+                                : p.married  ? QStringLiteral("Married")
+                                             : QStringLiteral("Single");
+        QVariant title = text(seed.title);
+        if (!seed.title && adult)
+            title = seed.sex == 'M' ? QStringLiteral("Mr.")
+                    : marital == QLatin1String("Married") || marital == QLatin1String("Widowed")
+                        ? QStringLiteral("Mrs.")
+                        : QStringLiteral("Ms.");
+        const QDate birth = m_today.addYears(-seed.age).addDays(-pick(1, 364));
+        const bool email = adult && chance(0.6);
+        QVariant occupation;
+        for (const auto& known : kKnownOccupations)
+            if (p.name == QLatin1String(known[0]))
+                occupation = QString::fromUtf8(known[1]);
+        if (adult && !occupation.isValid())
+            occupation = seed.age >= 67   ? QStringLiteral("Retired")
+                         : seed.age <= 22 ? QStringLiteral("Student")
+                                          : QString::fromUtf8(kOccupations[pick(0, std::size(kOccupations) - 1)]);
+
+        // Joining: adults by profession of faith or by letter; children once baptized.
+        QDate joined, baptized;
+        QVariant previousChurch;
+        if (kind != Kind::Prospects) {
+            if (adult) {
+                joined = m_today.addYears(-pick(1, std::min(30, seed.age - 12))).addDays(-pick(0, 364));
+                if (chance(0.5))
+                    baptized = joined;
+                else
+                    previousChurch = QString::fromUtf8(kPreviousChurches[pick(0, std::size(kPreviousChurches) - 1)]);
+            } else if (seed.age >= 9 && chance(0.75)) {
+                joined = baptized = std::min(birth.addYears(pick(8, 9)).addDays(pick(0, 300)), m_today.addDays(-7));
+            }
+        }
+        const QDate added = home.added.isValid() ? home.added : std::max(birth, m_today.addDays(-pick(90, 720)));
+
+        int* level = p.level;
+        if (kind == Kind::Prospects) {
+            level[WS] = home.faithfulness;
+            level[SS] = std::min(3, home.faithfulness + 1);
+            level[DT] = level[SE] = level[WN] = 3;
+        } else {
+            const int b = p.active ? home.faithfulness : std::max(home.faithfulness, 2);
+            const bool leader = m_leaders.contains(p.name);
+            level[WS] = leader ? 0 : b;
+            level[SS] = leader ? 0 : std::min(3, b + (chance(0.2) ? 1 : 0));
+            level[DT] = seed.age < 4 ? 3 : leader ? 0 : std::min(3, b + pick(0, 2));
+            level[SE] = std::min(3, b + 1);
+            level[WN] = seed.age < 4 ? 3 : leader ? 0 : std::min(3, b + pick(0, 2));
+        }
+
+        const QString street = QString::fromUtf8(family.street);
+        m_db.execute(
+            QStringLiteral(
+                "INSERT INTO Member (Status, Title, First_Name, Middle_Name, Last_Name, Address_1, Address_2, City, "
+                "State, Zip, Phone, Cell, Email, Occupation, Date_Of_Birth, Gender, Marital_Status, Anniversary_Date, "
+                "Head_Of_Household, Map_Section, Notes, Member_Active_Status, Member_Since, Came_Forward, Baptized, "
+                "Letter_Out, Previous_Church, Receive_Newsletter_Via_Mail, Receive_Newsletter_Via_EMail, "
+                "Sunday_School_Attendance_Level, Worship_Service_Attendance_Level, "
+                "Discipleship_Training_Attendance_Level, Sunday_Evening_Service_Attendance_Level, "
+                "Wednesday_Night_Attendance_Level, Prospect_Active_Status, Prospect_Source, Prospect_Note, "
+                "Envelope, ShowInContributionList, Date_Added, Added_By) "
+                "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                "?, ?, ?, ?, ?, ?, ?, '', 0, ?, ?)"),
+            {p.status,
+             title,
+             first,
+             QString::fromUtf8(seed.middle),
+             last,
+             street.section(QStringLiteral(", "), 0, 0),
+             street.section(QStringLiteral(", "), 1),
+             m_city,
+             m_state,
+             m_zip,
+             home.phone,
+             adult && seed.age < 75 && chance(0.7) ? QVariant(nextPhone()) : QVariant(),
+             email ? QVariant(QStringLiteral("%1.%2@example.com").arg(first.toLower(), last.toLower())) : QVariant(),
+             occupation,
+             birth,
+             seed.sex == 'M' ? QStringLiteral("Male") : QStringLiteral("Female"),
+             marital,
+             p.married ? home.wedding : QDate(),
+             head,
+             home.mapSection,
+             kind == Kind::Former && head ? text(family.note) : QVariant(),
+             kind == Kind::Prospects ? QString()
+             : p.active              ? QStringLiteral("Active")
+                                     : QStringLiteral("InActive"),
+             joined,
+             baptized.isValid() ? baptized.addDays(-14) : QDate(),
+             baptized,
+             kind == Kind::Former ? m_today.addDays(-pick(60, 400)) : QDate(),
+             previousChurch,
+             head && !email,
+             email,
+             text(kLevels[level[SS]]),
+             text(kLevels[level[WS]]),
+             text(kLevels[level[DT]]),
+             text(kLevels[level[SE]]),
+             text(kLevels[level[WN]]),
+             kind != Kind::Prospects ? QString()
+             : family.dropped        ? QStringLiteral("InActive")
+                                     : QStringLiteral("Active"),
+             kind == Kind::Prospects ? text(family.source) : QVariant(),
+             kind == Kind::Prospects ? text(family.note) : QVariant(),
+             stamp(added),
+             m_addedBy});
+        p.id = m_db.scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+        m_ids.insert(p.name, p.id);
+        m_people.append(p);
+        return p.id;
     }
 
     void addResponsibilities()
@@ -417,13 +526,13 @@ private:
     }
 
     // Adds the classes of one kind; returns their IDs in order.
-    template <size_t N>
-    QList<qint64> addClasses(const QString& table, const ClassSeed (&classes)[N])
+    template <size_t N> QList<qint64> addClasses(const QString& table, const ClassSeed (&classes)[N])
     {
         QList<qint64> ids;
         for (const ClassSeed& c : classes) {
             m_db.execute(QStringLiteral("INSERT INTO %1 (Name, Description, Teacher, Asst_Teacher, Location) "
-                                        "VALUES (?, ?, ?, ?, ?)").arg(table),
+                                        "VALUES (?, ?, ?, ?, ?)")
+                             .arg(table),
                          {QString::fromUtf8(c.name), QString::fromUtf8(c.description), id(c.teacher), id(c.assistant),
                           QString::fromUtf8(c.location)});
             ids.append(m_db.scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong());
@@ -431,9 +540,13 @@ private:
         return ids;
     }
 
+    // The class a person belongs to: the one they teach, else the one for their age.
     template <size_t N>
-    static QVariant classFor(const Person& p, const ClassSeed (&classes)[N], const QList<qint64>& ids)
+    QVariant classFor(const Person& p, const ClassSeed (&classes)[N], const QList<qint64>& ids) const
     {
+        for (size_t i = 0; i < N; ++i)
+            if (id(classes[i].teacher) == p.id || id(classes[i].assistant) == p.id)
+                return ids[int(i)];
         for (size_t i = 0; i < N; ++i)
             if (p.age >= classes[i].minAge && p.age <= classes[i].maxAge)
                 return ids[int(i)];
@@ -466,7 +579,6 @@ private:
             familyGroup.insert(p.family, fits.isEmpty() ? QVariant() : QVariant(fits[turn++ % fits.size()]));
         }
 
-        QSet<qint64> teachers;
         for (Person& p : m_people) {
             const Kind kind = kFamilies[p.family].kind;
             if (kind == Kind::Prospects) {
@@ -477,18 +589,13 @@ private:
             }
             if (kind == Kind::Former)
                 continue;
-            QVariant taught; // teachers belong to the class they teach
-            for (int i = 0; i < int(std::size(kSundaySchool)); ++i)
-                if (id(kSundaySchool[i].teacher) == p.id || id(kSundaySchool[i].assistant) == p.id)
-                    taught = sundaySchool[i];
             const QVariant dt = p.level[DT] <= 1 ? classFor(p, kDiscipleship, discipleship) : QVariant();
             const QVariant wn = p.level[WN] <= 1 ? classFor(p, kWednesday, wednesday) : QVariant();
             p.hasDiscipleship = dt.isValid();
             p.hasWednesday = wn.isValid();
             m_db.execute(QStringLiteral("UPDATE Member SET Sunday_School_Class = ?, Care_Group_Assigned = ?, "
                                         "Discipleship_Training_Class = ?, Wednesday_Night_Class = ? WHERE ID = ?"),
-                         {taught.isValid() ? taught : classFor(p, kSundaySchool, sundaySchool),
-                          familyGroup.value(p.family), dt, wn, p.id});
+                         {classFor(p, kSundaySchool, sundaySchool), familyGroup.value(p.family), dt, wn, p.id});
         }
     }
 
@@ -525,19 +632,15 @@ private:
             if (p.age >= 12 && p.age <= 17)
                 m_db.execute(sql, {p.id, QStringLiteral("Youth Group")});
             else if (p.age >= 18 && chance(0.5))
-                m_db.execute(sql, {p.id, p.sex == 'F' ? QStringLiteral("Women's Ministry") : QStringLiteral("Men's Ministry")});
+                m_db.execute(
+                    sql, {p.id, p.sex == 'F' ? QStringLiteral("Women's Ministry") : QStringLiteral("Men's Ministry")});
         }
     }
 
     // Walks each prospect household along the outreach plan, one contact per step taken, and sets the next step.
     void addProspectContacts()
     {
-        QList<Phase> phases;
-        for (Recordset rs = m_db.openRecordset(QStringLiteral("SELECT Phase, Action, TimePeriod FROM Outreach_Phase "
-                                                              "ORDER BY PhaseOrder"));
-             !rs.Eof(); rs.MoveNext())
-            phases.append({rs.Text(QStringLiteral("Phase")), rs.Text(QStringLiteral("Action")),
-                           rs.Field(QStringLiteral("TimePeriod")).toInt()});
+        const QList<Phase>& phases = m_phases;
         const QList<qint64> visitors = m_deacons + QList<qint64>{id("Michael Thompson"), id("Daniel Sanders")};
 
         for (int f = 0; f < int(kFamilies.size()); ++f) {
@@ -549,7 +652,7 @@ private:
                 if (p.family == f)
                     prospects.append(p.id);
 
-            QDate day = m_familyAdded[f].addDays(pick(2, 6));
+            QDate day = m_firstContact[f];
             int step = 0;
             for (; step < std::min(family.contacts, int(phases.size())) && day <= m_today; ++step) {
                 const Phase& phase = phases[step];
@@ -559,24 +662,29 @@ private:
                 if (visit)
                     visitor2 = visitors[(visitors.indexOf(visitor1) + pick(1, visitors.size() - 1)) % visitors.size()];
                 const bool last = step + 1 == family.contacts;
-                const QString rating = family.dropped && last ? QStringLiteral("Not Interested")
-                                     : visit && chance(0.25) ? QStringLiteral("Not Home")
-                                     : step > 0 && chance(0.5) ? QStringLiteral("Very Interested") : QStringLiteral("Interested");
-                const QString notes = rating == QLatin1String("Not Home") ? QStringLiteral("Left a card at the door.")
-                                    : rating == QLatin1String("Not Interested") ? QStringLiteral("Asked us not to call again.")
-                                    : QStringLiteral("%1 went well; glad to hear from us.").arg(contactType(phase.action));
+                const QString rating = family.dropped && last    ? QStringLiteral("Not Interested")
+                                       : visit && chance(0.25)   ? QStringLiteral("Not Home")
+                                       : step > 0 && chance(0.5) ? QStringLiteral("Very Interested")
+                                                                 : QStringLiteral("Interested");
+                const QString notes =
+                    rating == QLatin1String("Not Home") ? QStringLiteral("Left a card at the door.")
+                    : rating == QLatin1String("Not Interested")
+                        ? QStringLiteral("Asked us not to call again.")
+                        : QStringLiteral("%1 went well; glad to hear from us.").arg(contactType(phase.action));
                 for (qint64 prospect : prospects)
-                    m_db.execute(QStringLiteral("INSERT INTO Prospect_Contact (Prospect_ID, Contact_Date, Action, Type, "
-                                                "Visitor1, Visitor2, Rating, Notes) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-                                 {prospect, day, phase.action, contactType(phase.action), visitor1, visitor2, rating, notes});
+                    m_db.execute(
+                        QStringLiteral("INSERT INTO Prospect_Contact (Prospect_ID, Contact_Date, Action, Type, "
+                                       "Visitor1, Visitor2, Rating, Notes) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+                        {prospect, day, phase.action, contactType(phase.action), visitor1, visitor2, rating, notes});
                 day = day.addDays(7 * phase.weeks);
             }
             if (family.dropped || step >= phases.size())
                 continue;
             for (qint64 prospect : prospects)
-                m_db.execute(QStringLiteral("UPDATE Member SET Prospect_Phase = ?, Prospect_Next_Contact_Date = ?, "
-                                            "Prospect_Next_Contact_Action = ?, Prospect_Next_Contact_Type = ? WHERE ID = ?"),
-                             {phases[step].phase, day, phases[step].action, contactType(phases[step].action), prospect});
+                m_db.execute(
+                    QStringLiteral("UPDATE Member SET Prospect_Phase = ?, Prospect_Next_Contact_Date = ?, "
+                                   "Prospect_Next_Contact_Action = ?, Prospect_Next_Contact_Type = ? WHERE ID = ?"),
+                    {phases[step].phase, day, phases[step].action, contactType(phases[step].action), prospect});
         }
     }
 
@@ -599,8 +707,8 @@ private:
                     away.insert(f);
             for (const Person& p : m_people) {
                 const Kind kind = kFamilies[p.family].kind;
-                if (kind == Kind::Former || away.contains(p.family)
-                    || (kind == Kind::Prospects && week < m_familyAdded[p.family]))
+                if (kind == Kind::Former || away.contains(p.family) ||
+                    (kind == Kind::Prospects && week < m_familyAdded[p.family]))
                     continue;
                 auto attends = [&](Level l) { return chance(kAttendChance[p.level[l]]); };
                 const bool ss = attends(SS);
@@ -612,9 +720,10 @@ private:
                 const bool wn = p.hasWednesday && attends(WN);
                 if (!(ss || sl || rbd || ws || dt || se || wn))
                     continue;
-                m_db.execute(QStringLiteral("INSERT INTO AttendanceData (WeekOf, MemberID, SS, SL, RBD, WS, DT, SE, WN) "
-                                            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                             {week, p.id, ss, sl, rbd, ws, dt, se, wn});
+                m_db.execute(
+                    QStringLiteral("INSERT INTO AttendanceData (WeekOf, MemberID, SS, SL, RBD, WS, DT, SE, WN) "
+                                   "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                    {week, p.id, ss, sl, rbd, ws, dt, se, wn});
             }
         }
     }
@@ -660,10 +769,11 @@ private:
     void addGift(const Person* giver, const QDate& sunday, const QString& envelope, double amount,
                  const QString& designation, int& cheque)
     {
-        m_db.execute(QStringLiteral("INSERT INTO Member_Contributions (MemberID, ContributionDate, EnvelopeNumber, Amount, "
-                                    "RefNumber, Designation, UserName, DateEntered) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-                     {giver->id, sunday, envelope, amount, cheque ? QString::number(cheque++) : QString(), designation,
-                      m_addedBy, stamp(sunday.addDays(1))});
+        m_db.execute(
+            QStringLiteral("INSERT INTO Member_Contributions (MemberID, ContributionDate, EnvelopeNumber, Amount, "
+                           "RefNumber, Designation, UserName, DateEntered) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+            {giver->id, sunday, envelope, amount, cheque ? QString::number(cheque++) : QString(), designation,
+             m_addedBy, stamp(sunday.addDays(1))});
     }
 
     Database& m_db;
@@ -676,7 +786,10 @@ private:
     int m_phones = 0;
     QList<Person> m_people;
     QHash<QString, qint64> m_ids;
+    QList<Phase> m_phases;
+    QSet<QString> m_leaders;
     QList<QDate> m_familyAdded;
+    QList<QDate> m_firstContact;
     QList<qint64> m_deacons;
 };
 

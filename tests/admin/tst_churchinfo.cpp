@@ -1,0 +1,123 @@
+#include "support/ScriptedMessages.h"
+#include "support/TestArea.h"
+#include "support/TestDatabase.h"
+
+#include "admin/frmChurchInfo.h"
+#include "core/MainMod.h"
+#include "platform/EntryBoxes.h"
+#include "shell/ScreenRegistry.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QtTest>
+
+using MainMod::MainDatabase;
+
+class TestChurchInfo : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstSaveAddsSecondEdits()
+    {
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        auto* screen = ScreenRegistry::load<frmChurchInfo>();
+        QVERIFY(screen->txtCompany->text().isEmpty());
+        QCOMPARE(screen->cmbState->currentIndex(), -1);
+        QCOMPARE(screen->cmbState->count(), 51);
+        screen->txtCompany->setText(QStringLiteral("St. Mary's; DROP TABLE Church"));
+        screen->txtKeyPressDelay->setText(QStringLiteral("2"));
+        screen->btnSave_Click();
+        QCOMPARE(messages.count(), 0);
+        QVERIFY(!ScreenRegistry::isOpen(QStringLiteral("frmChurchInfo")));
+        Recordset rs = MainDatabase.openRecordset(QStringLiteral("SELECT * FROM Church"));
+        QCOMPARE(rs.RecordCount(), 1);
+        QCOMPARE(rs.Text(QStringLiteral("Name")), QStringLiteral("St. Mary's; DROP TABLE Church"));
+        QCOMPARE(rs.Field(QStringLiteral("State")).toString(), QString()); // empty text, not Null
+        QVERIFY(!rs.Field(QStringLiteral("State")).isNull());
+        QCOMPARE(rs.Text(QStringLiteral("Phone")), QString());
+        // The new settings count at once.
+        QCOMPARE(MainMod::KeyPressDelay, 2.0);
+        QCOMPARE(MainMod::ChurchName, QStringLiteral("St. Mary's; DROP TABLE Church"));
+
+        screen = ScreenRegistry::load<frmChurchInfo>();
+        QCOMPARE(screen->txtKeyPressDelay->text(), QStringLiteral("2"));
+        screen->cmbState->setCurrentIndex(screen->cmbState->findText(QStringLiteral("TN")));
+        screen->txtPhone->setValue(QStringLiteral("6155550100"));
+        screen->btnSave_Click();
+        QCOMPARE(MainDatabase.scalar(QStringLiteral("SELECT COUNT(*) FROM Church")).toInt(), 1);
+        QCOMPARE(MainDatabase.scalar(QStringLiteral("SELECT State FROM Church")).toString(), QStringLiteral("TN"));
+        QCOMPARE(MainDatabase.scalar(QStringLiteral("SELECT Phone FROM Church")).toString(),
+                 QStringLiteral("(615) 555-0100"));
+        QCOMPARE(MainMod::ChurchState, QStringLiteral("TN"));
+    }
+
+    void pauseRule_data()
+    {
+        QTest::addColumn<QString>("delay");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("one") << "1" << true;
+        QTest::newRow("half") << "0.5" << false;
+        QTest::newRow("zero") << "0" << false;
+        QTest::newRow("letters") << "abc" << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("two and letters") << "2abc" << true;
+    }
+    void pauseRule()
+    {
+        QFETCH(QString, delay);
+        QFETCH(bool, accepted);
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        auto* screen = ScreenRegistry::load<frmChurchInfo>();
+        screen->txtCompany->setText(QStringLiteral("First Church"));
+        screen->txtKeyPressDelay->setText(delay);
+        QCOMPARE(screen->txtKeyPressDelay_LostFocus(), accepted);
+        QCOMPARE(messages.count(), accepted ? 0 : 1);
+        if (!accepted) {
+            QCOMPARE(messages.last().text, QStringLiteral("Quantity must be greater than 0."));
+            QCOMPARE(messages.last().title, QStringLiteral("Invalid Entry"));
+            QCOMPARE(screen->txtKeyPressDelay->text(), delay); // the text stays
+        }
+        // Save checks again: a refused pause never reaches the database.
+        messages.clear();
+        screen->btnSave_Click();
+        QCOMPARE(MainDatabase.scalar(QStringLiteral("SELECT COUNT(*) FROM Church")).toInt(), accepted ? 1 : 0);
+        QCOMPARE(ScreenRegistry::isOpen(QStringLiteral("frmChurchInfo")), !accepted);
+    }
+
+    void permissionComesBeforeTheNameCheck()
+    {
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        auto* screen = ScreenRegistry::load<frmChurchInfo>(); // open before anyone logged in
+        screen->btnSave_Click();
+        QCOMPARE(messages.last().text, QStringLiteral("You do not have permission to save this record."));
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        screen->btnSave_Click();
+        QCOMPARE(messages.last().text, QStringLiteral("Church Name is Required."));
+        QCOMPARE(messages.last().title, QStringLiteral("Required Fields"));
+        QCOMPARE(MainDatabase.scalar(QStringLiteral("SELECT COUNT(*) FROM Church")).toInt(), 0);
+        grabIfAsked(screen->parentWidget(), QStringLiteral("frmChurchInfo"));
+    }
+
+    void storedValuesShowAsStored()
+    {
+        TestDatabase tdb;
+        TestArea area;
+        MainDatabase.execute(QStringLiteral("INSERT INTO Church (Name, State, Email) VALUES (NULL, 'XX', 'a@b.org')"));
+        auto* screen = ScreenRegistry::load<frmChurchInfo>();
+        QVERIFY(screen->txtCompany->text().isEmpty());
+        QCOMPARE(screen->cmbState->currentIndex(), -1); // a state not in the list
+        QCOMPARE(screen->txtEmail->text(), QStringLiteral("a@b.org"));
+        QVERIFY(screen->txtKeyPressDelay->text().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestChurchInfo)
+#include "tst_churchinfo.moc"

@@ -1,0 +1,142 @@
+#include "support/ScriptedMessages.h"
+#include "support/TestArea.h"
+#include "support/TestDatabase.h"
+
+#include "core/MainMod.h"
+#include "core/Passwords.h"
+#include "shell/ScreenRegistry.h"
+#include "shell/frmLogin.h"
+
+#include <QLineEdit>
+#include <QtTest>
+
+using MainMod::MainDatabase;
+
+class TestLogin : public QObject {
+    Q_OBJECT
+
+    qint64 m_pat = 0;
+
+    frmLogin* typeAndLogin(const QString& user, const QString& password)
+    {
+        auto* login = ScreenRegistry::load<frmLogin>();
+        login->txtUsername->setText(user);
+        login->txtPassword->setText(password);
+        login->btnLogin_Click();
+        return login;
+    }
+
+    void seed()
+    {
+        m_pat = TestDatabase::addMember(QStringLiteral("Parker"), QStringLiteral("Pat"));
+        TestDatabase::addUser(m_pat, QStringLiteral("PatP"), QStringLiteral("Open Sesame"));
+    }
+
+private slots:
+    void logsInIgnoringCaseAndBlanks_data()
+    {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("password");
+        QTest::newRow("as stored") << "PatP" << "Open Sesame";
+        QTest::newRow("other case") << "patp" << "OPEN sesame";
+        QTest::newRow("blanks around") << "  PatP " << " Open Sesame  ";
+    }
+    void logsInIgnoringCaseAndBlanks()
+    {
+        QFETCH(QString, user);
+        QFETCH(QString, password);
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        seed();
+        typeAndLogin(user, password);
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(MainMod::CurrentUserID, m_pat);
+        QCOMPARE(MainMod::CurrentUsername, QStringLiteral("PatP")); // as stored, not as typed
+        QCOMPARE(MainMod::CurrentUserType, QStringLiteral("User"));
+        QVERIFY(!ScreenRegistry::isOpen(QStringLiteral("frmLogin")));
+    }
+
+    void refusedLogInsChangeNothing_data()
+    {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("empty name") << "" << "x" << "Invalid Username";
+        QTest::newRow("blanks only") << "   " << "x" << "Invalid Username/Password";
+        QTest::newRow("wrong password") << "PatP" << "Open" << "Invalid Username/Password";
+        QTest::newRow("unknown") << "nobody" << "Open Sesame" << "Invalid Username/Password";
+        QTest::newRow("apostrophe") << "Pat'P" << "x' OR '1'='1" << "Invalid Username/Password";
+        QTest::newRow("SQL words") << "PatP' --" << "anything" << "Invalid Username/Password";
+        QTest::newRow("inactive") << "Gone" << "pw" << "Invalid Username/Password";
+    }
+    void refusedLogInsChangeNothing()
+    {
+        QFETCH(QString, user);
+        QFETCH(QString, password);
+        QFETCH(QString, title);
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        seed();
+        const qint64 gone = TestDatabase::addMember(QStringLiteral("Gone"), QStringLiteral("G"));
+        TestDatabase::addUser(gone, QStringLiteral("Gone"), QStringLiteral("pw"), QStringLiteral("User"), true);
+        // The previous user stays recorded after a failed log-in.
+        MainMod::CurrentUserID = 77;
+        MainMod::CurrentUsername = QStringLiteral("before");
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        frmLogin* login = typeAndLogin(user, password);
+        QCOMPARE(messages.count(), 1);
+        QCOMPARE(messages.last().title, title);
+        QCOMPARE(messages.last().icon, Messages::Icon::Exclamation);
+        QCOMPARE(MainMod::CurrentUserID, qint64(77));
+        QCOMPARE(MainMod::CurrentUsername, QStringLiteral("before"));
+        QCOMPARE(MainMod::CurrentUserType, QStringLiteral("Admin"));
+        QVERIFY(ScreenRegistry::isOpen(QStringLiteral("frmLogin")));
+        if (title == QLatin1String("Invalid Username/Password")) {
+            QCOMPARE(messages.last().text, QStringLiteral("Your username and/or password is invalid."));
+            QVERIFY(login->txtUsername->text().isEmpty());
+            QVERIFY(login->txtPassword->text().isEmpty());
+        } else {
+            QCOMPARE(messages.last().text, QStringLiteral("You must enter a username"));
+        }
+        QCOMPARE(MainDatabase.scalar(QStringLiteral("SELECT COUNT(*) FROM Member")).toInt(), 3);
+    }
+
+    void apostropheInCredentialsMatchesAsTyped()
+    {
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        const qint64 id = TestDatabase::addMember(QStringLiteral("O'Neil"), QStringLiteral("Shay"));
+        TestDatabase::addUser(id, QStringLiteral("o'neil"), QStringLiteral("it's me"));
+        typeAndLogin(QStringLiteral("O'Neil"), QStringLiteral("IT'S ME"));
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(MainMod::CurrentUserID, id);
+    }
+
+    void oldPlainPasswordIsReplacedByItsHash()
+    {
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        const qint64 id = TestDatabase::addMember(QStringLiteral("Old"), QStringLiteral("Timer"));
+        MainDatabase.execute(QStringLiteral("INSERT INTO User (Member_ID, Type, Username, Password, Inactive) "
+                                            "VALUES (?, 'Admin', 'old', 'Plain', 0)"),
+                             {id});
+        typeAndLogin(QStringLiteral("old"), QStringLiteral("plain"));
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(MainMod::CurrentUserType, QStringLiteral("Admin"));
+        const QString stored =
+            MainDatabase.scalar(QStringLiteral("SELECT Password FROM User WHERE Member_ID = ?"), {id}).toString();
+        QVERIFY(Passwords::isHashed(stored));
+        QVERIFY(Passwords::matches(QStringLiteral("PLAIN"), stored));
+        // And the hash works next time.
+        MainMod::CurrentUserID = 0;
+        typeAndLogin(QStringLiteral("old"), QStringLiteral("Plain"));
+        QCOMPARE(MainMod::CurrentUserID, id);
+    }
+};
+
+QTEST_MAIN(TestLogin)
+#include "tst_login.moc"

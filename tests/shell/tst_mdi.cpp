@@ -1,0 +1,225 @@
+#include "support/ScriptedMessages.h"
+#include "support/TestArea.h"
+#include "support/TestDatabase.h"
+
+#include "core/MainMod.h"
+#include "core/Permissions.h"
+#include "schema/PermissionNames.h"
+#include "shell/MDI.h"
+#include "shell/ScreenRegistry.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QtTest>
+
+namespace {
+QAction* entry(MDI& mdi, const QString& control)
+{
+    for (QAction* action : mdi.findChildren<QAction*>())
+        if (action->objectName() == control)
+            return action;
+    return nullptr;
+}
+
+QStringList openScreens(QMdiArea* area)
+{
+    QStringList names;
+    for (QMdiSubWindow* sub : area->subWindowList())
+        names << QString::fromLatin1(sub->widget()->metaObject()->className());
+    return names;
+}
+} // namespace
+
+class TestMdi : public QObject {
+    Q_OBJECT
+
+private slots:
+    void menuTreeInOrder()
+    {
+        MDI mdi;
+        QStringList titles;
+        for (QAction* action : mdi.menuBar()->actions())
+            titles << action->text();
+        QCOMPARE(titles, (QStringList{"File", "Names", "Prospects", "Attendance", "Contributions", "Administrative",
+                                      "Reports", "Help"}));
+        QStringList file;
+        for (QAction* action : entry(mdi, QStringLiteral("File"))->menu()->actions())
+            file << action->objectName();
+        QCOMPARE(file, (QStringList{"CompanyInfo", "DBMaint", "LogOff", "Exit"}));
+        QCOMPARE(mdi.commands().size(), 32);
+        QCOMPARE(mdi.windowTitle(), QStringLiteral("Kov"));
+    }
+
+    void loggedOffOnlyFileAndExit()
+    {
+        MDI mdi;
+        mdi.setLoggedIn(false);
+        for (QAction* action : mdi.findChildren<QAction*>()) {
+            if (action->objectName().isEmpty())
+                continue;
+            const bool usable = action->objectName() == QLatin1String("File") ||
+                                action->objectName() == QLatin1String("Exit");
+            QCOMPARE(action->isEnabled(), usable);
+        }
+        mdi.setLoggedIn(true);
+        for (QAction* action : mdi.findChildren<QAction*>()) {
+            if (action->objectName() == QLatin1String("DBMaint")) {
+                QVERIFY(!action->isVisible());
+                continue;
+            }
+            if (!action->objectName().isEmpty())
+                QVERIFY2(action->isEnabled(), qPrintable(action->objectName()));
+        }
+    }
+
+    // Every command against a user holding nothing, then holding exactly its right.
+    void commandsCheckTheirRights_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("permission");
+        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<QString>("opens");
+        const QString record = QStringLiteral("You do not have permission to view this record.");
+        const QString report = QStringLiteral("You do not have permission to view this report.");
+        const QString screen = QStringLiteral("You do not have permission to view this screen.");
+        QTest::newRow("Setup") << "CompanyInfo" << "Church Info" << record << "frmChurchInfo";
+        QTest::newRow("Member Navigator") << "MemberNavigator" << "Member View" << record << "";
+        QTest::newRow("Member Entry") << "MemberEntry" << "Member View" << record << "";
+        QTest::newRow("Prospect Navigator") << "ProspectNavigator" << "Member View" << record << "";
+        QTest::newRow("Prospect Contact") << "ProspectEntry" << "Prospect Contact Entry/Edit" << record << "";
+        QTest::newRow("Attendance Navigator") << "AttendanceNavigator" << "Attendance Navigator" << record << "";
+        QTest::newRow("Attendance Entry") << "AttendanceEntry" << "Attendance Entry/Edit" << record << "";
+        QTest::newRow("Contribution Entry") << "ContributionEntry" << "Member Contributions" << screen << "";
+        QTest::newRow("SS Class") << "SSClassEntry" << "Sunday School Class Entry/Edit" << record << "frmSSClassEntry";
+        QTest::newRow("DT Class") << "DTClassEntry" << "Discipleship Training Class Entry/Edit" << record
+                                  << "frmDTClassEntry";
+        QTest::newRow("Wed Class") << "WedClassEntry" << "Wednesday Night Class Entry/Edit" << record
+                                   << "frmWedClassEntry";
+        QTest::newRow("Care Group") << "CGEntry" << "Care Group Entry/Edit" << record << "frmCGClassEntry";
+        QTest::newRow("Responsibility") << "ChurchResponsibilityEntry" << "Church Responsibility Entry/Edit" << record
+                                        << "frmResponsibilityEntry";
+        QTest::newRow("Outreach") << "OutreachPhaseEntry" << "Outreach Phase Entry/Edit" << record << "";
+        QTest::newRow("Defined Values") << "DefinedValues" << "Defined Values" << record << "frmValueEntry";
+        QTest::newRow("User Entry") << "UserEntry" << "User Permissions" << record << "frmUserEntry";
+        QTest::newRow("Info Update") << "MemberInfoUpdateReportMdi" << "Member Information Update Report" << report << "";
+        QTest::newRow("SS Roll") << "SundaySchoolRole" << "Sunday School Roll Report" << report << "";
+        QTest::newRow("DT Roll") << "DiscipleshipTrainingRollReport" << "Discipleship Training Roll Report" << report
+                                 << "";
+        QTest::newRow("Wed Roll") << "WednesdayNightRollReport" << "Wednesday Night Roll Report" << report << "";
+        QTest::newRow("Contact Sheet") << "ProspectVisitationSheet" << "Prospect Visitation Sheet Report" << report << "";
+        QTest::newRow("SS Prospects") << "SSProsListing" << "Sunday School Prospect Listing" << report << "";
+        QTest::newRow("Entry Control") << "ContributionsEntryControlReport" << "Member Contributions" << report << "";
+        QTest::newRow("Contributions") << "MemberContributions" << "Member Contributions" << report << "";
+        QTest::newRow("SS Listing") << "SSClassListing" << "Administrative Report" << report << "";
+        QTest::newRow("DT Listing") << "DiscTrainingClassListing" << "Administrative Report" << report << "";
+        QTest::newRow("Wed Listing") << "WedNightClassListing" << "Administrative Report" << report << "";
+        QTest::newRow("CG Listing") << "CareGroupListing" << "Administrative Report" << report << "";
+        QTest::newRow("Resp Listing") << "ChurchResponsibilityListing" << "Administrative Report" << report << "";
+    }
+    void commandsCheckTheirRights()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, permission);
+        QFETCH(QString, refusal);
+        QFETCH(QString, opens);
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        MDI mdi;
+        ScreenRegistry::setArea(area.area());
+        const qint64 user = TestDatabase::addMember(QStringLiteral("Clerk"), QStringLiteral("Carol"));
+        TestDatabase::addUser(user, QStringLiteral("carol"), QStringLiteral("pw"));
+        MainMod::CurrentUserID = user;
+        MainMod::CurrentUserType = QStringLiteral("User");
+
+        mdi.runCommand(control);
+        QCOMPARE(messages.count(), 1);
+        QCOMPARE(messages.last().text, refusal);
+        QCOMPARE(messages.last().title, QStringLiteral("Invalid Permission"));
+        QCOMPARE(messages.last().icon, Messages::Icon::Exclamation);
+        QVERIFY(openScreens(area.area()).isEmpty());
+
+        messages.clear();
+        TestDatabase::grant(user, permission);
+        mdi.runCommand(control);
+        if (opens.isEmpty()) {
+            // Screens still to come say so plainly, after the check passed.
+            QCOMPARE(messages.count(), 1);
+            QVERIFY(messages.last().text.endsWith(QStringLiteral("is not available yet.")));
+            QCOMPARE(messages.last().icon, Messages::Icon::Information);
+        } else {
+            QCOMPARE(messages.count(), 0);
+            QCOMPARE(openScreens(area.area()), QStringList{opens});
+            mdi.runCommand(control); // a second time opens no second copy
+            QCOMPARE(openScreens(area.area()), QStringList{opens});
+        }
+    }
+
+    void memberCommandsPassWithEitherRight()
+    {
+        TestDatabase tdb;
+        ScriptedMessages messages;
+        MDI mdi;
+        const qint64 user = TestDatabase::addMember(QStringLiteral("Editor"), QStringLiteral("Ed"));
+        MainMod::CurrentUserID = user;
+        MainMod::CurrentUserType = QStringLiteral("User");
+        TestDatabase::grant(user, PermissionNames::kMemberEntryEdit);
+        for (const char* control : {"MemberNavigator", "MemberEntry", "ProspectNavigator"}) {
+            messages.clear();
+            mdi.runCommand(QString::fromLatin1(control));
+            QVERIFY(messages.last().title != QStringLiteral("Invalid Permission"));
+        }
+    }
+
+    void adminPassesAndLetterCaseOfTypeCounts()
+    {
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        MDI mdi;
+        ScreenRegistry::setArea(area.area());
+        MainMod::CurrentUserID = TestDatabase::addMember(QStringLiteral("Boss"), QStringLiteral("B"));
+        MainMod::CurrentUserType = QStringLiteral("admin"); // not "Admin": needs grants like anyone
+        mdi.runCommand(QStringLiteral("CompanyInfo"));
+        QCOMPARE(messages.last().title, QStringLiteral("Invalid Permission"));
+        messages.clear();
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        mdi.runCommand(QStringLiteral("CompanyInfo"));
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(openScreens(area.area()), QStringList{"frmChurchInfo"});
+    }
+
+    void permissionNameIgnoresCaseAndMissingRowsRefuse()
+    {
+        TestDatabase tdb;
+        const qint64 user = TestDatabase::addMember(QStringLiteral("U"), QStringLiteral("u"));
+        MainMod::CurrentUserID = user;
+        MainMod::CurrentUserType = QStringLiteral("User");
+        TestDatabase::grant(user, QStringLiteral("Church Info"));
+        QVERIFY(MainMod::HasPermission(QStringLiteral("church info")));
+        QVERIFY(!MainMod::HasPermission(QStringLiteral("Defined Values")));
+        QVERIFY(!MainMod::HasPermission(QStringLiteral("No Such Right")));
+        MainMod::CurrentUserID = 0; // before any log-in
+        MainMod::CurrentUserType.clear();
+        QVERIFY(!MainMod::HasPermission(QStringLiteral("Church Info")));
+    }
+
+    void aboutOpensForEveryone()
+    {
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        MDI mdi;
+        ScreenRegistry::setArea(area.area());
+        MainMod::CurrentUserType = QStringLiteral("User");
+        mdi.runCommand(QStringLiteral("About"));
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(openScreens(area.area()), QStringList{"frmAbout"});
+    }
+};
+
+QTEST_MAIN(TestMdi)
+#include "tst_mdi.moc"
