@@ -43,12 +43,6 @@ frmResponsibilityEntry::frmResponsibilityEntry(QWidget* parent) : Screen(parent)
     btnExit->setText(QStringLiteral("Exit"));
     btnDelete = make<QPushButton>(this, "btnDelete", 120, 840, 1335, 375);
     btnDelete->setText(QStringLiteral("Delete"));
-    // The designed button is narrower than "Save And Close" in today's larger fonts: step its font down
-    // rather than clip the caption.
-    QFont saveFont = btnSave->font();
-    while (saveFont.pointSize() > 7 && QFontMetrics(saveFont).horizontalAdvance(btnSave->text()) + 6 > btnSave->width())
-        saveFont.setPointSize(saveFont.pointSize() - 1);
-    btnSave->setFont(saveFont);
 
     setTabOrder(cmbName, txtDescription);
     setTabOrder(txtDescription, btnSave);
