@@ -187,26 +187,10 @@ void fillPeople(QComboBox* first, QComboBox* second)
     }
 }
 
-namespace {
-class SelectAllFilter : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::FocusIn) {
-            auto* edit = static_cast<QPlainTextEdit*>(watched);
-            // After the click that gave the focus has placed the cursor.
-            QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
-        }
-        return false;
-    }
-};
-} // namespace
-
 void setUpNotes(QPlainTextEdit* notes)
 {
     notes->setTabChangesFocus(true);
-    notes->installEventFilter(new SelectAllFilter(notes));
+    SelectAllOnFocus::install(notes);
 }
 
 } // namespace SetupLists

@@ -1,6 +1,7 @@
 #include "EntryBoxes.h"
 
 #include <QEvent>
+#include <QPlainTextEdit>
 #include <QTimer>
 
 PhoneEdit::PhoneEdit(QWidget* parent) : QLineEdit(parent)
@@ -35,9 +36,11 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::FocusIn) {
-            auto* edit = static_cast<QLineEdit*>(watched);
             // After the click that gave the focus has placed the cursor.
-            QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
+            if (auto* line = qobject_cast<QLineEdit*>(watched))
+                QTimer::singleShot(0, line, [line] { line->selectAll(); });
+            else if (auto* text = qobject_cast<QPlainTextEdit*>(watched))
+                QTimer::singleShot(0, text, [text] { text->selectAll(); });
         }
         return false;
     }
@@ -45,6 +48,11 @@ public:
 } // namespace
 
 void install(QLineEdit* edit)
+{
+    edit->installEventFilter(new Filter(edit));
+}
+
+void install(QPlainTextEdit* edit)
 {
     edit->installEventFilter(new Filter(edit));
 }

@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+class QPlainTextEdit;
+
 // A phone box with the mask (###) ###-####. Its value is the masked text, or empty text when no digit was typed.
 class PhoneEdit : public QLineEdit {
     Q_OBJECT
@@ -14,4 +16,5 @@ public:
 // Entry boxes select their whole text when they get the focus, so typing replaces the value.
 namespace SelectAllOnFocus {
 void install(QLineEdit* edit);
+void install(QPlainTextEdit* edit);
 }
