@@ -2,6 +2,7 @@
 
 #include "platform/Guard.h"
 
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 
@@ -18,6 +19,11 @@ public:
     // Closes the screen; it is deleted with its window.
     void Unload();
 
+    // The rights, any one of which lets a user have this screen open (none: anybody). The menu command that
+    // opens a screen sets them; a screen that shows other things by turns (the report viewer) sets its own.
+    const QStringList& rights() const { return m_rights; }
+    void setRights(const QStringList& rights) { m_rights = rights; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     QMdiSubWindow* subWindow() const;
@@ -29,4 +35,7 @@ protected:
     {
         connect(sender, signal, this, Guard::wrap(std::move(handler)));
     }
+
+private:
+    QStringList m_rights;
 };
