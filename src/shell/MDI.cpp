@@ -14,6 +14,7 @@
 #include "core/Permissions.h"
 #include "platform/Guard.h"
 #include "platform/Messages.h"
+#include "reports/Reports.h"
 #include "schema/PermissionNames.h"
 
 #include <QAction>
@@ -172,17 +173,17 @@ void MDI::buildMenus()
                {kMemberContributions}, report, notAvailable(QStringLiteral("The member contributions report")));
     QMenu* adminReports = addMenu(reports, QStringLiteral("AdminReports"), QStringLiteral("Administrative Reports"));
     addCommand(adminReports, QStringLiteral("SSClassListing"), QStringLiteral("Sunday School Class Listing"),
-               {kAdministrativeReport}, report, notAvailable(QStringLiteral("The Sunday School class listing")));
+               {kAdministrativeReport}, report, Reports::PrintSundaySchoolListingReport);
     addCommand(adminReports, QStringLiteral("DiscTrainingClassListing"),
                QStringLiteral("Discipleship Training Class Listing"), {kAdministrativeReport}, report,
-               notAvailable(QStringLiteral("The Discipleship Training class listing")));
+               Reports::PrintDiscipleshipTrainingClassListingReport);
     addCommand(adminReports, QStringLiteral("WedNightClassListing"), QStringLiteral("Wednesday Night Class Listing"),
-               {kAdministrativeReport}, report, notAvailable(QStringLiteral("The Wednesday Night class listing")));
+               {kAdministrativeReport}, report, Reports::PrintWednesdayNightClassListingReport);
     addCommand(adminReports, QStringLiteral("CareGroupListing"), QStringLiteral("Care Group Listing"),
-               {kAdministrativeReport}, report, notAvailable(QStringLiteral("The care group listing")));
+               {kAdministrativeReport}, report, Reports::PrintCareGroupListingReport);
     addCommand(adminReports, QStringLiteral("ChurchResponsibilityListing"),
                QStringLiteral("Church Responsibility Listing"), {kAdministrativeReport}, report,
-               notAvailable(QStringLiteral("The church responsibility listing")));
+               Reports::PrintChurchRespListingReport);
 
     QMenu* help = addMenu(nullptr, QStringLiteral("Help"), QStringLiteral("Help"));
     addCommand(help, QStringLiteral("About"), QStringLiteral("About"), {}, {}, open<frmAbout>());

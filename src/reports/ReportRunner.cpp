@@ -1,0 +1,51 @@
+#include "ReportRunner.h"
+
+#include "core/MainMod.h"
+#include "platform/DbError.h"
+#include "platform/WaitCursor.h"
+
+#include <QSqlError>
+#include <QSqlRecord>
+
+namespace Reports {
+
+ReportEngine::Rows fetchRows(const QString& sql, const SqlParams& params)
+{
+    QSqlQuery& query = MainMod::MainDatabase.run(sql, params);
+    ReportEngine::Rows rows;
+    const QSqlRecord record = query.record();
+    const int columns = record.count();
+    for (int i = 0; i < columns; ++i)
+        rows.columns.append(record.fieldName(i));
+    while (query.next()) {
+        QVector<QVariant> row(columns);
+        for (int i = 0; i < columns; ++i)
+            row[i] = query.value(i);
+        rows.values.append(std::move(row));
+    }
+    const QSqlError error = query.lastError();
+    query.finish();
+    if (error.type() != QSqlError::NoError)
+        throw DbError(sql, error.text());
+    return rows;
+}
+
+bool produce(const QString& title, const QStringList& rights, ReportOutput::Mode mode,
+             const std::function<ReportEngine::Document()>& build)
+{
+    WaitCursor wait;
+    QString failure;
+    try {
+        auto document = std::make_shared<const ReportEngine::Document>(build());
+        return ReportOutput::deliver({document, rights}, mode);
+    } catch (const DbError& error) {
+        failure = error.message();
+    } catch (const std::exception& error) {
+        failure = QString::fromUtf8(error.what());
+    }
+    ReportOutput::tell(QStringLiteral("The report \"%1\" could not be produced.\n\n%2").arg(title, failure),
+                       QStringLiteral("Report Error"));
+    return false;
+}
+
+} // namespace Reports

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ReportOutput.h"
+
+#include "platform/Database.h"
+#include "reports/engine/Document.h"
+#include "reports/engine/Rows.h"
+
+#include <functional>
+
+namespace Reports {
+
+// Copies the rows of a query out of the database, so a report outlives it. Values are bound, never joined
+// into the statement.
+ReportEngine::Rows fetchRows(const QString& sql, const SqlParams& params = {});
+
+// The frame of every report: with the hourglass held, build fetches and lays out the pages, which then go to
+// the viewer or the printer. A report that cannot be produced shows one message naming it, and the program
+// goes on. Returns true when the report was shown or printed.
+bool produce(const QString& title, const QStringList& rights, ReportOutput::Mode mode,
+             const std::function<ReportEngine::Document()>& build);
+
+} // namespace Reports

@@ -1,0 +1,540 @@
+#include "Layout.h"
+
+#include "FieldFormat.h"
+#include "TextMeasure.h"
+
+#include "core/Format.h"
+
+#include <QHash>
+#include <QMap>
+#include <cmath>
+#include <stdexcept>
+
+namespace ReportEngine {
+
+namespace {
+
+struct Totals {
+    QHash<int, qint64> sums; // by column
+    qint64 count = 0;
+};
+
+// An element ready to show: its column and font looked up once.
+struct Compiled {
+    const Element* element;
+    int column = -1;
+    int font = 0;
+};
+
+struct Item {
+    Run run;
+    Shape shape;
+    bool isShape = false;
+    bool pageNumber = false;
+};
+
+// One band made for one row: its items at offsets from the band's top.
+struct Block {
+    QVector<Item> items;
+    double height = 0;
+};
+
+// What a band is made for.
+struct Context {
+    Context(const Rows* r, int i, const Totals* totals = nullptr, const QString& k = {})
+        : rows(r), row(i), keyTotals(totals), key(k)
+    {
+    }
+    const Rows* rows;
+    int row;
+    const Totals* keyTotals;
+    QString key;
+    bool continuation = false;
+};
+
+bool sameKey(const QVariant& a, const QVariant& b)
+{
+    if (a.isNull() || b.isNull())
+        return a.isNull() == b.isNull();
+    return a.toString().compare(b.toString(), Qt::CaseInsensitive) == 0;
+}
+
+class Layouter {
+public:
+    Layouter(const Definition& definition, const Rows& rows, const Rows& subrows)
+        : d(definition), m_rows(rows), m_subrows(subrows)
+    {
+        m_doc.title = d.title;
+        m_doc.landscape = d.landscape;
+        m_doc.pageSize = d.pageSize();
+    }
+
+    Document run()
+    {
+        if (d.labels)
+            layOutLabels(*d.labels);
+        else
+            layOutBands();
+        const QString total = QString::number(m_doc.pages.size());
+        for (const auto& [page, run] : std::as_const(m_pageNumbers))
+            m_doc.pages[page].runs[run].text = QStringLiteral("Page %1 of %2").arg(page + 1).arg(total);
+        return std::move(m_doc);
+    }
+
+private:
+    // ---- definitions ----
+
+    int fontIndex(const Font& font)
+    {
+        const int at = m_doc.fonts.indexOf(font);
+        if (at >= 0)
+            return at;
+        m_doc.fonts.append(font);
+        return m_doc.fonts.size() - 1;
+    }
+
+    static int columnOf(const Rows& rows, const QString& name)
+    {
+        const int column = rows.column(name);
+        if (column < 0)
+            throw std::invalid_argument(
+                QStringLiteral("The report field %1 is not among the columns of its query.").arg(name).toStdString());
+        return column;
+    }
+
+    void compile(const Band& band, const Rows& source)
+    {
+        QVector<Compiled> items;
+        for (const Element& e : band.elements) {
+            Compiled c{&e};
+            c.font = fontIndex(e.font);
+            if (e.kind == Kind::Field)
+                c.column = columnOf(source, e.text);
+            if (e.kind == Kind::Sum) {
+                c.column = columnOf(m_rows, e.text);
+                bool known = false;
+                for (const auto& [column, format] : std::as_const(m_sumColumns))
+                    known = known || column == c.column;
+                if (!known)
+                    m_sumColumns.append({c.column, e.format});
+            }
+            items.append(c);
+        }
+        m_compiled.insert(&band, items);
+    }
+
+    void compileAll()
+    {
+        for (const Band* band : {&d.reportHeader, &d.pageHeader, &d.detail, &d.pageFooter, &d.reportFooter})
+            compile(*band, m_rows);
+        for (const Group& group : d.groups) {
+            columnOf(m_rows, group.column);
+            compile(group.header, m_rows);
+            compile(group.footer, m_rows);
+        }
+        if (d.subreport) {
+            const Subreport& sub = *d.subreport;
+            compile(sub.header, m_rows);
+            compile(sub.detail, m_subrows);
+            compile(sub.empty, m_rows);
+            const int childColumn = columnOf(m_subrows, sub.childColumn);
+            m_parentColumn = columnOf(m_rows, sub.parentColumn);
+            for (int i = 0; i < m_subrows.size(); ++i)
+                m_children[m_subrows.values.at(i).at(childColumn).toString()].append(i);
+        }
+        if (d.summary) {
+            m_keyColumn = columnOf(m_rows, d.summary->keyColumn);
+            compile(d.summary->header, m_rows);
+            compile(d.summary->line, m_rows);
+        }
+    }
+
+    // ---- bands ----
+
+    const Totals& totalsFor(int scope, const Context& context) const
+    {
+        if (scope == kKeyScope && context.keyTotals)
+            return *context.keyTotals;
+        if (scope >= 0 && scope < m_groupTotals.size())
+            return m_groupTotals.at(scope);
+        return m_reportTotals;
+    }
+
+    QString textOf(const Compiled& c, const Context& context)
+    {
+        const Element& e = *c.element;
+        switch (e.kind) {
+        case Kind::Label:
+            return e.text;
+        case Kind::Field:
+            if (!context.rows || context.row < 0)
+                return {};
+            return formatValue(context.rows->values.at(context.row).at(c.column), e.format);
+        case Kind::Text:
+            return d.texts.value(e.text);
+        case Kind::PrintDate:
+            return ::Format::dateText(d.printDate);
+        case Kind::Sum:
+            return formatSum(totalsFor(e.scope, context).sums.value(c.column), e.format);
+        case Kind::Count:
+            return QString::number(totalsFor(e.scope, context).count);
+        case Kind::SummaryKey:
+            return context.key;
+        case Kind::PageNofM:
+        case Kind::Rule:
+        case Kind::Box:
+            break;
+        }
+        return {};
+    }
+
+    Block make(const Band& band, const Context& context)
+    {
+        Block block;
+        double extra = 0;
+        const double left = d.margins.left();
+        for (const Compiled& c : m_compiled.value(&band)) {
+            const Element& e = *c.element;
+            if (e.continuationOnly && !context.continuation)
+                continue;
+            const QRectF rect = e.rect.translated(left, 0);
+            if (e.kind == Kind::Rule || e.kind == Kind::Box) {
+                Item item;
+                item.isShape = true;
+                item.shape = {e.kind == Kind::Rule ? QRectF(rect.topLeft(), QSizeF(rect.width(), 0)) : rect,
+                              e.kind == Kind::Box};
+                block.items.append(item);
+                continue;
+            }
+            const Font& font = m_doc.fonts.at(c.font);
+            if (e.kind == Kind::PageNofM) {
+                Item item;
+                item.run = {rect, QString(), c.font, e.align};
+                item.pageNumber = true;
+                block.items.append(item);
+                continue;
+            }
+            QString text = textOf(c, context);
+            if (e.grows) {
+                const QStringList lines = m_measure.wrap(font, text, rect.width());
+                const double lineHeight = m_measure.lineHeight(font);
+                for (int i = 0; i < lines.size(); ++i) {
+                    Item item;
+                    item.run = {QRectF(rect.left(), rect.top() + i * lineHeight, rect.width(), lineHeight),
+                                lines.at(i), c.font, e.align};
+                    block.items.append(item);
+                }
+                extra = std::max(extra, lines.size() * lineHeight - rect.height());
+                continue;
+            }
+            if (text.isEmpty())
+                continue;
+            if (text.contains(QLatin1Char('\n'))) {
+                text.remove(QLatin1Char('\r'));
+                text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+            }
+            Item item;
+            item.run = {rect, m_measure.elide(font, text, rect.width()), c.font, e.align};
+            block.items.append(item);
+        }
+        block.height = band.height + extra;
+        return block;
+    }
+
+    // ---- pages ----
+
+    void put(const Block& block, double top)
+    {
+        Page& page = m_doc.pages.last();
+        for (const Item& item : block.items) {
+            if (item.isShape) {
+                Shape shape = item.shape;
+                shape.rect.translate(0, top);
+                page.shapes.append(shape);
+                continue;
+            }
+            Run run = item.run;
+            run.rect.translate(0, top);
+            page.runs.append(run);
+            if (item.pageNumber)
+                m_pageNumbers.append({m_doc.pages.size() - 1, page.runs.size() - 1});
+        }
+    }
+
+    void startPage()
+    {
+        m_doc.pages.append(Page());
+        const double height = d.pageSize().height();
+        m_bottom = height - d.margins.bottom() - d.pageFooter.height;
+        m_y = d.margins.top();
+        if (m_doc.pages.size() == 1) {
+            const Block header = make(d.reportHeader, {&m_rows, m_rows.size() > 0 ? 0 : -1});
+            put(header, m_y);
+            m_y += header.height;
+        }
+        const Block header = make(d.pageHeader, {&m_rows, m_lastRow});
+        put(header, m_y);
+        m_y += header.height;
+        // The groups this page continues show their headers again.
+        for (int g = 0; g < m_openGroups; ++g) {
+            if (!d.groups.at(g).repeatHeader)
+                continue;
+            Context context{&m_rows, m_groupRows.at(g)};
+            context.continuation = true;
+            const Block repeated = make(d.groups.at(g).header, context);
+            put(repeated, m_y);
+            m_y += repeated.height;
+        }
+        m_bodyTop = m_y;
+    }
+
+    void finishPage()
+    {
+        const Block footer = make(d.pageFooter, {&m_rows, m_lastRow});
+        put(footer, d.pageSize().height() - d.margins.bottom() - d.pageFooter.height);
+    }
+
+    void newPage()
+    {
+        finishPage();
+        startPage();
+    }
+
+    // Places a band where the last one ended. A band that does not fit goes to the next page; one taller than
+    // a page is split between its lines.
+    void place(Block block)
+    {
+        if (m_y + block.height <= m_bottom + 0.001) {
+            put(block, m_y);
+            m_y += block.height;
+            return;
+        }
+        if (m_y > m_bodyTop && block.height <= m_bottom - m_bodyTop) {
+            newPage();
+            if (m_y + block.height <= m_bottom + 0.001) {
+                put(block, m_y);
+                m_y += block.height;
+                return;
+            }
+        }
+        while (m_y + block.height > m_bottom + 0.001) {
+            const double room = m_bottom - m_y;
+            Block now;
+            Block later;
+            double cut = block.height;
+            for (const Item& item : std::as_const(block.items)) {
+                const QRectF r = item.isShape ? item.shape.rect : item.run.rect;
+                if (r.bottom() <= room + 0.001) {
+                    now.items.append(item);
+                } else {
+                    later.items.append(item);
+                    cut = std::min(cut, r.top());
+                }
+            }
+            if (now.items.isEmpty() && m_y > m_bodyTop) {
+                newPage();
+                continue;
+            }
+            if (now.items.isEmpty()) {
+                // Not even one line fits on an empty page: place the first item anyway.
+                now.items.append(later.items.takeFirst());
+                const Item& first = now.items.first();
+                cut = (first.isShape ? first.shape.rect : first.run.rect).bottom();
+            }
+            put(now, m_y);
+            for (Item& item : later.items) {
+                if (item.isShape)
+                    item.shape.rect.translate(0, -cut);
+                else
+                    item.run.rect.translate(0, -cut);
+            }
+            later.height = std::max(0.0, block.height - cut);
+            block = later;
+            newPage();
+        }
+        put(block, m_y);
+        m_y += block.height;
+    }
+
+    // ---- rows ----
+
+    void add(Totals& totals, const QVector<QVariant>& row) const
+    {
+        ++totals.count;
+        for (const auto& [column, format] : m_sumColumns)
+            totals.sums[column] += sumUnits(row.at(column), format);
+    }
+
+    void openGroup(int g, int row)
+    {
+        if (d.groups.at(g).newPage && m_y > m_bodyTop)
+            newPage();
+        m_groupRows[g] = row;
+        m_groupTotals[g] = Totals();
+        place(make(d.groups.at(g).header, {&m_rows, row}));
+        m_openGroups = g + 1;
+    }
+
+    void closeGroup(int g)
+    {
+        Context context{&m_rows, m_lastRow};
+        place(make(d.groups.at(g).footer, context));
+        m_openGroups = g;
+    }
+
+    void placeChildren(int row)
+    {
+        const Subreport& sub = *d.subreport;
+        const QVector<int> children = m_children.value(m_rows.values.at(row).at(m_parentColumn).toString());
+        if (children.isEmpty()) {
+            place(make(sub.empty, {&m_rows, row}));
+            return;
+        }
+        place(make(sub.header, {&m_rows, row}));
+        for (int child : children)
+            place(make(sub.detail, {&m_subrows, child}));
+    }
+
+    void layOutBands()
+    {
+        compileAll();
+        const int groups = d.groups.size();
+        m_groupRows.fill(-1, groups);
+        m_groupTotals.resize(groups);
+        QVector<int> groupColumns;
+        for (const Group& group : d.groups)
+            groupColumns.append(m_rows.column(group.column));
+        QMap<QString, QPair<QString, Totals>> keys;
+
+        startPage();
+        for (int r = 0; r < m_rows.size(); ++r) {
+            const QVector<QVariant>& row = m_rows.values.at(r);
+            int changed = 0;
+            if (m_lastRow >= 0) {
+                const QVector<QVariant>& previous = m_rows.values.at(m_lastRow);
+                while (changed < groups && sameKey(row.at(groupColumns.at(changed)), previous.at(groupColumns.at(changed))))
+                    ++changed;
+                for (int g = m_openGroups - 1; g >= changed; --g)
+                    closeGroup(g);
+            }
+            for (int g = changed; g < groups; ++g)
+                openGroup(g, r);
+
+            m_lastRow = r;
+            place(make(d.detail, {&m_rows, r}));
+            add(m_reportTotals, row);
+            for (int g = 0; g < groups; ++g)
+                add(m_groupTotals[g], row);
+            if (d.summary) {
+                const QString key = formatValue(row.at(m_keyColumn), Format::Text);
+                auto& entry = keys[key.toCaseFolded()];
+                if (entry.second.count == 0)
+                    entry.first = key;
+                add(entry.second, row);
+            }
+            if (d.subreport)
+                placeChildren(r);
+        }
+        for (int g = m_openGroups - 1; g >= 0; --g)
+            closeGroup(g);
+        if (d.summary && !keys.isEmpty()) {
+            place(make(d.summary->header, {&m_rows, m_lastRow}));
+            for (auto it = keys.cbegin(); it != keys.cend(); ++it) {
+                Context context{&m_rows, m_lastRow, &it.value().second, it.value().first};
+                place(make(d.summary->line, context));
+            }
+        }
+        place(make(d.reportFooter, {&m_rows, m_lastRow}));
+        finishPage();
+    }
+
+    // ---- labels ----
+
+    void layOutLabels(const LabelSheet& sheet)
+    {
+        // Each line as pieces: fixed text, or a column (index >= 0).
+        QVector<QVector<QPair<QString, int>>> lines;
+        for (const QString& line : sheet.lines) {
+            QVector<QPair<QString, int>> pieces;
+            int at = 0;
+            while (at < line.size()) {
+                const int open = line.indexOf(QLatin1Char('{'), at);
+                const int close = open < 0 ? -1 : line.indexOf(QLatin1Char('}'), open);
+                if (close < 0) {
+                    pieces.append({line.mid(at), -1});
+                    break;
+                }
+                if (open > at)
+                    pieces.append({line.mid(at, open - at), -1});
+                pieces.append({QString(), columnOf(m_rows, line.mid(open + 1, close - open - 1))});
+                at = close + 1;
+            }
+            lines.append(pieces);
+        }
+        const int perPage = std::max(1, sheet.columns * sheet.rows);
+        const double lineHeight = m_measure.lineHeight(sheet.font);
+        const double room = sheet.size.width() - 2 * sheet.padding;
+        m_doc.pages.append(Page());
+        for (int i = 0; i < m_rows.size(); ++i) {
+            if (i > 0 && i % perPage == 0)
+                m_doc.pages.append(Page());
+            const int slot = i % perPage;
+            const double x = sheet.origin.x() + (slot % sheet.columns) * sheet.pitch.width() + sheet.padding;
+            double y = sheet.origin.y() + (slot / sheet.columns) * sheet.pitch.height() + sheet.padding;
+            const QVector<QVariant>& row = m_rows.values.at(i);
+            for (const auto& pieces : std::as_const(lines)) {
+                QString text;
+                bool anyValue = false;
+                for (const auto& [fixed, column] : pieces) {
+                    if (column < 0) {
+                        text += fixed;
+                        continue;
+                    }
+                    const QString value = row.at(column).toString().trimmed();
+                    anyValue = anyValue || !value.isEmpty();
+                    text += value;
+                }
+                if (!anyValue)
+                    continue;
+                text = text.simplified();
+                Font font = sheet.font;
+                for (double size = font.size; m_measure.width(font, text) > room && size > sheet.font.size * 0.75;) {
+                    size -= 0.5;
+                    font.size = size;
+                }
+                text = m_measure.elide(font, text, room);
+                m_doc.pages.last().runs.append({QRectF(x, y, room, lineHeight), text, fontIndex(font), Align::Left});
+                y += lineHeight;
+            }
+        }
+    }
+
+    const Definition& d;
+    const Rows& m_rows;
+    const Rows& m_subrows;
+    Document m_doc;
+    TextMeasure m_measure;
+    QHash<const Band*, QVector<Compiled>> m_compiled;
+    QVector<QPair<int, Format>> m_sumColumns;
+    QHash<QString, QVector<int>> m_children;
+    int m_parentColumn = -1;
+    int m_keyColumn = -1;
+    Totals m_reportTotals;
+    QVector<Totals> m_groupTotals;
+    QVector<int> m_groupRows;
+    int m_openGroups = 0;
+    int m_lastRow = -1;
+    double m_y = 0;
+    double m_bottom = 0;
+    double m_bodyTop = 0;
+    QVector<QPair<int, int>> m_pageNumbers;
+};
+
+} // namespace
+
+Document layout(const Definition& definition, const Rows& rows, const Rows& subrows)
+{
+    return Layouter(definition, rows, subrows).run();
+}
+
+} // namespace ReportEngine
