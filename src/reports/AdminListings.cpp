@@ -97,11 +97,11 @@ Definition crptClassListing(const QString& title)
                            {QStringLiteral("Assistant Teacher"), 370, 95},
                            {QStringLiteral("Location"), 468, 72}});
     d.detail.height = 17;
-    d.detail.add(Element::field(0, 1, 115, 12, QStringLiteral("Name")).bold())
-        .add(Element::field(118, 1, 150, 12, QStringLiteral("Description")))
+    d.detail.add(Element::field(0, 1, 115, 12, QStringLiteral("Name")).bold().growing())
+        .add(Element::field(118, 1, 150, 12, QStringLiteral("Description")).growing())
         .add(Element::field(272, 1, 95, 12, QStringLiteral("TeacherName")))
         .add(Element::field(370, 1, 95, 12, QStringLiteral("AsstTeacherName")))
-        .add(Element::field(468, 1, 72, 12, QStringLiteral("Location")))
+        .add(Element::field(468, 1, 72, 12, QStringLiteral("Location")).growing())
         .add(notes(118, 422));
     countFooter(d, QStringLiteral("Number of classes:"));
     return d;
@@ -117,7 +117,7 @@ Definition crptCareGroupListingReport()
     d.detail.height = 17;
     d.detail.add(Element::field(0, 1, 175, 12, QStringLiteral("LeaderName")).bold())
         .add(Element::field(180, 1, 175, 12, QStringLiteral("AsstLeaderName")))
-        .add(Element::field(360, 1, 180, 12, QStringLiteral("SSName")))
+        .add(Element::field(360, 1, 180, 12, QStringLiteral("SSName")).growing())
         .add(notes(20, 520));
     countFooter(d, QStringLiteral("Number of groups:"));
     return d;
@@ -136,8 +136,8 @@ Definition crptChurchRespListingReport()
     responsibility.column = QStringLiteral("Name");
     responsibility.repeatHeader = true;
     responsibility.header.height = 17;
-    responsibility.header.add(Element::field(0, 3, 200, 12, QStringLiteral("Name")).bold())
-        .add(Element::field(204, 3, 266, 12, QStringLiteral("Description")))
+    responsibility.header.add(Element::field(0, 3, 200, 12, QStringLiteral("Name")).bold().growing())
+        .add(Element::field(204, 3, 266, 12, QStringLiteral("Description")).growing())
         .add(Element::label(470, 3, 70, 12, QStringLiteral("(continued)")).right().italic().size(8).onContinuation());
     responsibility.footer.height = 5;
     d.groups.append(responsibility);

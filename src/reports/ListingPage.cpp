@@ -19,8 +19,8 @@ void frame(Definition& d, const QVector<Heading>& headings)
     Band& header = d.pageHeader;
     header.add(Element::textObject(0, 0, width, 18, kChurchName).center().bold().size(13));
     header.add(Element::label(0, 19, width, 15, d.title).center().bold().size(11));
-    header.add(Element::label(width - 130, 0, 70, 11, QStringLiteral("Printed")).right().size(7.5));
-    header.add(Element::make(Kind::PrintDate, width - 58, 0, 58, 11).right().size(7.5));
+    header.add(Element::label(width - 120, 0, 70, 11, QStringLiteral("Printed")).right().size(7.5));
+    header.add(Element::make(Kind::PrintDate, width - 46, 0, 46, 11).right().size(7.5));
     int lines = 1;
     for (const Heading& h : headings) {
         Element e = Element::label(h.x, kHeadingTop + h.line * kHeadingLine, h.width, kHeadingLine, h.text);

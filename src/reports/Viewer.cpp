@@ -54,6 +54,7 @@ Viewer::Viewer()
     txtPage->setKeyboardTracking(false);
     lblPageCount = new QLabel(this);
     lblPageCount->setObjectName(QStringLiteral("lblPageCount"));
+    lblPageCount->setMinimumWidth(lblPageCount->fontMetrics().horizontalAdvance(QStringLiteral("of 00000")));
     cmbZoom = new QComboBox(this);
     cmbZoom->setObjectName(QStringLiteral("cmbZoom"));
     for (int percent : kZoomPercents)
@@ -68,6 +69,7 @@ Viewer::Viewer()
 
     auto* tools = new QHBoxLayout;
     tools->setContentsMargins(4, 4, 4, 4);
+    tools->setSpacing(4);
     for (QWidget* w : std::initializer_list<QWidget*>{btnFirst, btnPrevious, txtPage, lblPageCount, btnNext, btnLast})
         tools->addWidget(w);
     tools->addSpacing(12);
@@ -89,11 +91,14 @@ Viewer::Viewer()
     on(btnLast, &QToolButton::clicked, [this] { showPage(txtPage->maximum() - 1); });
     connect(txtPage, &QSpinBox::valueChanged, this, [this](int value) { showPage(value - 1); });
     connect(cmbZoom, &QComboBox::activated, this, [this](int index) { zoomChosen(index); });
+    cmbZoom->setCurrentIndex(-1); // the page starts at the width of the window
     connect(btnFitWidth, &QToolButton::toggled, this, [this](bool on) {
-        if (on)
+        if (on) {
+            cmbZoom->setCurrentIndex(-1);
             pageView->setFitWidth(true);
-        else
+        } else {
             pageView->setZoom(pageView->zoom());
+        }
     });
     on(btnPrint, &QToolButton::clicked, [this] { btnPrint_Click(); });
     on(btnExportPdf, &QToolButton::clicked, [this] { btnExportPdf_Click(); });

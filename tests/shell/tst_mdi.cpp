@@ -113,11 +113,11 @@ private slots:
         QTest::newRow("SS Prospects") << "SSProsListing" << "Sunday School Prospect Listing" << report << "";
         QTest::newRow("Entry Control") << "ContributionsEntryControlReport" << "Member Contributions" << report << "";
         QTest::newRow("Contributions") << "MemberContributions" << "Member Contributions" << report << "";
-        QTest::newRow("SS Listing") << "SSClassListing" << "Administrative Report" << report << "";
-        QTest::newRow("DT Listing") << "DiscTrainingClassListing" << "Administrative Report" << report << "";
-        QTest::newRow("Wed Listing") << "WedNightClassListing" << "Administrative Report" << report << "";
-        QTest::newRow("CG Listing") << "CareGroupListing" << "Administrative Report" << report << "";
-        QTest::newRow("Resp Listing") << "ChurchResponsibilityListing" << "Administrative Report" << report << "";
+        QTest::newRow("SS Listing") << "SSClassListing" << "Administrative Report" << report << "Viewer";
+        QTest::newRow("DT Listing") << "DiscTrainingClassListing" << "Administrative Report" << report << "Viewer";
+        QTest::newRow("Wed Listing") << "WedNightClassListing" << "Administrative Report" << report << "Viewer";
+        QTest::newRow("CG Listing") << "CareGroupListing" << "Administrative Report" << report << "Viewer";
+        QTest::newRow("Resp Listing") << "ChurchResponsibilityListing" << "Administrative Report" << report << "Viewer";
     }
     void commandsCheckTheirRights()
     {

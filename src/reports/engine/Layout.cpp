@@ -120,6 +120,9 @@ private:
             }
             items.append(c);
         }
+        // Top to bottom, so what stands under a growing element can move down with it.
+        std::stable_sort(items.begin(), items.end(),
+                         [](const Compiled& a, const Compiled& b) { return a.element->rect.top() < b.element->rect.top(); });
         m_compiled.insert(&band, items);
     }
 
@@ -193,11 +196,16 @@ private:
         Block block;
         double extra = 0;
         const double left = d.margins.left();
+        QVector<QPair<double, double>> grown; // design bottom and growth of the growing elements so far
         for (const Compiled& c : m_compiled.value(&band)) {
             const Element& e = *c.element;
             if (e.continuationOnly && !context.continuation)
                 continue;
-            const QRectF rect = e.rect.translated(left, 0);
+            double shift = 0;
+            for (const auto& [bottom, growth] : std::as_const(grown))
+                if (bottom <= e.rect.top() + 0.001)
+                    shift = std::max(shift, growth);
+            const QRectF rect = e.rect.translated(left, shift);
             if (e.kind == Kind::Rule || e.kind == Kind::Box) {
                 Item item;
                 item.isShape = true;
@@ -218,13 +226,17 @@ private:
             if (e.grows) {
                 const QStringList lines = m_measure.wrap(font, text, rect.width());
                 const double lineHeight = m_measure.lineHeight(font);
+                // The first line stands where a single line of the same box would.
+                const double offset = std::max(0.0, (rect.height() - lineHeight) / 2);
                 for (int i = 0; i < lines.size(); ++i) {
                     Item item;
-                    item.run = {QRectF(rect.left(), rect.top() + i * lineHeight, rect.width(), lineHeight),
+                    item.run = {QRectF(rect.left(), rect.top() + offset + i * lineHeight, rect.width(), lineHeight),
                                 lines.at(i), c.font, e.align};
                     block.items.append(item);
                 }
-                extra = std::max(extra, lines.size() * lineHeight - rect.height());
+                const double growth = std::max(0.0, offset + lines.size() * lineHeight - rect.height());
+                grown.append({e.rect.bottom(), shift + growth});
+                extra = std::max(extra, shift + growth);
                 continue;
             }
             if (text.isEmpty())
