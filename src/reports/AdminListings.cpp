@@ -77,13 +77,14 @@ Rows churchRespListingRows()
 {
     // A responsibility nobody holds comes once, with no holder at all rather than a stray comma.
     return Reports::fetchRows(
-        QStringLiteral("SELECT Responsibilities.Name, Responsibilities.Description, Member.ID, "
-                       "CASE WHEN Member.ID IS NULL THEN NULL ELSE %1 END AS MemberName, "
-                       "Member_Responsibility.\"Start\", Member_Responsibility.\"End\" FROM Responsibilities "
-                       "LEFT JOIN Member_Responsibility ON Member_Responsibility.Responsibility = Responsibilities.Name "
-                       "LEFT JOIN Member ON Member_Responsibility.Member_ID = Member.ID "
-                       "ORDER BY Responsibilities.Name, Responsibilities.Description, Member_Responsibility.\"End\", "
-                       "MemberName COLLATE NOCASE")
+        QStringLiteral(
+            "SELECT Responsibilities.Name, Responsibilities.Description, Member.ID, "
+            "CASE WHEN Member.ID IS NULL THEN NULL ELSE %1 END AS MemberName, "
+            "Member_Responsibility.\"Start\", Member_Responsibility.\"End\" FROM Responsibilities "
+            "LEFT JOIN Member_Responsibility ON Member_Responsibility.Responsibility = Responsibilities.Name "
+            "LEFT JOIN Member ON Member_Responsibility.Member_ID = Member.ID "
+            "ORDER BY Responsibilities.Name, Responsibilities.Description, Member_Responsibility.\"End\", "
+            "MemberName COLLATE NOCASE")
             .arg(Format::personNameSql(QStringLiteral("Member"))));
 }
 
@@ -165,8 +166,9 @@ void previewListing(const QString& title, const std::function<ReportEngine::Defi
 
 void previewClassListing(const QString& title, AdminListings::ClassKind kind)
 {
-    previewListing(title, [&] { return AdminListings::crptClassListing(title); },
-                   [kind] { return AdminListings::classListingRows(kind); });
+    previewListing(
+        title, [&] { return AdminListings::crptClassListing(title); },
+        [kind] { return AdminListings::classListingRows(kind); });
 }
 } // namespace
 

@@ -103,8 +103,8 @@ private slots:
         insert(add, {QStringLiteral("Babies"), QString(), 999, ann, QString(), QString()}); // teacher gone
 
         const ReportEngine::Rows rows = classListingRows(ClassKind(kind));
-        QCOMPARE(rows.columns, (QStringList{"ID", "Name", "Description", "TeacherName", "AsstTeacherName", "Location",
-                                            "Notes"}));
+        QCOMPARE(rows.columns,
+                 (QStringList{"ID", "Name", "Description", "TeacherName", "AsstTeacherName", "Location", "Notes"}));
         QCOMPARE(column(rows, QStringLiteral("Name")), (QStringList{"adults", "Babies", "Youth"}));
         QCOMPARE(column(rows, QStringLiteral("TeacherName")), (QStringList{", ", ", ", "Smith, Ann"}));
         QCOMPARE(column(rows, QStringLiteral("AsstTeacherName")), (QStringList{", ", "Smith, Ann", "Jones, Bob"}));
@@ -201,7 +201,8 @@ private slots:
         MainDatabase.execute(QStringLiteral("DROP TABLE Care_Group"));
         Reports::PrintCareGroupListingReport();
         QCOMPARE(messages.count(), 1);
-        QVERIFY(messages.last().text.startsWith(QStringLiteral("The report \"Care Group Listing\" could not be produced.")));
+        QVERIFY(messages.last().text.startsWith(
+            QStringLiteral("The report \"Care Group Listing\" could not be produced.")));
         QVERIFY(QApplication::overrideCursor() == nullptr);
         QVERIFY(!ScreenRegistry::isOpen(QStringLiteral("Viewer")));
         // The next report still works.

@@ -113,8 +113,8 @@ private slots:
         QStringList lines;
         for (int i = 1; i <= 150; ++i)
             lines << QStringLiteral("line %1").arg(i);
-        Rows rows = table({"Name", "Notes"}, {{"Before", ""}, {"Long", lines.join(QStringLiteral("\r\n"))},
-                                              {"After", ""}});
+        Rows rows =
+            table({"Name", "Notes"}, {{"Before", ""}, {"Long", lines.join(QStringLiteral("\r\n"))}, {"After", ""}});
         const Document doc = layout(d, rows);
         QVERIFY(doc.pageCount() >= 3);
         QStringList seen;
@@ -194,8 +194,11 @@ private slots:
         total.text = QStringLiteral("Amount");
         d.reportFooter.height = 14;
         d.reportFooter.add(total);
-        Rows rows = table({"Designation", "Amount"}, {{"Building", 0.1}, {"Building", 0.2}, {"Building", 1234.565},
-                                                      {"Missions", 10}, {"Missions", QVariant()},
+        Rows rows = table({"Designation", "Amount"}, {{"Building", 0.1},
+                                                      {"Building", 0.2},
+                                                      {"Building", 1234.565},
+                                                      {"Missions", 10},
+                                                      {"Missions", QVariant()},
                                                       {"Missions", -0.3}});
         const QStringList texts = layout(d, rows).pageTexts(0);
         QCOMPARE(texts.mid(1), (QStringList{"$0.10", "$0.20", "$1,234.57", "$1,234.87", "3", "$10.00", "-$0.30",
@@ -217,8 +220,8 @@ private slots:
         s.line.add(sum);
         s.line.add(Element::make(Kind::Count, 200, 0, 100, 14).inScope(kKeyScope));
         d.summary = s;
-        Rows rows = table({"Designation", "Amount"}, {{"Missions", 5}, {"Building", 1.1}, {"missions", 2.25},
-                                                      {"Building", 2.2}, {"Youth", 1}});
+        Rows rows = table({"Designation", "Amount"},
+                          {{"Missions", 5}, {"Building", 1.1}, {"missions", 2.25}, {"Building", 2.2}, {"Youth", 1}});
         QCOMPARE(layout(d, rows).pageTexts(0).mid(1),
                  (QStringList{"Totals", "Building", "$3.30", "2", "Missions", "$7.25", "2", "Youth", "$1.00", "1",
                               "Page 1 of 1"}));
@@ -239,8 +242,8 @@ private slots:
         sub.empty.add(Element::label(20, 0, 200, 14, QStringLiteral("No contacts")));
         d.subreport = sub;
         const Rows people = table({"ID", "Name"}, {{1, "Ann"}, {2, "Bob"}, {3, "Cy"}});
-        const Rows contacts = table({"Prospect_ID", "Action"}, {{3, "Cy newest"}, {1, "Ann newest"},
-                                                                {3, "Cy older"}, {1, "Ann oldest"}});
+        const Rows contacts =
+            table({"Prospect_ID", "Action"}, {{3, "Cy newest"}, {1, "Ann newest"}, {3, "Cy older"}, {1, "Ann oldest"}});
         QCOMPARE(layout(d, people, contacts).pageTexts(0).mid(1),
                  (QStringList{"Ann", "Contacts", "Ann newest", "Ann oldest", "Bob", "No contacts", "Cy", "Contacts",
                               "Cy newest", "Cy older", "Page 1 of 1"}));
@@ -256,8 +259,7 @@ private slots:
         sheet.origin = QPointF(13.5, 36);
         sheet.pitch = QSizeF(198, 72);
         sheet.size = QSizeF(189, 72);
-        sheet.lines = {"{First_Name} {Middle_Name} {Last_Name}", "{Address_1}", "{Address_2}",
-                       "{City}, {State} {Zip}"};
+        sheet.lines = {"{First_Name} {Middle_Name} {Last_Name}", "{Address_1}", "{Address_2}", "{City}, {State} {Zip}"};
         d.labels = sheet;
         Rows rows;
         rows.columns = {"First_Name", "Middle_Name", "Last_Name", "Address_1", "Address_2", "City", "State", "Zip"};
@@ -308,8 +310,7 @@ private slots:
         QTest::newRow("money negative") << QVariant(-0.5) << int(Format::Money) << "-$0.50";
         QTest::newRow("date") << QVariant("2026-03-04") << int(Format::Date) << "3/4/2026";
         QTest::newRow("birth date") << QVariant("1960-03-04") << int(Format::BirthDate) << "03/04/1960";
-        QTest::newRow("date-time") << QVariant("2026-03-04 15:04:05") << int(Format::DateTime)
-                                   << "3/4/2026 3:04:05 PM";
+        QTest::newRow("date-time") << QVariant("2026-03-04 15:04:05") << int(Format::DateTime) << "3/4/2026 3:04:05 PM";
         QTest::newRow("yes") << QVariant(1) << int(Format::YesNo) << "Yes";
         QTest::newRow("no") << QVariant(0) << int(Format::YesNo) << "No";
         QTest::newRow("phone") << QVariant("5551234567") << int(Format::Phone) << "(555) 123-4567";

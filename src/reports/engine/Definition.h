@@ -59,16 +59,56 @@ struct Element {
     static Element textObject(double x, double y, double w, double h, const QString& name);
     static Element make(Kind kind, double x, double y, double w, double h);
 
-    Element& right() { align = Align::Right; return *this; }
-    Element& center() { align = Align::Center; return *this; }
-    Element& bold() { font.bold = true; return *this; }
-    Element& italic() { font.italic = true; return *this; }
-    Element& fixedPitch() { font.fixedPitch = true; return *this; }
-    Element& size(double points) { font.size = points; return *this; }
-    Element& growing() { grows = true; return *this; }
-    Element& inScope(int s) { scope = s; return *this; }
-    Element& as(Format f) { format = f; return *this; }
-    Element& onContinuation() { continuationOnly = true; return *this; }
+    Element& right()
+    {
+        align = Align::Right;
+        return *this;
+    }
+    Element& center()
+    {
+        align = Align::Center;
+        return *this;
+    }
+    Element& bold()
+    {
+        font.bold = true;
+        return *this;
+    }
+    Element& italic()
+    {
+        font.italic = true;
+        return *this;
+    }
+    Element& fixedPitch()
+    {
+        font.fixedPitch = true;
+        return *this;
+    }
+    Element& size(double points)
+    {
+        font.size = points;
+        return *this;
+    }
+    Element& growing()
+    {
+        grows = true;
+        return *this;
+    }
+    Element& inScope(int s)
+    {
+        scope = s;
+        return *this;
+    }
+    Element& as(Format f)
+    {
+        format = f;
+        return *this;
+    }
+    Element& onContinuation()
+    {
+        continuationOnly = true;
+        return *this;
+    }
 };
 
 struct Band {
@@ -106,9 +146,9 @@ struct Subreport {
 struct LabelSheet {
     int columns = 3;
     int rows = 10;
-    QPointF origin;   // top left corner of the first label, from the page corner
-    QSizeF pitch;     // from one label to the next, across and down
-    QSizeF size;      // of one label
+    QPointF origin; // top left corner of the first label, from the page corner
+    QSizeF pitch;   // from one label to the next, across and down
+    QSizeF size;    // of one label
     double padding = 6;
     QStringList lines;
     Font font;

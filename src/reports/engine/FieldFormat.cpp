@@ -46,7 +46,7 @@ QString formatValue(const QVariant& value, Format format)
     case Format::DateTime: {
         const QDateTime moment = dateTimeOf(value);
         return moment.time() == QTime(0, 0) && value.toString().size() <= 10 ? ::Format::dateText(moment.date())
-                                                                              : ::Format::dateTimeText(moment);
+                                                                             : ::Format::dateTimeText(moment);
     }
     case Format::YesNo:
         return value.toLongLong() != 0 ? QStringLiteral("Yes") : QStringLiteral("No");

@@ -121,8 +121,9 @@ private:
             items.append(c);
         }
         // Top to bottom, so what stands under a growing element can move down with it.
-        std::stable_sort(items.begin(), items.end(),
-                         [](const Compiled& a, const Compiled& b) { return a.element->rect.top() < b.element->rect.top(); });
+        std::stable_sort(items.begin(), items.end(), [](const Compiled& a, const Compiled& b) {
+            return a.element->rect.top() < b.element->rect.top();
+        });
         m_compiled.insert(&band, items);
     }
 
@@ -424,7 +425,8 @@ private:
             int changed = 0;
             if (m_lastRow >= 0) {
                 const QVector<QVariant>& previous = m_rows.values.at(m_lastRow);
-                while (changed < groups && sameKey(row.at(groupColumns.at(changed)), previous.at(groupColumns.at(changed))))
+                while (changed < groups &&
+                       sameKey(row.at(groupColumns.at(changed)), previous.at(groupColumns.at(changed))))
                     ++changed;
                 for (int g = m_openGroups - 1; g >= changed; --g)
                     closeGroup(g);

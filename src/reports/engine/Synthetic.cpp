@@ -49,8 +49,7 @@ SyntheticReport syntheticListing(int people)
         const QChar initial(u'A' + i / perLetter);
         report.rows.values.append({QString(initial),
                                    QStringLiteral("%1ender%2, Pat").arg(initial).arg(i, 5, 10, QLatin1Char('0')),
-                                   QStringLiteral("%1 Church Street").arg(100 + i % 900),
-                                   QStringLiteral("Springfield"),
+                                   QStringLiteral("%1 Church Street").arg(100 + i % 900), QStringLiteral("Springfield"),
                                    QStringLiteral("(555) %1-%2").arg(200 + i % 700).arg(1000 + i % 9000),
                                    QDate(1940, 1, 1).addDays(i % 25000)});
     }

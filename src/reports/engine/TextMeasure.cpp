@@ -72,8 +72,7 @@ QStringList TextMeasure::wrap(const Font& font, const QString& text, double widt
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     for (const QString& paragraph : paragraphs) {
-        if (paragraph.size() * e.widestChar <= width ||
-            e.metrics.horizontalAdvance(paragraph) <= width * kScale) {
+        if (paragraph.size() * e.widestChar <= width || e.metrics.horizontalAdvance(paragraph) <= width * kScale) {
             lines.append(paragraph);
             continue;
         }
