@@ -37,6 +37,33 @@ public:
     }
 };
 
+// A column of captioned lines: each line's caption stands right-aligned beside it.
+class Lines {
+public:
+    Lines(QWidget* parent, int labelLeft, int labelWidth, int top)
+        : m_parent(parent), m_left(labelLeft), m_width(labelWidth), m_top(top)
+    {
+    }
+    // Puts the caption beside the next line and returns that line's top.
+    int next(const char* caption)
+    {
+        const int top = m_top;
+        if (*caption)
+            rightLabel(m_parent, QString::fromLatin1(caption), m_left, top, m_width);
+        m_top += kRow;
+        return top;
+    }
+
+private:
+    QWidget* m_parent;
+    int m_left;
+    int m_width;
+    int m_top;
+};
+
+// Pick lists stand a little higher than text boxes, being taller.
+constexpr int kPickRaise = 15;
+
 QLineEdit* textBox(QWidget* parent, const char* objectName, int left, int top, int width)
 {
     auto* box = make<QLineEdit>(parent, objectName, left, top, width, 285);
@@ -133,31 +160,17 @@ void frmMemberEntry::buildContactTab(QWidget* tab)
     rightLabel(tab, QStringLiteral("Status"), 2460, 120, 615);
     cmbMemberStatus = pick(tab, "cmbMemberStatus", 3180, 105, 1515);
 
-    int top = 120 + kRow;
-    rightLabel(tab, QStringLiteral("First Name"), kLabel, top, kLabelWidth);
-    txtFName = textBox(tab, "txtFName", kField, top, kWide);
-    top += kRow;
-    rightLabel(tab, QStringLiteral("Middle Name"), kLabel, top, kLabelWidth);
-    txtMName = textBox(tab, "txtMName", kField, top, kWide);
-    top += kRow;
-    rightLabel(tab, QStringLiteral("Last Name"), kLabel, top, kLabelWidth);
-    txtLName = textBox(tab, "txtLName", kField, top, kWide);
-    top += kRow;
-    rightLabel(tab, QStringLiteral("Title"), kLabel, top, kLabelWidth);
-    cmbTitle = pick(tab, "cmbTitle", kField, top - 15, 1815);
-    top += kRow;
-    rightLabel(tab, QStringLiteral("Address1"), kLabel, top, kLabelWidth);
-    txtAddress1 = textBox(tab, "txtAddress1", kField, top, kWide);
-    top += kRow;
-    rightLabel(tab, QStringLiteral("Address2"), kLabel, top, kLabelWidth);
-    txtAddress2 = textBox(tab, "txtAddress2", kField, top, kWide);
-    top += kRow;
-    rightLabel(tab, QStringLiteral("City"), kLabel, top, kLabelWidth);
-    txtCity = textBox(tab, "txtCity", kField, top, kWide);
-    top += kRow;
-    rightLabel(tab, QStringLiteral("State/Zip"), kLabel, top, kLabelWidth);
-    cmbState = pick(tab, "cmbState", kField, top - 15, 1095);
-    txtZip = textBox(tab, "txtZip", 2520, top, 1335);
+    Lines lines(tab, kLabel, kLabelWidth, 120 + kRow);
+    txtFName = textBox(tab, "txtFName", kField, lines.next("First Name"), kWide);
+    txtMName = textBox(tab, "txtMName", kField, lines.next("Middle Name"), kWide);
+    txtLName = textBox(tab, "txtLName", kField, lines.next("Last Name"), kWide);
+    cmbTitle = pick(tab, "cmbTitle", kField, lines.next("Title") - kPickRaise, 1815);
+    txtAddress1 = textBox(tab, "txtAddress1", kField, lines.next("Address1"), kWide);
+    txtAddress2 = textBox(tab, "txtAddress2", kField, lines.next("Address2"), kWide);
+    txtCity = textBox(tab, "txtCity", kField, lines.next("City"), kWide);
+    const int stateTop = lines.next("State/Zip");
+    cmbState = pick(tab, "cmbState", kField, stateTop - kPickRaise, 1095);
+    txtZip = textBox(tab, "txtZip", 2520, stateTop, 1335);
 
     constexpr int kPhoneLabel = 4800;
     constexpr int kPhoneLabelWidth = 1215;
@@ -199,37 +212,21 @@ void frmMemberEntry::buildDemographicTab(QWidget* tab)
     constexpr int kLabelWidth = 1575;
     constexpr int kField = 1800;
     constexpr int kWide = 3735;
-    int top = 120;
-    rightLabel(tab, QStringLiteral("Place of Work"), kLabel, top, kLabelWidth);
-    txtPlaceofWork = textBox(tab, "txtPlaceofWork", kField, top, kWide);
-    top += kRow;
-    rightLabel(tab, QStringLiteral("Occupation"), kLabel, top, kLabelWidth);
-    txtOccupation = textBox(tab, "txtOccupation", kField, top, kWide);
-    top += kRow;
-    rightLabel(tab, QStringLiteral("Date of Birth"), kLabel, top, kLabelWidth);
-    chkDOB = checkBox(tab, "chkDOB", QString(), kField, top + 15, 255);
-    dtDOB = date(tab, "dtDOB", kField + 300, top);
-    top += kRow;
-    rightLabel(tab, QStringLiteral("Gender"), kLabel, top, kLabelWidth);
-    cmbGender = pick(tab, "cmbGender", kField, top - 15, 1755);
-    top += kRow;
-    rightLabel(tab, QStringLiteral("Marrital Status"), kLabel, top, kLabelWidth);
-    cmbMaritalStatus = pick(tab, "cmbMaritalStatus", kField, top - 15, 1755);
-    top += kRow;
-    rightLabel(tab, QStringLiteral("Anniv. Date"), kLabel, top, kLabelWidth);
-    chkAnnivDate = checkBox(tab, "chkAnnivDate", QString(), kField, top + 15, 255);
-    dtAnnivDate = date(tab, "dtAnnivDate", kField + 300, top);
-    top += kRow;
-    chkHOH = checkBox(tab, "chkHOH", QStringLiteral("Head of Household"), kField, top + 15, 2175);
-    top += kRow;
-    rightLabel(tab, QStringLiteral("Map Section"), kLabel, top, kLabelWidth);
-    txtMapSection = textBox(tab, "txtMapSection", kField, top, 1755);
-    top += kRow;
-    rightLabel(tab, QStringLiteral("Hobbies"), kLabel, top, kLabelWidth);
-    txtHobbies = make<QLineEdit>(tab, "txtHobbies", kField, top, 7215, 285);
-    top += kRow;
-    rightLabel(tab, QStringLiteral("Organizations"), kLabel, top, kLabelWidth);
-    txtOrganizations = make<QLineEdit>(tab, "txtOrganizations", kField, top, 7215, 285);
+    Lines lines(tab, kLabel, kLabelWidth, 120);
+    txtPlaceofWork = textBox(tab, "txtPlaceofWork", kField, lines.next("Place of Work"), kWide);
+    txtOccupation = textBox(tab, "txtOccupation", kField, lines.next("Occupation"), kWide);
+    const int birthTop = lines.next("Date of Birth");
+    chkDOB = checkBox(tab, "chkDOB", QString(), kField, birthTop + 15, 255);
+    dtDOB = date(tab, "dtDOB", kField + 300, birthTop);
+    cmbGender = pick(tab, "cmbGender", kField, lines.next("Gender") - kPickRaise, 1755);
+    cmbMaritalStatus = pick(tab, "cmbMaritalStatus", kField, lines.next("Marrital Status") - kPickRaise, 1755);
+    const int annivTop = lines.next("Anniv. Date");
+    chkAnnivDate = checkBox(tab, "chkAnnivDate", QString(), kField, annivTop + 15, 255);
+    dtAnnivDate = date(tab, "dtAnnivDate", kField + 300, annivTop);
+    chkHOH = checkBox(tab, "chkHOH", QStringLiteral("Head of Household"), kField, lines.next("") + 15, 2175);
+    txtMapSection = textBox(tab, "txtMapSection", kField, lines.next("Map Section"), 1755);
+    txtHobbies = make<QLineEdit>(tab, "txtHobbies", kField, lines.next("Hobbies"), 7215, 285);
+    txtOrganizations = make<QLineEdit>(tab, "txtOrganizations", kField, lines.next("Organizations"), 7215, 285);
 }
 
 void frmMemberEntry::buildNotesTab(QWidget* tab)
@@ -250,8 +247,8 @@ void frmMemberEntry::buildChurchTab(QWidget* tab)
     constexpr int kLabelWidth = 1575;
     constexpr int kBox = 1680;
     constexpr int kPicker = 1980;
-    rightLabel(tab, QStringLiteral("Status"), kLabel, 120, kLabelWidth);
-    cmbChurchStatus = pick(tab, "cmbChurchStatus", kBox, 105, 1755);
+    Lines lines(tab, kLabel, kLabelWidth, 120);
+    cmbChurchStatus = pick(tab, "cmbChurchStatus", kBox, lines.next("Status") - kPickRaise, 1755);
 
     struct DateRow {
         const char* caption;
@@ -267,19 +264,16 @@ void frmMemberEntry::buildChurchTab(QWidget* tab)
         {"Letter Out", "chkLetterOut", "dtLetterOut", &chkLetterOut, &dtLetterOut},
         {"Deceased", "chkDeceased", "dtDeceased", &chkDeceased, &dtDeceased},
     };
-    int top = 120 + kRow;
     for (const DateRow& row : dates) {
-        rightLabel(tab, QString::fromLatin1(row.caption), kLabel, top, kLabelWidth);
+        const int top = lines.next(row.caption);
         *row.boxMember = checkBox(tab, row.box, QString(), kBox, top + 15, 255);
         *row.pickerMember = date(tab, row.picker, kPicker, top);
-        top += kRow;
     }
-    rightLabel(tab, QStringLiteral("Previous Church"), kLabel, top, kLabelWidth);
-    txtPreviousChurch = textBox(tab, "txtPreviousChurch", kBox, top, 1935);
-    top += kRow;
-    chkNewMail = checkBox(tab, "chkNewMail", QStringLiteral("Receive Newsletter Via Mail"), 240, top + 15, 3375);
-    top += kRow;
-    chkNewEmail = checkBox(tab, "chkNewEmail", QStringLiteral("Receive Newsletter Via E-Mail"), 240, top + 15, 3375);
+    txtPreviousChurch = textBox(tab, "txtPreviousChurch", kBox, lines.next("Previous Church"), 1935);
+    chkNewMail =
+        checkBox(tab, "chkNewMail", QStringLiteral("Receive Newsletter Via Mail"), 240, lines.next("") + 15, 3375);
+    chkNewEmail =
+        checkBox(tab, "chkNewEmail", QStringLiteral("Receive Newsletter Via E-Mail"), 240, lines.next("") + 15, 3375);
 
     // Attendance levels and assignments, labels right-aligned against their lists.
     constexpr int kListLabel = 3720;
@@ -303,12 +297,9 @@ void frmMemberEntry::buildChurchTab(QWidget* tab)
         {"Wednesday Night Class", "cmbWedClass", &cmbWedClass},
         {"Deacon Assigned", "cmbDeacon", &cmbDeacon},
     };
-    top = 120;
-    for (const PickRow& row : lists) {
-        rightLabel(tab, QString::fromLatin1(row.caption), kListLabel, top, kListLabelWidth);
-        *row.member = pick(tab, row.name, kList, top - 15, kListWidth);
-        top += kRow;
-    }
+    Lines listLines(tab, kListLabel, kListLabelWidth, 120);
+    for (const PickRow& row : lists)
+        *row.member = pick(tab, row.name, kList, listLines.next(row.caption) - kPickRaise, kListWidth);
 
     Frame4 = frame(tab, "Frame4", QStringLiteral("Church Responsibilies"), 120, 3780, 11055, 2340);
     rightLabel(Frame4, QStringLiteral("Resp."), 120, 300, 495);
@@ -325,24 +316,17 @@ void frmMemberEntry::buildChurchTab(QWidget* tab)
 void frmMemberEntry::buildProspectTab(QWidget* tab)
 {
     constexpr int kLabel = 0;
-    constexpr int kLabelWidth = 2595;
-    constexpr int kField = 2700;
-    constexpr int kWidth = 2655;
-    int top = 120;
-    rightLabel(tab, QStringLiteral("Status"), kLabel, top, kLabelWidth);
-    cmbProspectStatus = pick(tab, "cmbProspectStatus", kField, top - 15, kWidth);
-    top += kRow;
-    rightLabel(tab, QStringLiteral("Prospect Source"), kLabel, top, kLabelWidth);
-    txtProspectSource = textBox(tab, "txtProspectSource", kField, top, kWidth);
-    top += kRow;
-    rightLabel(tab, QStringLiteral("Sunday School Class Assigned"), kLabel, top, kLabelWidth);
-    cmbProspectSSClass = pick(tab, "cmbProspectSSClass", kField, top - 15, kWidth);
-    top += kRow;
-    rightLabel(tab, QStringLiteral("Care Group Assigned"), kLabel, top, kLabelWidth);
-    cmbProspectCGAssign = pick(tab, "cmbProspectCGAssign", kField, top - 15, kWidth);
-    top += kRow;
-    rightLabel(tab, QStringLiteral("Member Of"), kLabel, top, kLabelWidth);
-    txtProspectMemberOf = textBox(tab, "txtProspectMemberOf", kField, top, kWidth);
+    constexpr int kLabelWidth = 2775;
+    constexpr int kField = 2880;
+    constexpr int kWidth = 2535;
+    Lines lines(tab, kLabel, kLabelWidth, 120);
+    cmbProspectStatus = pick(tab, "cmbProspectStatus", kField, lines.next("Status") - kPickRaise, kWidth);
+    txtProspectSource = textBox(tab, "txtProspectSource", kField, lines.next("Prospect Source"), kWidth);
+    cmbProspectSSClass =
+        pick(tab, "cmbProspectSSClass", kField, lines.next("Sunday School Class Assigned") - kPickRaise, kWidth);
+    cmbProspectCGAssign =
+        pick(tab, "cmbProspectCGAssign", kField, lines.next("Care Group Assigned") - kPickRaise, kWidth);
+    txtProspectMemberOf = textBox(tab, "txtProspectMemberOf", kField, lines.next("Member Of"), kWidth);
 
     auto* notesFrame = frame(tab, "FrameProspectNotes", QStringLiteral("Notes"), 5520, 0, 5655, 1920);
     txtProspectNotes = make<QPlainTextEdit>(notesFrame, "txtProspectNotes", 120, 300, 5415, 1500);

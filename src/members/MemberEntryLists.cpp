@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QSet>
+#include <QSqlQuery>
 #include <functional>
 
 using MainMod::MainDatabase;
@@ -69,9 +70,29 @@ QString lastFirst(const Recordset& rs)
 
 void frmMemberEntry::ReloadNames()
 {
-    PickLists::fillWithIds(cmbMember,
-                           QStringLiteral("SELECT %1, ID FROM Member ORDER BY Last_Name, First_Name, Middle_Name, ID")
-                               .arg(kDisplayName));
+    FillNameLists(false);
+}
+
+void frmMemberEntry::FillNameLists(bool withRelatives)
+{
+    // One pass over every person: those who head no household also go to the relatives' list, in the same order.
+    PickLists::LongList names;
+    PickLists::LongList relatives;
+    QSqlQuery& query = MainDatabase.run(QStringLiteral("SELECT %1, ID, Head_Of_Household FROM Member ORDER BY "
+                                                       "Last_Name, First_Name, Middle_Name, ID")
+                                            .arg(kDisplayName),
+                                        {});
+    while (query.next()) {
+        const QString text = query.value(0).toString();
+        const qint64 id = query.value(1).toLongLong();
+        names.add(text, id);
+        if (withRelatives && !SqlValue::toBool(query.value(2)))
+            relatives.add(text, id);
+    }
+    query.finish();
+    names.setInto(cmbMember);
+    if (withRelatives)
+        relatives.setInto(cmbMemberAdd);
 }
 
 void frmMemberEntry::ReloadListValues()
@@ -91,14 +112,10 @@ void frmMemberEntry::ReloadListValues()
         combo->blockSignals(true);
     }
 
-    ReloadNames();
+    FillNameLists(true);
     FillStatusLists();
     FillClassLists();
     FillProspectLists();
-    PickLists::fillWithIds(
-        cmbMemberAdd, QStringLiteral("SELECT %1, ID FROM Member WHERE Head_Of_Household = 0 "
-                                     "ORDER BY Last_Name, First_Name, Middle_Name, ID")
-                          .arg(kDisplayName));
     fillTexts({cmbRelationship}, QStringLiteral("SELECT Relationships FROM Relationships ORDER BY Relationships"),
               QStringLiteral("Relationships"));
     fillTexts({cmbResp}, QStringLiteral("SELECT Name FROM Responsibilities ORDER BY Name"), QStringLiteral("Name"));

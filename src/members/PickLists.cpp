@@ -1,35 +1,33 @@
 #include "PickLists.h"
 
-#include "core/MainMod.h"
 #include "platform/IdList.h"
-#include "platform/SqlValue.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QListView>
 #include <QSignalBlocker>
-#include <QSqlQuery>
 #include <QStandardItemModel>
 
 namespace PickLists {
 
-void fillWithIds(QComboBox* combo, const QString& sql, const SqlParams& params)
+LongList::~LongList()
 {
-    QList<QStandardItem*> items;
-    QSqlQuery& query = MainMod::MainDatabase.run(sql, params);
-    while (query.next()) {
-        const QVariant id = query.value(1);
-        if (id.isNull())
-            continue;
-        auto* item = new QStandardItem(SqlValue::toText(query.value(0)));
-        item->setData(id.toLongLong(), Qt::UserRole);
-        items.append(item);
-    }
-    query.finish();
+    qDeleteAll(m_items);
+}
 
+void LongList::add(const QString& text, qint64 id)
+{
+    auto* item = new QStandardItem(text);
+    item->setData(id, Qt::UserRole);
+    m_items.append(item);
+}
+
+void LongList::setInto(QComboBox* combo)
+{
     auto* model = new QStandardItemModel(combo);
-    if (!items.isEmpty())
-        model->appendColumn(items);
+    if (!m_items.isEmpty())
+        model->appendColumn(m_items);
+    m_items.clear();
     const QSignalBlocker block(combo);
     // The list sizes itself to a short text and lays out its drop-down rows alike, not by measuring every name.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

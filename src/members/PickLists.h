@@ -1,19 +1,31 @@
 #pragma once
 
-#include "platform/Database.h"
-
+#include <QList>
 #include <QString>
 #include <QVariant>
 
 class QComboBox;
+class QStandardItem;
 
 // Pick-list operations of the member screen.
 namespace PickLists {
 
-// Replaces a pick list's entries with the rows of a query of (display text, ID) in one model, built apart and
-// set at once: lists of every person hold tens of thousands of entries. Rows whose ID is Null are skipped; a
-// Null text shows as empty. Leaves no selection and raises no signal.
-void fillWithIds(QComboBox* combo, const QString& sql, const SqlParams& params = {});
+// The entries of a long pick list (every person), gathered apart and set into the list at once in one model,
+// not an entry at a time. Each entry carries its row ID as item data, as IdList expects.
+class LongList {
+public:
+    LongList() = default;
+    ~LongList();
+    LongList(const LongList&) = delete;
+    LongList& operator=(const LongList&) = delete;
+
+    void add(const QString& text, qint64 id);
+    // Replaces the list's entries; leaves no selection and raises no signal.
+    void setInto(QComboBox* combo);
+
+private:
+    QList<QStandardItem*> m_items;
+};
 
 // Selects the first entry whose text equals the text exactly (letter case included); none: no selection.
 void selectText(QComboBox* combo, const QString& text);

@@ -204,6 +204,7 @@ private:
     void addOptionalDate(QCheckBox* box, QDateEdit* picker);
 
     // Pick lists.
+    void FillNameLists(bool withRelatives);
     void FillStatusLists();
     void FillClassLists();
     void FillProspectLists();

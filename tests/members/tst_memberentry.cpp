@@ -127,8 +127,12 @@ private slots:
         TestArea area;
         ScriptedMessages messages;
         addPerson(QStringLiteral("Adams"), QStringLiteral("Amy"));
+        addPerson(QStringLiteral("Baker"), QStringLiteral("Bo"), {{"Head_Of_Household", 1}, {"Title", "Dr."}});
         frmMemberEntry* screen = openScreen();
         QVERIFY(screen);
+        // Every person by name; as a relative only those who head no household.
+        QCOMPARE(entries(screen->cmbMember), (QStringList{"Adams, Amy  ", "Baker, Bo  Dr.", "Person, Stand-by  "}));
+        QCOMPARE(entries(screen->cmbMemberAdd), (QStringList{"Adams, Amy  ", "Person, Stand-by  "}));
         QCOMPARE(screen->windowTitle(), QStringLiteral("Member/Prospect Entry/Edit"));
         QVERIFY(MainMod::MemberEntryOpen());
         QCOMPARE(messages.count(), 0);
@@ -800,8 +804,11 @@ private slots:
         addRow("Member_Responsibility", {{"Member_ID", 99999}, {"Responsibility", "Deacon"}}); // member gone
         const qint64 former = addPerson("Former", "Flo");
         const qint64 id = addPerson("Member", "Mo", {{"DeaconID", former}, {"Sunday_School_Class", 12345}});
+        addRow("Titles", {{"Title", QVariant()}});
         frmMemberEntry* screen = openScreen();
         QCOMPARE(entries(screen->cmbDeacon), (QStringList{"Twice, Tom", "Twice, Tom"}));
+        // A Null value of a lookup list shows as an empty entry.
+        QCOMPARE(entries(screen->cmbTitle).mid(0, 3), (QStringList{" ", "", "Dr."}));
         screen->LoadMember(id);
         QCOMPARE(screen->cmbDeacon->currentIndex(), -1);
         QCOMPARE(screen->cmbSSClass->currentIndex(), -1);
