@@ -136,7 +136,8 @@ void frmMemberEntry::DrawCalendars(const QDate& shownMonth)
         for (int r = 1; r < rows; ++r)
             grid->setRowHeight(r, rowHeight);
     }
-    lblDate->setText(QLocale(QLocale::English, QLocale::UnitedStates).toString(month.first, QStringLiteral("MMMM yyyy")));
+    lblDate->setText(
+        QLocale(QLocale::English, QLocale::UnitedStates).toString(month.first, QStringLiteral("MMMM yyyy")));
 }
 
 void frmMemberEntry::ShowAttendanceMarks(const QDate& shownMonth)

@@ -89,15 +89,14 @@ void frmMemberEntry::LoadContributions()
         const QDate given = SqlValue::toDate(rs.Field(QStringLiteral("ContributionDate")));
         const QDateTime entered = SqlValue::toDateTime(rs.Field(QStringLiteral("DateEntered")));
         rows.append({rs.Field(QStringLiteral("ID")), given.isValid() ? QVariant(given) : QVariant(),
-                     rs.Field(QStringLiteral("EnvelopeNumber")),
-                     numeric ? QVariant(Format::moneyCell(value)) : amount, rs.Field(QStringLiteral("RefNumber")),
-                     rs.Field(QStringLiteral("Designation")), rs.Field(QStringLiteral("UserName")),
-                     entered.isValid() ? QVariant(entered) : QVariant()});
+                     rs.Field(QStringLiteral("EnvelopeNumber")), numeric ? QVariant(Format::moneyCell(value)) : amount,
+                     rs.Field(QStringLiteral("RefNumber")), rs.Field(QStringLiteral("Designation")),
+                     rs.Field(QStringLiteral("UserName")), entered.isValid() ? QVariant(entered) : QVariant()});
     }
     rs.Close();
     vsfgMemberContributions->fill({QStringLiteral("ID"), QStringLiteral("Date"), QStringLiteral("Env. No."),
-                                   QStringLiteral("Amount"), QStringLiteral("Ref. No."),
-                                   QStringLiteral("Designation"), QStringLiteral("User"), QStringLiteral("Date/Time")},
+                                   QStringLiteral("Amount"), QStringLiteral("Ref. No."), QStringLiteral("Designation"),
+                                   QStringLiteral("User"), QStringLiteral("Date/Time")},
                                   std::move(rows));
     txtContributionTotal->setText(Format::money(double(totalCents) / 100.0));
 }

@@ -116,10 +116,10 @@ void frmMemberEntry::buildFrame()
     auto* tabStyle = new CompactTabStyle;
     tabStyle->setParent(SSTab1->tabBar());
     SSTab1->tabBar()->setStyle(tabStyle);
-    const QStringList captions{QStringLiteral("Contact Info"),   QStringLiteral("Demographic Info"),
-                               QStringLiteral("Notes"),          QStringLiteral("Church Info"),
-                               QStringLiteral("Prospect Info"),  QStringLiteral("Attendance Info"),
-                               QStringLiteral("Church Organizations"), QStringLiteral("Contributions")};
+    const QStringList captions{
+        QStringLiteral("Contact Info"),         QStringLiteral("Demographic Info"), QStringLiteral("Notes"),
+        QStringLiteral("Church Info"),          QStringLiteral("Prospect Info"),    QStringLiteral("Attendance Info"),
+        QStringLiteral("Church Organizations"), QStringLiteral("Contributions")};
     QList<QWidget*> tabs;
     for (const QString& caption : captions) {
         auto* page = new QWidget;
@@ -202,8 +202,7 @@ void frmMemberEntry::buildContactTab(QWidget* tab)
     cmbRelationship = pick(Frame3, "cmbRelationship", kEditor, 1200, 2955);
     btnAddFamMember = button(Frame3, "btnAddFamMember", QStringLiteral("Add"), kEditor, 1680, 1395);
     btnRemoveFamMember = button(Frame3, "btnRemoveFamMember", QStringLiteral("Remove"), kEditor + 1560, 1680, 1395);
-    btnCloneHOHAddress =
-        button(Frame3, "btnCloneHOHAddress", QStringLiteral("Clone Address"), kEditor, 2160, 2955);
+    btnCloneHOHAddress = button(Frame3, "btnCloneHOHAddress", QStringLiteral("Clone Address"), kEditor, 2160, 2955);
 }
 
 void frmMemberEntry::buildDemographicTab(QWidget* tab)

@@ -99,13 +99,13 @@ void frmMemberEntry::ReloadListValues()
 {
     // The setup screens call this while a member may be shown: every list keeps what it had chosen, quietly, so
     // the next save writes the member's own values back.
-    const QList<QComboBox*> lists{cmbMember,        cmbMemberStatus,    cmbTitle,           cmbState,
-                                  cmbChurchStatus,  cmbSSAttend,        cmbWorshipAttend,   cmbDiscAttend,
-                                  cmbSundayEveAttend, cmbWedAttend,     cmbSSClass,         cmbProspectSSClass,
-                                  cmbDiscClass,     cmbWedClass,        cmbDeacon,          cmbCareGroup,
+    const QList<QComboBox*> lists{cmbMember,           cmbMemberStatus,   cmbTitle,         cmbState,
+                                  cmbChurchStatus,     cmbSSAttend,       cmbWorshipAttend, cmbDiscAttend,
+                                  cmbSundayEveAttend,  cmbWedAttend,      cmbSSClass,       cmbProspectSSClass,
+                                  cmbDiscClass,        cmbWedClass,       cmbDeacon,        cmbCareGroup,
                                   cmbProspectCGAssign, cmbProspectStatus, cmbNextPhase,     cmbNextContactAction,
-                                  cmbMemberAdd,     cmbRelationship,    cmbResp,            cmbContributionDesignation,
-                                  cmbGender,        cmbMaritalStatus};
+                                  cmbMemberAdd,        cmbRelationship,   cmbResp,          cmbContributionDesignation,
+                                  cmbGender,           cmbMaritalStatus};
     QList<PickLists::Choice> chosen;
     for (QComboBox* combo : lists) {
         chosen << PickLists::choice(combo);

@@ -20,11 +20,12 @@
 void frmMemberEntry::ClearForm()
 {
     // Each change goes through its control, so the lists' and boxes' own handlers run as for a user's change.
-    for (QComboBox* combo :
-         {cmbMemberStatus, cmbState, cmbTitle, cmbGender, cmbMaritalStatus, cmbChurchStatus, cmbSSAttend,
-          cmbWorshipAttend, cmbDiscAttend, cmbSundayEveAttend, cmbWedAttend, cmbSSClass, cmbCareGroup, cmbDiscClass,
-          cmbWedClass, cmbProspectStatus, cmbProspectSSClass, cmbProspectCGAssign, cmbMemberAdd, cmbRelationship,
-          cmbResp, cmbDeacon, cmbNextContactAction, cmbNextPhase})
+    const QList<QComboBox*> picks{
+        cmbMemberStatus, cmbState,         cmbTitle,      cmbGender,          cmbMaritalStatus,     cmbChurchStatus,
+        cmbSSAttend,     cmbWorshipAttend, cmbDiscAttend, cmbSundayEveAttend, cmbWedAttend,         cmbSSClass,
+        cmbCareGroup,    cmbDiscClass,     cmbWedClass,   cmbProspectStatus,  cmbProspectSSClass,   cmbProspectCGAssign,
+        cmbMemberAdd,    cmbRelationship,  cmbResp,       cmbDeacon,          cmbNextContactAction, cmbNextPhase};
+    for (QComboBox* combo : picks)
         combo->setCurrentIndex(-1);
     txtNextType->clear();
 

@@ -51,7 +51,8 @@ void frmMemberEntry::LoadFamilyMembers()
     for (; !rs.Eof(); rs.MoveNext()) {
         const QString name = rs.Text(QStringLiteral("Last_Name")) + QStringLiteral(", ") +
                              rs.Text(QStringLiteral("First_Name")) + QLatin1Char(' ') +
-                             rs.Text(QStringLiteral("Middle_Name")) + QLatin1Char(' ') + rs.Text(QStringLiteral("Title"));
+                             rs.Text(QStringLiteral("Middle_Name")) + QLatin1Char(' ') +
+                             rs.Text(QStringLiteral("Title"));
         rows.append({rs.Field(QStringLiteral("ID")), name,
                      m_familyListsRelatives ? QVariant(rs.Text(QStringLiteral("Relationship")))
                                             : QVariant(QStringLiteral("Head of Household")),

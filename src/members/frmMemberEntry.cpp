@@ -39,10 +39,10 @@ frmMemberEntry::frmMemberEntry(QWidget* parent) : Screen(parent)
 
 void frmMemberEntry::connectHandlers()
 {
-    for (QComboBox* combo :
-         {cmbCareGroup, cmbChurchStatus, cmbDiscAttend, cmbDiscClass, cmbGender, cmbMaritalStatus, cmbMember,
-          cmbMemberAdd, cmbMemberStatus, cmbProspectCGAssign, cmbProspectSSClass, cmbProspectStatus, cmbSSAttend,
-          cmbSSClass, cmbState, cmbSundayEveAttend, cmbTitle, cmbWedAttend, cmbWedClass, cmbWorshipAttend})
+    for (QComboBox* combo : {cmbCareGroup,       cmbChurchStatus,   cmbDiscAttend, cmbDiscClass,    cmbGender,
+                             cmbMaritalStatus,   cmbMember,         cmbMemberAdd,  cmbMemberStatus, cmbProspectCGAssign,
+                             cmbProspectSSClass, cmbProspectStatus, cmbSSAttend,   cmbSSClass,      cmbState,
+                             cmbSundayEveAttend, cmbTitle,          cmbWedAttend,  cmbWedClass,     cmbWorshipAttend})
         TypeAhead::install(combo);
 
     addOptionalDate(chkDOB, dtDOB);
@@ -134,10 +134,10 @@ void frmMemberEntry::DisableChurchFields()
 void frmMemberEntry::SetChurchFieldsEnabled(bool enabled)
 {
     // The date pickers switch together with their boxes, whatever the boxes hold.
-    const QList<QWidget*> fields{dtMemberSince,  chkMemberSince,   txtPreviousChurch,  dtCameForward, chkCameForward,
-                                 dtBaptized,     chkBaptized,      dtLetterOut,        chkLetterOut,  dtDeceased,
-                                 chkDeceased,    cmbSSAttend,      cmbWorshipAttend,   cmbDiscAttend, cmbSundayEveAttend,
-                                 cmbWedAttend,   cmbSSClass,       cmbCareGroup,       cmbDiscClass,  cmbWedClass};
+    const QList<QWidget*> fields{dtMemberSince, chkMemberSince, txtPreviousChurch, dtCameForward, chkCameForward,
+                                 dtBaptized,    chkBaptized,    dtLetterOut,       chkLetterOut,  dtDeceased,
+                                 chkDeceased,   cmbSSAttend,    cmbWorshipAttend,  cmbDiscAttend, cmbSundayEveAttend,
+                                 cmbWedAttend,  cmbSSClass,     cmbCareGroup,      cmbDiscClass,  cmbWedClass};
     for (QWidget* field : fields)
         field->setEnabled(enabled);
 }

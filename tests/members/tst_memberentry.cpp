@@ -39,9 +39,10 @@ qint64 addRow(const QString& table, const QVariantMap& columns)
         marks << QStringLiteral("?");
         values << it.value();
     }
-    MainDatabase.execute(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                             .arg(table, QStringList(columns.keys()).join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
-                         values);
+    MainDatabase.execute(
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+            .arg(table, QStringList(columns.keys()).join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
+        values);
     return MainDatabase.scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
 }
 
@@ -356,7 +357,8 @@ private slots:
     {
         TestDatabase tdb;
         TestArea area;
-        const qint64 inactive = addPerson("Gone", "Gail", {{"Member_Active_Status", "InActive"}, {"Member_Since", "1999-01-02"}});
+        const qint64 inactive =
+            addPerson("Gone", "Gail", {{"Member_Active_Status", "InActive"}, {"Member_Since", "1999-01-02"}});
         const qint64 active = addPerson("Here", "Hal", {{"Member_Active_Status", "Active"}});
         frmMemberEntry* screen = openScreen();
 
@@ -423,16 +425,56 @@ private slots:
         QVERIFY(screen->chkNewEmail->isChecked());
     }
 
+    void pictureFromThePictureFolder_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("picture") << "picture" << true;
+        QTest::newRow("file gone") << "" << false;
+        QTest::newRow("not a picture") << "text" << false;
+    }
+    void pictureFromThePictureFolder()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, shown);
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        MainMod::PictureFolder = tdb.folder() + QLatin1Char('/');
+        const qint64 id = addPerson("Pictured", "Pia", {{"Picture", "pia.png"}});
+        const qint64 other = addPerson("Plain", "Pete");
+        if (file == QLatin1String("picture")) {
+            QImage image(40, 60, QImage::Format_RGB32);
+            image.fill(Qt::blue);
+            QVERIFY(image.save(MainMod::PictureFolder + QStringLiteral("pia.png")));
+        } else if (file == QLatin1String("text")) {
+            QFile text(MainMod::PictureFolder + QStringLiteral("pia.png"));
+            QVERIFY(text.open(QIODevice::WriteOnly));
+            text.write("not an image");
+        }
+        frmMemberEntry* screen = openScreen();
+        screen->LoadMember(id);
+        QCOMPARE(!screen->imgPic->pixmap().isNull(), shown);
+        QCOMPARE(messages.count(), 0);
+        QVERIFY(screen->txtFileType->text().isEmpty());
+        // The next person without a picture shows none.
+        screen->LoadMember(other);
+        QVERIFY(screen->imgPic->pixmap().isNull());
+        MainMod::PictureFolder.clear();
+    }
+
     void nextStepIsReadOnlyWithAPhase()
     {
         TestDatabase tdb;
         TestArea area;
-        const qint64 none = addPerson("Pros", "Pat", {{"Prospect_Next_Contact_Date", "2027-01-01"},
-                                                      {"Prospect_Next_Contact_Action", "Visit"},
-                                                      {"Prospect_Next_Contact_Type", "Home"}});
-        const qint64 noAction = addPerson("Pros", "Peg", {{"Prospect_Phase", "First Visit"},
-                                                          {"Prospect_Next_Contact_Date", "2027-01-01"},
-                                                          {"Prospect_Next_Contact_Type", "Home"}});
+        const qint64 none = addPerson("Pros", "Pat",
+                                      {{"Prospect_Next_Contact_Date", "2027-01-01"},
+                                       {"Prospect_Next_Contact_Action", "Visit"},
+                                       {"Prospect_Next_Contact_Type", "Home"}});
+        const qint64 noAction = addPerson("Pros", "Peg",
+                                          {{"Prospect_Phase", "First Visit"},
+                                           {"Prospect_Next_Contact_Date", "2027-01-01"},
+                                           {"Prospect_Next_Contact_Type", "Home"}});
         frmMemberEntry* screen = openScreen();
         screen->LoadMember(noAction);
         QCOMPARE(screen->cmbNextPhase->currentText(), QStringLiteral("First Visit"));
@@ -487,15 +529,21 @@ private slots:
         const qint64 ss = addRow("Sunday_School", {{"Name", "Adults"}});
         const qint64 cg = addRow("Care_Group", {{"Group_Leader", leader}});
         addRow("Member_Responsibility", {{"Member_ID", leader}, {"Responsibility", "Deacon"}});
-        const qint64 id = addPerson("Shown", "Sam", {{"Title", "Dr."}, {"State", "KY"}, {"Member_Active_Status", "Active"},
-                                                   {"Sunday_School_Class", ss}, {"Care_Group_Assigned", cg},
-                                                   {"DeaconID", leader}, {"Prospect_Phase", "Second Visit"},
-                                                   {"Prospect_Next_Contact_Action", "Visit"}});
+        const qint64 id = addPerson("Shown", "Sam",
+                                    {{"Title", "Dr."},
+                                     {"State", "KY"},
+                                     {"Member_Active_Status", "Active"},
+                                     {"Sunday_School_Class", ss},
+                                     {"Care_Group_Assigned", cg},
+                                     {"DeaconID", leader},
+                                     {"Prospect_Phase", "Second Visit"},
+                                     {"Prospect_Next_Contact_Action", "Visit"}});
         addRow("Member_Organizations", {{"MemberID", id}, {"Organization", "Choir"}});
         frmMemberEntry* screen = openScreen();
         screen->LoadMember(id);
         screen->cmbGender->setCurrentIndex(1); // a change not saved yet stays too
-        QCOMPARE(entries(screen->lstAllOrganizations), (QStringList{"Men's Ministry", "Women's Ministry", "Youth Group"}));
+        QCOMPARE(entries(screen->lstAllOrganizations),
+                 (QStringList{"Men's Ministry", "Women's Ministry", "Youth Group"}));
 
         // Another screen adds rows in front of the member's own, then asks for a reload.
         addRow("Sunday_School", {{"Name", "Aardvarks"}});
@@ -531,9 +579,13 @@ private slots:
     {
         TestDatabase tdb;
         TestArea area;
-        const qint64 id = addPerson("Shown", "Sam", {{"Member_Active_Status", "InActive"}, {"Member_Since", "2000-01-01"},
-                                                   {"Date_Added", "2020-01-01 10:00:00"}, {"Added_By", "admin"},
-                                                   {"Head_Of_Household", 1}, {"Phone", "(615) 555-0100"}});
+        const qint64 id = addPerson("Shown", "Sam",
+                                    {{"Member_Active_Status", "InActive"},
+                                     {"Member_Since", "2000-01-01"},
+                                     {"Date_Added", "2020-01-01 10:00:00"},
+                                     {"Added_By", "admin"},
+                                     {"Head_Of_Household", 1},
+                                     {"Phone", "(615) 555-0100"}});
         addRow("Member_Organizations", {{"MemberID", id}, {"Organization", "Choir"}});
         addRow("Member_Organizations", {{"MemberID", id}, {"Organization", "Youth Group"}});
         addGift(id, "2026-06-01", 10);
@@ -585,11 +637,11 @@ private slots:
         TestDatabase tdb;
         TestArea area;
         const qint64 id = addPerson("Giver", "Gil");
-        addGift(id, "2025-12-31", 1000);                          // before the range
-        addGift(id, "2026-01-01", 1234.5);                        // on the start
-        addGift(id, "2026-06-01", -5, "Missions");                // a refund
-        addGift(id, "2026-12-07", 0.1, "Building Fund");          // on the end
-        addGift(addPerson("Other", "Olga"), "2026-06-01", 99);    // someone else's
+        addGift(id, "2025-12-31", 1000);                       // before the range
+        addGift(id, "2026-01-01", 1234.5);                     // on the start
+        addGift(id, "2026-06-01", -5, "Missions");             // a refund
+        addGift(id, "2026-12-07", 0.1, "Building Fund");       // on the end
+        addGift(addPerson("Other", "Olga"), "2026-06-01", 99); // someone else's
         frmMemberEntry* screen = openScreen();
         screen->LoadMember(id);
 
@@ -775,8 +827,8 @@ private slots:
         addRow("Responsibilities", {{"Name", "Usher"}, {"Description", "Greets at the door"}});
         addRow("Responsibilities", {{"Name", "Deacon"}, {"Description", "Serves"}});
         const qint64 id = addPerson("Helper", "Hank");
-        addRow("Member_Responsibility", {{"Member_ID", id}, {"Responsibility", "Usher"}, {"Start", "2024-01-01"},
-                                         {"End", "2024-12-31"}});
+        addRow("Member_Responsibility",
+               {{"Member_ID", id}, {"Responsibility", "Usher"}, {"Start", "2024-01-01"}, {"End", "2024-12-31"}});
         addRow("Member_Responsibility", {{"Member_ID", id}, {"Responsibility", "Deacon"}, {"Start", "2020-03-01"}});
         frmMemberEntry* screen = openScreen();
         screen->LoadMember(id);
@@ -821,11 +873,18 @@ private slots:
         TestArea area;
         const qint64 visitor = addPerson("Visitor", "Vic", {{"Middle_Name", "V"}});
         const qint64 id = addPerson("Prospect", "Pam", {{"Status", "Prospect"}});
-        addRow("Prospect_Contact", {{"Prospect_ID", id}, {"Contact_Date", "2026-10-01"}, {"Action", "Visit"},
-                                    {"Type", "Home"}, {"Visitor1", visitor}, {"Rating", "Interested"},
+        addRow("Prospect_Contact", {{"Prospect_ID", id},
+                                    {"Contact_Date", "2026-10-01"},
+                                    {"Action", "Visit"},
+                                    {"Type", "Home"},
+                                    {"Visitor1", visitor},
+                                    {"Rating", "Interested"},
                                     {"Notes", "Nice"}});
-        addRow("Prospect_Contact", {{"Prospect_ID", id}, {"Contact_Date", "2026-11-01"}, {"Action", "Letter"},
-                                    {"Visitor1", visitor}, {"Visitor2", visitor}});
+        addRow("Prospect_Contact", {{"Prospect_ID", id},
+                                    {"Contact_Date", "2026-11-01"},
+                                    {"Action", "Letter"},
+                                    {"Visitor1", visitor},
+                                    {"Visitor2", visitor}});
         addRow("Member_Organizations", {{"MemberID", id}, {"Organization", "Youth Group"}});
         addRow("Member_Organizations", {{"MemberID", id}, {"Organization", QVariant()}});
         frmMemberEntry* screen = openScreen();
@@ -875,11 +934,13 @@ private slots:
         messages.clear();
         emit screen->vsfgProspectContacts->rowDoubleClicked(0);
         QCOMPARE(messages.count(), 1);
-        QCOMPARE(messages.last().text, granted ? later : QStringLiteral("You do not have permission to edit this record."));
+        QCOMPARE(messages.last().text,
+                 granted ? later : QStringLiteral("You do not have permission to edit this record."));
         messages.clear();
         screen->btnNewContact->click();
         QCOMPARE(messages.count(), 1);
-        QCOMPARE(messages.last().text, granted ? later : QStringLiteral("You do not have permission to view this record."));
+        QCOMPARE(messages.last().text,
+                 granted ? later : QStringLiteral("You do not have permission to view this record."));
         QCOMPARE(messages.last().title, granted ? QStringLiteral("Kov") : QStringLiteral("Invalid Permission"));
         messages.clear();
         emit screen->vsfgMemberContributions->rowDoubleClicked(-1);

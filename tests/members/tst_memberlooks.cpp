@@ -49,8 +49,8 @@ private slots:
                 if (cal->item(r, 0) && cal->item(r, 0)->background().color() == QColor(255, 255, 0))
                     ++marks;
         QVERIFY(marks > 0);
-        const QStringList names{"contact", "demographic", "notes", "church", "prospect", "attendance", "organizations",
-                                "contributions"};
+        const QStringList names{"contact",  "demographic", "notes",         "church",
+                                "prospect", "attendance",  "organizations", "contributions"};
         for (int tab = 0; tab < screen->SSTab1->count(); ++tab) {
             if (tab == 4) {
                 screen->LoadMember(prospect);
