@@ -1,0 +1,67 @@
+#include "PickLists.h"
+
+#include "platform/IdList.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QListView>
+#include <QSignalBlocker>
+#include <QStandardItemModel>
+
+namespace PickLists {
+
+LongList::~LongList()
+{
+    qDeleteAll(m_items);
+}
+
+void LongList::add(const QString& text, qint64 id)
+{
+    auto* item = new QStandardItem(text);
+    item->setData(id, Qt::UserRole);
+    m_items.append(item);
+}
+
+void LongList::setInto(QComboBox* combo)
+{
+    auto* model = new QStandardItemModel(combo);
+    if (!m_items.isEmpty())
+        model->appendColumn(m_items);
+    m_items.clear();
+    const QSignalBlocker block(combo);
+    // The list sizes itself to a short text and lays out its drop-down rows alike, not by measuring every name.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    if (auto* view = qobject_cast<QListView*>(combo->view()))
+        view->setUniformItemSizes(true);
+    combo->setModel(model); // the old model, a child of the list, goes with it
+    combo->setCurrentIndex(-1);
+}
+
+void selectText(QComboBox* combo, const QString& text)
+{
+    combo->setCurrentIndex(combo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive));
+}
+
+Choice choice(const QComboBox* combo)
+{
+    Choice c;
+    if (combo->currentIndex() < 0)
+        return c;
+    c.chosen = true;
+    c.id = IdList::currentId(combo);
+    c.text = combo->currentText();
+    return c;
+}
+
+void restore(QComboBox* combo, const Choice& choice)
+{
+    const QSignalBlocker block(combo);
+    if (!choice.chosen)
+        combo->setCurrentIndex(-1);
+    else if (choice.id.isValid() && !choice.id.isNull())
+        IdList::select(combo, choice.id);
+    else
+        selectText(combo, choice.text);
+}
+
+} // namespace PickLists
