@@ -54,7 +54,7 @@ frmUserEntry::frmUserEntry(QWidget* parent) : Screen(parent)
     txtPassword = make<QLineEdit>(this, "txtPassword", 4800, 480, 2415, 285);
     txtUsername->setMaxLength(50);
     txtPassword->setMaxLength(50);
-    txtPassword->setEchoMode(QLineEdit::Password);
+    makePasswordBox(txtPassword);
     SelectAllOnFocus::install(txtUsername);
     SelectAllOnFocus::install(txtPassword);
     chkInactive = make<QCheckBox>(this, "chkInactive", 4080, 840, 975, 255);

@@ -32,7 +32,7 @@ frmLogin::frmLogin(QWidget* parent) : Screen(parent)
     Twips::place(txtUsername, 1200, 240, 2295, 285);
     txtPassword = new QLineEdit(this);
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
-    txtPassword->setEchoMode(QLineEdit::Password);
+    makePasswordBox(txtPassword);
     Twips::place(txtPassword, 1200, 600, 2295, 285);
     btnLogin = new QPushButton(QStringLiteral("Login"), this);
     btnLogin->setObjectName(QStringLiteral("btnLogin"));

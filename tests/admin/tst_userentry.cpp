@@ -124,6 +124,8 @@ private slots:
         QCOMPARE(screen->lstAllPermissions->count(), 24);
         QCOMPARE(entries(screen->lstUserPermissions), QStringLiteral("Member View|Wednesday Night Roll Report"));
         QCOMPARE(screen->txtPassword->text(), QString()); // the stored one never shows
+        typeInto(screen->txtPassword, QStringLiteral("pw 9"));
+        QCOMPARE(screen->txtPassword->displayText(), QStringLiteral("****"));
 
         // The lists are open for the exact type "User" only.
         for (const char* type : {"Admin", "user", "User"}) {

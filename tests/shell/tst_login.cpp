@@ -103,6 +103,16 @@ private slots:
         QCOMPARE(MainDatabase.scalar(QStringLiteral("SELECT COUNT(*) FROM Member")).toInt(), 3);
     }
 
+    void passwordShowsStars()
+    {
+        TestDatabase tdb;
+        TestArea area;
+        auto* login = ScreenRegistry::load<frmLogin>();
+        QTest::keyClicks(login->txtPassword, QStringLiteral("Open Sesame"));
+        QCOMPARE(login->txtPassword->displayText(), QStringLiteral("***********"));
+        QCOMPARE(login->txtPassword->text(), QStringLiteral("Open Sesame"));
+    }
+
     void apostropheInCredentialsMatchesAsTyped()
     {
         TestDatabase tdb;
