@@ -106,6 +106,21 @@ private slots:
         grabIfAsked(screen->parentWidget(), QStringLiteral("frmChurchInfo"));
     }
 
+    void failedLoadRestoresOnlyItsOwnPointer()
+    {
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        MainDatabase.execute(QStringLiteral("DROP TABLE State"));
+        QApplication::setOverrideCursor(Qt::BusyCursor); // a pointer someone else set
+        QVERIFY(ScreenRegistry::load<frmChurchInfo>() == nullptr);
+        QCOMPARE(messages.last().title, QStringLiteral("Database Error"));
+        QVERIFY(QApplication::overrideCursor() != nullptr);
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
+        QApplication::restoreOverrideCursor();
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
     void storedValuesShowAsStored()
     {
         TestDatabase tdb;
