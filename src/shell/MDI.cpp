@@ -190,8 +190,12 @@ void MDI::buildMenus()
 
 void MDI::setLoggedIn(bool loggedIn)
 {
-    // Every menu title and command, in order; then File and Exit when logged off.
-    const QList<QAction*> entries = findChildren<QAction*>();
+    // Every menu title and command of the menu bar; then File and Exit when logged off. The window menus of the
+    // open screens are theirs, not the main window's: they stay usable.
+    QList<QAction*> entries = menuBar()->actions();
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        if (QMenu* menu = entries.at(i)->menu())
+            entries += menu->actions();
     for (QAction* entry : entries) {
         if (entry->objectName() == QLatin1String("DBMaint"))
             continue; // hidden and without action in every state

@@ -75,6 +75,42 @@ private slots:
         }
     }
 
+    void logOffLeavesTheOpenScreensWindowMenusAlone()
+    {
+        TestDatabase tdb;
+        ScriptedMessages messages;
+        MDI mdi;
+        ScreenRegistry::setArea(mdi.area());
+        mdi.show();
+        QApplication::setActiveWindow(&mdi);
+        QVERIFY(QTest::qWaitForWindowActive(&mdi));
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        mdi.setLoggedIn(true);
+        mdi.runCommand(QStringLiteral("CompanyInfo"));
+        QMdiSubWindow* sub = mdi.area()->subWindowList().value(0);
+        QVERIFY(sub);
+        QList<bool> usable;
+        for (QAction* action : sub->systemMenu()->actions())
+            usable << action->isEnabled();
+
+        mdi.runCommand(QStringLiteral("LogOff"));
+        QVERIFY(!entry(mdi, QStringLiteral("Names"))->isEnabled());
+        QList<bool> afterLogOff;
+        for (QAction* action : sub->systemMenu()->actions())
+            afterLogOff << action->isEnabled();
+        QCOMPARE(afterLogOff, usable);
+
+        // Ctrl+F4 still closes the screen, which stays usable under the previous user until then.
+        mdi.area()->setActiveSubWindow(sub);
+        QPointer<QMdiSubWindow> closing(sub);
+        QTest::keyClick(sub->widget()->focusWidget() ? sub->widget()->focusWidget() : sub->widget(), Qt::Key_F4,
+                        Qt::ControlModifier);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(closing.isNull());
+        QCOMPARE(openScreens(mdi.area()), QStringList{"frmLogin"});
+        ScreenRegistry::setArea(nullptr);
+    }
+
     // Every command against a user holding nothing, then holding exactly its right.
     void commandsCheckTheirRights_data()
     {
