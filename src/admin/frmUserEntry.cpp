@@ -16,7 +16,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -237,12 +236,9 @@ void frmUserEntry::LoadUser()
 
 bool frmUserEntry::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == txtUsername && event->type() == QEvent::FocusOut && !m_checkingUsername && isVisible()) {
-        // Switching to another program, opening a context menu or closing the screen is no leaving of the box.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            Guard::run([this] { txtUsername_LostFocus(); });
-    }
+    // Switching to another window or program, opening a context menu or closing the screen is no leaving of the box.
+    if (watched == txtUsername && !m_checkingUsername && focusMovesTo(txtUsername, event))
+        Guard::run([this] { txtUsername_LostFocus(); });
     return Screen::eventFilter(watched, event);
 }
 
