@@ -34,9 +34,9 @@ std::function<void()> notAvailable(const QString& caption)
 }
 
 template <class T>
-std::function<void()> open()
+std::function<Screen*()> open()
 {
-    return [] { ScreenRegistry::load<T>(); };
+    return [] { return ScreenRegistry::load<T>(); };
 }
 
 } // namespace
@@ -69,6 +69,16 @@ void MDI::addCommand(QMenu* menu, const QString& control, const QString& caption
     connect(entry, &QAction::triggered, this, [this, control] { runCommand(control); });
 }
 
+void MDI::addScreen(QMenu* menu, const QString& control, const QString& caption, const QStringList& permissions,
+                    const QString& refusal, std::function<Screen*()> opens)
+{
+    // The screen keeps the command's rights: a user who logs in later without any of them finds it closed.
+    addCommand(menu, control, caption, permissions, refusal, [permissions, opens = std::move(opens)] {
+        if (Screen* screen = opens())
+            screen->setRights(permissions);
+    });
+}
+
 void MDI::runCommand(const QString& control)
 {
     for (const Command& command : std::as_const(m_commands)) {
@@ -95,7 +105,7 @@ void MDI::buildMenus()
     const QStringList memberView{kMemberView, kMemberEntryEdit};
 
     QMenu* file = addMenu(nullptr, QStringLiteral("File"), QStringLiteral("File"));
-    addCommand(file, QStringLiteral("CompanyInfo"), QStringLiteral("Setup"), {kChurchInfo}, record, open<frmChurchInfo>());
+    addScreen(file, QStringLiteral("CompanyInfo"), QStringLiteral("Setup"), {kChurchInfo}, record, open<frmChurchInfo>());
     QAction* dbMaint = file->addAction(QStringLiteral("DB Maint"));
     dbMaint->setObjectName(QStringLiteral("DBMaint"));
     dbMaint->setVisible(false);
@@ -127,23 +137,23 @@ void MDI::buildMenus()
 
     QMenu* admin = addMenu(nullptr, QStringLiteral("Administrative"), QStringLiteral("Administrative"));
     QMenu* classes = addMenu(admin, QStringLiteral("ClassEntry"), QStringLiteral("Class Entry"));
-    addCommand(classes, QStringLiteral("SSClassEntry"), QStringLiteral("Sunday School Class Entry"),
+    addScreen(classes, QStringLiteral("SSClassEntry"), QStringLiteral("Sunday School Class Entry"),
                {kSundaySchoolClassEntryEdit}, record, open<frmSSClassEntry>());
-    addCommand(classes, QStringLiteral("DTClassEntry"), QStringLiteral("Discipleship Training Class Entry"),
+    addScreen(classes, QStringLiteral("DTClassEntry"), QStringLiteral("Discipleship Training Class Entry"),
                {kDiscipleshipTrainingClassEntryEdit}, record,
                open<frmDTClassEntry>());
-    addCommand(classes, QStringLiteral("WedClassEntry"), QStringLiteral("Wednesday Night Class Entry"),
+    addScreen(classes, QStringLiteral("WedClassEntry"), QStringLiteral("Wednesday Night Class Entry"),
                {kWednesdayNightClassEntryEdit}, record, open<frmWedClassEntry>());
-    addCommand(admin, QStringLiteral("CGEntry"), QStringLiteral("Care Group Entry"), {kCareGroupEntryEdit}, record,
+    addScreen(admin, QStringLiteral("CGEntry"), QStringLiteral("Care Group Entry"), {kCareGroupEntryEdit}, record,
                open<frmCGClassEntry>());
-    addCommand(admin, QStringLiteral("ChurchResponsibilityEntry"), QStringLiteral("Church Responsibility Entry"),
+    addScreen(admin, QStringLiteral("ChurchResponsibilityEntry"), QStringLiteral("Church Responsibility Entry"),
                {kChurchResponsibilityEntryEdit}, record, open<frmResponsibilityEntry>());
     addCommand(admin, QStringLiteral("OutreachPhaseEntry"), QStringLiteral("Outreach Phase Entry"),
                {kOutreachPhaseEntryEdit}, record, notAvailable(QStringLiteral("Outreach phase entry")));
-    addCommand(admin, QStringLiteral("DefinedValues"), QStringLiteral("Defined Values"), {kDefinedValues}, record,
+    addScreen(admin, QStringLiteral("DefinedValues"), QStringLiteral("Defined Values"), {kDefinedValues}, record,
                open<frmValueEntry>());
     QMenu* security = addMenu(admin, QStringLiteral("Security"), QStringLiteral("Security"));
-    addCommand(security, QStringLiteral("UserEntry"), QStringLiteral("User Entry"), {kUserPermissions}, record,
+    addScreen(security, QStringLiteral("UserEntry"), QStringLiteral("User Entry"), {kUserPermissions}, record,
                open<frmUserEntry>());
 
     QMenu* reports = addMenu(nullptr, QStringLiteral("Reports"), QStringLiteral("Reports"));
@@ -185,7 +195,7 @@ void MDI::buildMenus()
                notAvailable(QStringLiteral("The church responsibility listing")));
 
     QMenu* help = addMenu(nullptr, QStringLiteral("Help"), QStringLiteral("Help"));
-    addCommand(help, QStringLiteral("About"), QStringLiteral("About"), {}, {}, open<frmAbout>());
+    addScreen(help, QStringLiteral("About"), QStringLiteral("About"), {}, {}, open<frmAbout>());
 }
 
 void MDI::setLoggedIn(bool loggedIn)
