@@ -68,12 +68,23 @@ void ReleaseInstanceLock()
     instanceLock().reset();
 }
 
+void Shutdown()
+{
+    // The connection is a global that outlives the application object; Qt's SQL globals are gone by the time its
+    // destructor would close it. So everything ends here, on every way out, while the application still lives.
+    delete mainWindow();
+    ScreenRegistry::setArea(nullptr);
+    MainDatabase.close();
+    ReleaseInstanceLock();
+}
+
 int Main()
 {
     int exitCode = 0;
-    if (!Start(exitCode))
-        return exitCode;
-    return QApplication::exec();
+    if (Start(exitCode))
+        exitCode = QApplication::exec();
+    Shutdown();
+    return exitCode;
 }
 
 bool Start(int& exitCode)

@@ -50,10 +50,7 @@ bool enabled(const QString& control)
 
 void endProgram()
 {
-    delete MainMod::MainWindow();
-    ScreenRegistry::setArea(nullptr);
-    MainDatabase.close();
-    MainMod::ReleaseInstanceLock();
+    MainMod::Shutdown();
 }
 } // namespace
 

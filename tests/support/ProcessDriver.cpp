@@ -1,0 +1,58 @@
+// Loaded into a running Kov program (LD_PRELOAD) by the tests that end it as a person would. It answers every
+// message box with its default button and writes "MESSAGE title|text" to standard error; once the main window
+// shows it writes "READY", and with KOV_DRIVER_CLOSE set it then closes the main window by the window system's
+// close request, as its close button does.
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QWindow>
+#include <cstdio>
+
+namespace {
+
+void answerMessageBoxes()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(window);
+        if (!box || !box->isVisible())
+            continue;
+        std::fprintf(stderr, "MESSAGE %s|%s\n", qPrintable(box->windowTitle()), qPrintable(box->text()));
+        std::fflush(stderr);
+        QAbstractButton* button = box->defaultButton();
+        if (!button && !box->buttons().isEmpty())
+            button = box->buttons().first();
+        if (button)
+            button->click();
+    }
+}
+
+void watchMainWindow()
+{
+    static bool ready = false;
+    if (ready)
+        return;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() != QLatin1String("MDI") || !window->isVisible())
+            continue;
+        ready = true;
+        std::fprintf(stderr, "READY\n");
+        std::fflush(stderr);
+        if (qEnvironmentVariableIsSet("KOV_DRIVER_CLOSE"))
+            QTimer::singleShot(100, window, [window] { window->windowHandle()->close(); });
+    }
+}
+
+void startDriver()
+{
+    auto* timer = new QTimer(QCoreApplication::instance());
+    QObject::connect(timer, &QTimer::timeout, [] {
+        answerMessageBoxes();
+        watchMainWindow();
+    });
+    timer->start(20);
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(startDriver)
