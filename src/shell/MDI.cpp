@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace {
 
@@ -50,6 +51,17 @@ MDI::MDI(QWidget* parent) : QMainWindow(parent), m_area(new QMdiArea(this))
     setCentralWidget(m_area);
     buildMenus();
     resize(1024, 720);
+
+    // The menu bar is reached from the keyboard: Alt moves into it (the style's own navigation), F10 opens its
+    // first usable menu.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this] {
+        for (QAction* title : menuBar()->actions())
+            if (title->isVisible() && title->isEnabled()) {
+                menuBar()->setActiveAction(title);
+                return;
+            }
+    });
 }
 
 QMenu* MDI::addMenu(QMenu* parent, const QString& control, const QString& caption)

@@ -53,6 +53,34 @@ private slots:
         QCOMPARE(mdi.windowTitle(), QStringLiteral("Kov"));
     }
 
+    void menuBarIsReachedFromTheKeyboard_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("opensMenu");
+        QTest::newRow("F10") << int(Qt::Key_F10) << true;
+        QTest::newRow("Alt") << int(Qt::Key_Alt) << false;
+    }
+    void menuBarIsReachedFromTheKeyboard()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, opensMenu);
+        MDI mdi;
+        mdi.setLoggedIn(false);
+        mdi.show();
+        QApplication::setActiveWindow(&mdi);
+        QVERIFY(QTest::qWaitForWindowActive(&mdi));
+        QAction* file = entry(mdi, QStringLiteral("File"));
+        QVERIFY(mdi.menuBar()->activeAction() == nullptr);
+        QTest::keyClick(&mdi, Qt::Key(key), key == Qt::Key_Alt ? Qt::AltModifier : Qt::NoModifier);
+        QCOMPARE(mdi.menuBar()->activeAction(), file);
+        QCOMPARE(file->menu()->isVisible(), opensMenu);
+        if (!opensMenu) {
+            QTest::keyClick(mdi.menuBar(), Qt::Key_Down); // then the arrow keys open the menu
+            QVERIFY(file->menu()->isVisible());
+        }
+        file->menu()->hide();
+    }
+
     void loggedOffOnlyFileAndExit()
     {
         MDI mdi;
