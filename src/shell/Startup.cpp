@@ -13,9 +13,21 @@
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QIcon>
 #include <QLockFile>
 #include <QPointer>
 #include <memory>
+
+// Kov's own icon on the main window and every screen's title bar. Outside any namespace, as the resource
+// initialiser must be.
+static void useKovIcon()
+{
+    Q_INIT_RESOURCE(kov);
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 256})
+        icon.addFile(QStringLiteral(":/kov/kov-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+}
 
 namespace MainMod {
 
@@ -91,6 +103,7 @@ bool Start(int& exitCode)
 {
     exitCode = 1;
     Twips::applyDesignFont();
+    useKovIcon();
     try {
         ReadConfig();
         ConnectDatabase();
