@@ -27,15 +27,22 @@ public:
                          .toUtf8());
     }
 
-    void start(QProcess& process, bool closeMainWindow = false) const
+    void start(QProcess& process) const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("LD_PRELOAD"), qEnvironmentVariable("KOV_DRIVER"));
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        if (closeMainWindow)
-            environment.insert(QStringLiteral("KOV_DRIVER_CLOSE"), QStringLiteral("1"));
+        environment.insert(QStringLiteral("KOV_DRIVER_CLOSE_ON"), closeSignal());
         process.setProcessEnvironment(environment);
         process.start(m_program, {});
+    }
+
+    // Once this file exists, the driver closes the program's main window by its close button.
+    QString closeSignal() const { return m_dir.filePath(QStringLiteral("close-now")); }
+    void closeMainWindow() const
+    {
+        QFile signal(closeSignal());
+        signal.open(QIODevice::WriteOnly);
     }
 
 private:
@@ -95,8 +102,9 @@ private slots:
             MainDatabase.execute(QStringLiteral("DROP TABLE Church"));
         MainDatabase.close();
         Installed kov(tdb.path());
+        kov.closeMainWindow();
         QProcess process;
-        kov.start(process, true);
+        kov.start(process);
         QVERIFY(process.waitForFinished(30000));
         const QByteArray output = process.readAllStandardError();
         QVERIFY2(process.exitStatus() == QProcess::NormalExit, output.constData());
@@ -125,12 +133,17 @@ private slots:
         kov.start(second);
         QVERIFY(second.waitForFinished(30000));
         const QByteArray output = second.readAllStandardError();
-        first.kill();
-        first.waitForFinished(30000);
         QVERIFY2(second.exitStatus() == QProcess::NormalExit, output.constData());
         QCOMPARE(second.exitCode(), 0);
         QCOMPARE(messagesOf(output),
                  QStringList{"Application Already Running|This application is already running."});
+
+        // The first copy runs on, until its main window is closed.
+        QCOMPARE(first.state(), QProcess::Running);
+        kov.closeMainWindow();
+        QVERIFY(first.waitForFinished(30000));
+        QCOMPARE(first.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(first.exitCode(), 0);
     }
 };
 

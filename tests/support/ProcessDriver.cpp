@@ -1,8 +1,9 @@
 // Loaded into a running Kov program (LD_PRELOAD) by the tests that end it as a person would. It answers every
 // message box with its default button and writes "MESSAGE title|text" to standard error; once the main window
-// shows it writes "READY", and with KOV_DRIVER_CLOSE set it then closes the main window by the window system's
-// close request, as its close button does.
+// shows it writes "READY". When the file named by KOV_DRIVER_CLOSE_ON exists, it closes the main window by the
+// window system's close request, as the window's close button does.
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -30,16 +31,20 @@ void answerMessageBoxes()
 void watchMainWindow()
 {
     static bool ready = false;
-    if (ready)
-        return;
+    static bool closing = false;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->objectName() != QLatin1String("MDI") || !window->isVisible())
             continue;
-        ready = true;
-        std::fprintf(stderr, "READY\n");
-        std::fflush(stderr);
-        if (qEnvironmentVariableIsSet("KOV_DRIVER_CLOSE"))
+        if (!ready) {
+            ready = true;
+            std::fprintf(stderr, "READY\n");
+            std::fflush(stderr);
+        }
+        const QString closeOn = qEnvironmentVariable("KOV_DRIVER_CLOSE_ON");
+        if (!closing && !closeOn.isEmpty() && QFile::exists(closeOn)) {
+            closing = true;
             QTimer::singleShot(100, window, [window] { window->windowHandle()->close(); });
+        }
     }
 }
 
