@@ -117,7 +117,8 @@ void MDI::buildMenus()
     const QStringList memberView{kMemberView, kMemberEntryEdit};
 
     QMenu* file = addMenu(nullptr, QStringLiteral("File"), QStringLiteral("File"));
-    addScreen(file, QStringLiteral("CompanyInfo"), QStringLiteral("Setup"), {kChurchInfo}, record, open<frmChurchInfo>());
+    addScreen(file, QStringLiteral("CompanyInfo"), QStringLiteral("Setup"), {kChurchInfo}, record,
+              open<frmChurchInfo>());
     QAction* dbMaint = file->addAction(QStringLiteral("DB Maint"));
     dbMaint->setObjectName(QStringLiteral("DBMaint"));
     dbMaint->setVisible(false);
@@ -150,23 +151,22 @@ void MDI::buildMenus()
     QMenu* admin = addMenu(nullptr, QStringLiteral("Administrative"), QStringLiteral("Administrative"));
     QMenu* classes = addMenu(admin, QStringLiteral("ClassEntry"), QStringLiteral("Class Entry"));
     addScreen(classes, QStringLiteral("SSClassEntry"), QStringLiteral("Sunday School Class Entry"),
-               {kSundaySchoolClassEntryEdit}, record, open<frmSSClassEntry>());
+              {kSundaySchoolClassEntryEdit}, record, open<frmSSClassEntry>());
     addScreen(classes, QStringLiteral("DTClassEntry"), QStringLiteral("Discipleship Training Class Entry"),
-               {kDiscipleshipTrainingClassEntryEdit}, record,
-               open<frmDTClassEntry>());
+              {kDiscipleshipTrainingClassEntryEdit}, record, open<frmDTClassEntry>());
     addScreen(classes, QStringLiteral("WedClassEntry"), QStringLiteral("Wednesday Night Class Entry"),
-               {kWednesdayNightClassEntryEdit}, record, open<frmWedClassEntry>());
+              {kWednesdayNightClassEntryEdit}, record, open<frmWedClassEntry>());
     addScreen(admin, QStringLiteral("CGEntry"), QStringLiteral("Care Group Entry"), {kCareGroupEntryEdit}, record,
-               open<frmCGClassEntry>());
+              open<frmCGClassEntry>());
     addScreen(admin, QStringLiteral("ChurchResponsibilityEntry"), QStringLiteral("Church Responsibility Entry"),
-               {kChurchResponsibilityEntryEdit}, record, open<frmResponsibilityEntry>());
+              {kChurchResponsibilityEntryEdit}, record, open<frmResponsibilityEntry>());
     addCommand(admin, QStringLiteral("OutreachPhaseEntry"), QStringLiteral("Outreach Phase Entry"),
                {kOutreachPhaseEntryEdit}, record, notAvailable(QStringLiteral("Outreach phase entry")));
     addScreen(admin, QStringLiteral("DefinedValues"), QStringLiteral("Defined Values"), {kDefinedValues}, record,
-               open<frmValueEntry>());
+              open<frmValueEntry>());
     QMenu* security = addMenu(admin, QStringLiteral("Security"), QStringLiteral("Security"));
     addScreen(security, QStringLiteral("UserEntry"), QStringLiteral("User Entry"), {kUserPermissions}, record,
-               open<frmUserEntry>());
+              open<frmUserEntry>());
 
     QMenu* reports = addMenu(nullptr, QStringLiteral("Reports"), QStringLiteral("Reports"));
     QMenu* memberReports = addMenu(reports, QStringLiteral("MemberReports"), QStringLiteral("Member Reports"));

@@ -3,10 +3,10 @@
 #include "core/Permissions.h"
 
 #include <QHash>
-#include <algorithm>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <algorithm>
 
 namespace ScreenRegistry {
 

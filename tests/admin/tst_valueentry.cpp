@@ -151,7 +151,8 @@ private slots:
         QCOMPARE(countExact(table, column, otherCase), 0);
         for (const QString& ref : refs) {
             QCOMPARE(countExact(ref.section(QLatin1Char('.'), 0, 0), ref.section(QLatin1Char('.'), 1, 1), value), 0);
-            QCOMPARE(countExact(ref.section(QLatin1Char('.'), 0, 0), ref.section(QLatin1Char('.'), 1, 1), otherCase), 0);
+            QCOMPARE(countExact(ref.section(QLatin1Char('.'), 0, 0), ref.section(QLatin1Char('.'), 1, 1), otherCase),
+                     0);
         }
         QCOMPARE(rowCount(refTable), removesRows ? refRows - 3 : refRows);
         QCOMPARE(rowOf(list, value), -1);

@@ -135,8 +135,7 @@ private slots:
         const QByteArray output = second.readAllStandardError();
         QVERIFY2(second.exitStatus() == QProcess::NormalExit, output.constData());
         QCOMPARE(second.exitCode(), 0);
-        QCOMPARE(messagesOf(output),
-                 QStringList{"Application Already Running|This application is already running."});
+        QCOMPARE(messagesOf(output), QStringList{"Application Already Running|This application is already running."});
 
         // The first copy runs on, until its main window is closed.
         QCOMPARE(first.state(), QProcess::Running);
