@@ -110,8 +110,12 @@ void frmChurchInfo::ShowChurchInfo()
 
 bool frmChurchInfo::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == txtKeyPressDelay && event->type() == QEvent::FocusOut && !m_checkingDelay)
-        Guard::run([this] { txtKeyPressDelay_LostFocus(); });
+    // Only a move to another control is a leaving of the box: Exit and the close control close unchecked.
+    if (watched == txtKeyPressDelay && !m_checkingDelay) {
+        QWidget* target = focusMovesTo(txtKeyPressDelay, event);
+        if (target && target != btnExit)
+            Guard::run([this] { txtKeyPressDelay_LostFocus(); });
+    }
     return Screen::eventFilter(watched, event);
 }
 

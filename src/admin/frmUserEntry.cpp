@@ -16,7 +16,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -40,7 +39,9 @@ frmUserEntry::frmUserEntry(QWidget* parent) : Screen(parent)
 {
     setObjectName(QStringLiteral("frmUserEntry"));
     setWindowTitle(QStringLiteral("User Entry/Edit"));
-    Twips::setFixedClientSize(this, 7275, 6180);
+    // Wider than designed by a sixth: both permission lists show the longest right's name whole beside their
+    // scroll bars, and the controls at the right move along.
+    Twips::setFixedClientSize(this, 8265, 6180);
 
     rightLabel(this, QStringLiteral("Name"), 120, 120, 615);
     rightLabel(this, QStringLiteral("Type"), 120, 600, 615);
@@ -48,26 +49,27 @@ frmUserEntry::frmUserEntry(QWidget* parent) : Screen(parent)
     cmbType = make<QComboBox>(this, "cmbType", 840, 600, 2775, 315);
 
     // Wider than designed to the left, so the captions are not clipped in today's fonts.
-    rightLabel(this, QStringLiteral("Username"), 3660, 120, 1035);
-    rightLabel(this, QStringLiteral("Password"), 3660, 480, 1035);
-    txtUsername = make<QLineEdit>(this, "txtUsername", 4800, 120, 2415, 285);
-    txtPassword = make<QLineEdit>(this, "txtPassword", 4800, 480, 2415, 285);
+    rightLabel(this, QStringLiteral("Username"), 4650, 120, 1035);
+    rightLabel(this, QStringLiteral("Password"), 4650, 480, 1035);
+    txtUsername = make<QLineEdit>(this, "txtUsername", 5790, 120, 2415, 285);
+    txtPassword = make<QLineEdit>(this, "txtPassword", 5790, 480, 2415, 285);
     txtUsername->setMaxLength(50);
     txtPassword->setMaxLength(50);
-    txtPassword->setEchoMode(QLineEdit::Password);
+    makePasswordBox(txtPassword);
     SelectAllOnFocus::install(txtUsername);
     SelectAllOnFocus::install(txtPassword);
-    chkInactive = make<QCheckBox>(this, "chkInactive", 4080, 840, 975, 255);
+    chkInactive = make<QCheckBox>(this, "chkInactive", 5070, 840, 975, 255);
     chkInactive->setText(QStringLiteral("Inactive"));
 
-    fraPermissions = make<QGroupBox>(this, "fraPermissions", 120, 1080, 7095, 4575);
+    fraPermissions = make<QGroupBox>(this, "fraPermissions", 120, 1080, 8085, 4575);
     fraPermissions->setTitle(QStringLiteral("Permissions"));
     // Captions sit on their lists, clear of the frame's line.
     const Qt::Alignment onList = Qt::AlignLeft | Qt::AlignBottom;
-    Controls::label(fraPermissions, QStringLiteral("All Permissions"), 120, 240, 2895, 240, onList);
-    lstAllPermissions = make<QListWidget>(fraPermissions, "lstAllPermissions", 120, 480, 2895, 3960);
+    constexpr int kListWidth = 3450;
+    Controls::label(fraPermissions, QStringLiteral("All Permissions"), 120, 240, kListWidth, 240, onList);
+    lstAllPermissions = make<QListWidget>(fraPermissions, "lstAllPermissions", 120, 480, kListWidth, 3960);
     // The move buttons fill the gap between the lists, so "<< Rem" is not clipped.
-    constexpr int kMoveLeft = 3060;
+    constexpr int kMoveLeft = 3615;
     constexpr int kMoveWidth = 855;
     btnAdd = make<QPushButton>(fraPermissions, "btnAdd", kMoveLeft, 600, kMoveWidth, 375);
     btnAdd->setText(QStringLiteral("Add >"));
@@ -77,16 +79,16 @@ frmUserEntry::frmUserEntry(QWidget* parent) : Screen(parent)
     btnAddAll->setText(QStringLiteral("Add >>"));
     btnRemoveAll = make<QPushButton>(fraPermissions, "btnRemoveAll", kMoveLeft, 2040, kMoveWidth, 375);
     btnRemoveAll->setText(QStringLiteral("<< Rem"));
-    Controls::label(fraPermissions, QStringLiteral("User Permissions"), 3960, 240, 3015, 240, onList);
-    lstUserPermissions = make<QListWidget>(fraPermissions, "lstUserPermissions", 3960, 480, 3015, 3960);
+    Controls::label(fraPermissions, QStringLiteral("User Permissions"), 4515, 240, kListWidth, 240, onList);
+    lstUserPermissions = make<QListWidget>(fraPermissions, "lstUserPermissions", 4515, 480, kListWidth, 3960);
     for (QListWidget* list : {lstAllPermissions, lstUserPermissions}) {
         list->setSelectionMode(QAbstractItemView::ExtendedSelection);
         list->setSortingEnabled(false);
     }
 
-    btnSave = make<QPushButton>(this, "btnSave", 4200, 5760, 1455, 375);
+    btnSave = make<QPushButton>(this, "btnSave", 5190, 5760, 1455, 375);
     btnSave->setText(QStringLiteral("Save And Close"));
-    btnExit = make<QPushButton>(this, "btnExit", 5760, 5760, 1455, 375);
+    btnExit = make<QPushButton>(this, "btnExit", 6750, 5760, 1455, 375);
     btnExit->setText(QStringLiteral("Exit"));
 
     TypeAhead::install(cmbName);
@@ -237,12 +239,9 @@ void frmUserEntry::LoadUser()
 
 bool frmUserEntry::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == txtUsername && event->type() == QEvent::FocusOut && !m_checkingUsername && isVisible()) {
-        // Switching to another program, opening a context menu or closing the screen is no leaving of the box.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            Guard::run([this] { txtUsername_LostFocus(); });
-    }
+    // Switching to another window or program, opening a context menu or closing the screen is no leaving of the box.
+    if (watched == txtUsername && !m_checkingUsername && focusMovesTo(txtUsername, event))
+        Guard::run([this] { txtUsername_LostFocus(); });
     return Screen::eventFilter(watched, event);
 }
 

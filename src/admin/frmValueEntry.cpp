@@ -21,16 +21,17 @@ namespace {
 const QString kPlainQuestion =
     QStringLiteral("Are you sure you want to delete this item? All references in the database will be removed. Proceed?");
 
-// The lists hold values that differ only in letter case, while the text columns compare without it: every
-// statement that acts on one value matches it exactly, so "Mr." never touches "MR.".
+// The lists may hold values that differ only in letter case. A delete matches without regard to it, as the text
+// columns do: deleting "Mr." also removes "MR." and clears every reference to either, so none is left pointing
+// at a value that is no longer listed.
 QString clearWhere(const QString& table, const QString& column)
 {
-    return QStringLiteral("UPDATE %1 SET %2 = NULL WHERE %2 = ? COLLATE BINARY").arg(table, column);
+    return QStringLiteral("UPDATE %1 SET %2 = NULL WHERE %2 = ? COLLATE NOCASE").arg(table, column);
 }
 
 QString deleteWhere(const QString& table, const QString& column)
 {
-    return QStringLiteral("DELETE FROM %1 WHERE %2 = ? COLLATE BINARY").arg(table, column);
+    return QStringLiteral("DELETE FROM %1 WHERE %2 = ? COLLATE NOCASE").arg(table, column);
 }
 
 bool listHolds(const QListWidget* list, const QString& value)

@@ -1,5 +1,6 @@
 #include "Database.h"
 #include "SqlValue.h"
+#include "Transaction.h"
 
 #include <QCryptographicHash>
 #include <QFileInfo>
@@ -246,6 +247,8 @@ qint64 Database::nextAutoId(const QString& table)
 {
     checkIdentifier(table);
     // Reserve the number at once, as the ID shows before the row is stored and must never be handed out twice.
+    // Read and write under one write lock: another program on the same file cannot take the same number between.
+    Transaction reservation(*this, Transaction::Lock::Immediate);
     const qint64 next = scalar(QStringLiteral("SELECT MAX(IFNULL((SELECT seq FROM sqlite_sequence WHERE name = ?), 0), "
                                               "IFNULL((SELECT MAX(ID) FROM \"%1\"), 0)) + 1")
                                    .arg(table),
@@ -253,5 +256,6 @@ qint64 Database::nextAutoId(const QString& table)
                             .toLongLong();
     if (execute(QStringLiteral("UPDATE sqlite_sequence SET seq = ? WHERE name = ?"), {next, table}) == 0)
         execute(QStringLiteral("INSERT INTO sqlite_sequence (name, seq) VALUES (?, ?)"), {table, next});
+    reservation.commit();
     return next;
 }

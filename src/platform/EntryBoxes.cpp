@@ -27,6 +27,13 @@ void PhoneEdit::setValue(const QString& stored)
     setText(digits);
 }
 
+void makePasswordBox(QLineEdit* edit)
+{
+    edit->setEchoMode(QLineEdit::Password);
+    // The style's own mask character is a dot; the office is used to stars.
+    edit->setStyleSheet(QStringLiteral("lineedit-password-character: %1").arg(int(u'*')));
+}
+
 namespace SelectAllOnFocus {
 
 namespace {

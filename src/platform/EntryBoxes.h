@@ -13,6 +13,9 @@ public:
     void setValue(const QString& stored);
 };
 
+// A password box: every typed character shows as "*".
+void makePasswordBox(QLineEdit* edit);
+
 // Entry boxes select their whole text when they get the focus, so typing replaces the value.
 namespace SelectAllOnFocus {
 void install(QLineEdit* edit);

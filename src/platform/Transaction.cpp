@@ -1,9 +1,10 @@
 #include "Transaction.h"
 #include "Database.h"
 
-Transaction::Transaction(Database& db) : m_db(db), m_depth(db.savepointDepth() + 1)
+Transaction::Transaction(Database& db, Lock lock)
+    : m_db(db), m_depth(db.savepointDepth() + 1), m_immediate(lock == Lock::Immediate && m_depth == 1)
 {
-    m_db.execute(QStringLiteral("SAVEPOINT kov_%1").arg(m_depth));
+    m_db.execute(m_immediate ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("SAVEPOINT kov_%1").arg(m_depth));
     m_db.setSavepointDepth(m_depth);
 }
 
@@ -12,8 +13,12 @@ Transaction::~Transaction()
     if (m_done || !m_db.isOpen())
         return;
     try {
-        m_db.execute(QStringLiteral("ROLLBACK TO kov_%1").arg(m_depth));
-        m_db.execute(QStringLiteral("RELEASE kov_%1").arg(m_depth));
+        if (m_immediate) {
+            m_db.execute(QStringLiteral("ROLLBACK"));
+        } else {
+            m_db.execute(QStringLiteral("ROLLBACK TO kov_%1").arg(m_depth));
+            m_db.execute(QStringLiteral("RELEASE kov_%1").arg(m_depth));
+        }
     } catch (const DbError&) {
         // Nothing sensible is left to do while unwinding; SQLite drops the savepoint with the connection.
     }
@@ -22,7 +27,7 @@ Transaction::~Transaction()
 
 void Transaction::commit()
 {
-    m_db.execute(QStringLiteral("RELEASE kov_%1").arg(m_depth));
+    m_db.execute(m_immediate ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE kov_%1").arg(m_depth));
     m_db.setSavepointDepth(m_depth - 1);
     m_done = true;
 }

@@ -5,7 +5,11 @@ class Database;
 // All or nothing: rolls back what ran inside unless commit() was reached. Nests through savepoints.
 class Transaction {
 public:
-    explicit Transaction(Database& db);
+    // Deferred takes the write lock at the first write. Immediate takes it at once, so that what is read inside
+    // cannot change before it is written back; inside another transaction it is an ordinary savepoint.
+    enum class Lock { Deferred, Immediate };
+
+    explicit Transaction(Database& db, Lock lock = Lock::Deferred);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
@@ -15,5 +19,6 @@ public:
 private:
     Database& m_db;
     int m_depth;
+    bool m_immediate;
     bool m_done = false;
 };

@@ -21,6 +21,7 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace {
 
@@ -36,9 +37,9 @@ std::function<void()> notAvailable(const QString& caption)
 }
 
 template <class T>
-std::function<void()> open()
+std::function<Screen*()> open()
 {
-    return [] { ScreenRegistry::load<T>(); };
+    return [] { return ScreenRegistry::load<T>(); };
 }
 
 } // namespace
@@ -52,6 +53,17 @@ MDI::MDI(QWidget* parent) : QMainWindow(parent), m_area(new QMdiArea(this))
     setCentralWidget(m_area);
     buildMenus();
     resize(1024, 720);
+
+    // The menu bar is reached from the keyboard: Alt moves into it (the style's own navigation), F10 opens its
+    // first usable menu.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this] {
+        for (QAction* title : menuBar()->actions())
+            if (title->isVisible() && title->isEnabled()) {
+                menuBar()->setActiveAction(title);
+                return;
+            }
+    });
 }
 
 QMenu* MDI::addMenu(QMenu* parent, const QString& control, const QString& caption)
@@ -69,6 +81,16 @@ void MDI::addCommand(QMenu* menu, const QString& control, const QString& caption
     entry->setObjectName(control);
     m_commands.append({control, caption, permissions, refusal, std::move(action)});
     connect(entry, &QAction::triggered, this, [this, control] { runCommand(control); });
+}
+
+void MDI::addScreen(QMenu* menu, const QString& control, const QString& caption, const QStringList& permissions,
+                    const QString& refusal, std::function<Screen*()> opens)
+{
+    // The screen keeps the command's rights: a user who logs in later without any of them finds it closed.
+    addCommand(menu, control, caption, permissions, refusal, [permissions, opens = std::move(opens)] {
+        if (Screen* screen = opens())
+            screen->setRights(permissions);
+    });
 }
 
 void MDI::runCommand(const QString& control)
@@ -97,7 +119,8 @@ void MDI::buildMenus()
     const QStringList memberView{kMemberView, kMemberEntryEdit};
 
     QMenu* file = addMenu(nullptr, QStringLiteral("File"), QStringLiteral("File"));
-    addCommand(file, QStringLiteral("CompanyInfo"), QStringLiteral("Setup"), {kChurchInfo}, record, open<frmChurchInfo>());
+    addScreen(file, QStringLiteral("CompanyInfo"), QStringLiteral("Setup"), {kChurchInfo}, record,
+              open<frmChurchInfo>());
     QAction* dbMaint = file->addAction(QStringLiteral("DB Maint"));
     dbMaint->setObjectName(QStringLiteral("DBMaint"));
     dbMaint->setVisible(false);
@@ -129,24 +152,23 @@ void MDI::buildMenus()
 
     QMenu* admin = addMenu(nullptr, QStringLiteral("Administrative"), QStringLiteral("Administrative"));
     QMenu* classes = addMenu(admin, QStringLiteral("ClassEntry"), QStringLiteral("Class Entry"));
-    addCommand(classes, QStringLiteral("SSClassEntry"), QStringLiteral("Sunday School Class Entry"),
-               {kSundaySchoolClassEntryEdit}, record, open<frmSSClassEntry>());
-    addCommand(classes, QStringLiteral("DTClassEntry"), QStringLiteral("Discipleship Training Class Entry"),
-               {kDiscipleshipTrainingClassEntryEdit}, record,
-               open<frmDTClassEntry>());
-    addCommand(classes, QStringLiteral("WedClassEntry"), QStringLiteral("Wednesday Night Class Entry"),
-               {kWednesdayNightClassEntryEdit}, record, open<frmWedClassEntry>());
-    addCommand(admin, QStringLiteral("CGEntry"), QStringLiteral("Care Group Entry"), {kCareGroupEntryEdit}, record,
-               open<frmCGClassEntry>());
-    addCommand(admin, QStringLiteral("ChurchResponsibilityEntry"), QStringLiteral("Church Responsibility Entry"),
-               {kChurchResponsibilityEntryEdit}, record, open<frmResponsibilityEntry>());
+    addScreen(classes, QStringLiteral("SSClassEntry"), QStringLiteral("Sunday School Class Entry"),
+              {kSundaySchoolClassEntryEdit}, record, open<frmSSClassEntry>());
+    addScreen(classes, QStringLiteral("DTClassEntry"), QStringLiteral("Discipleship Training Class Entry"),
+              {kDiscipleshipTrainingClassEntryEdit}, record, open<frmDTClassEntry>());
+    addScreen(classes, QStringLiteral("WedClassEntry"), QStringLiteral("Wednesday Night Class Entry"),
+              {kWednesdayNightClassEntryEdit}, record, open<frmWedClassEntry>());
+    addScreen(admin, QStringLiteral("CGEntry"), QStringLiteral("Care Group Entry"), {kCareGroupEntryEdit}, record,
+              open<frmCGClassEntry>());
+    addScreen(admin, QStringLiteral("ChurchResponsibilityEntry"), QStringLiteral("Church Responsibility Entry"),
+              {kChurchResponsibilityEntryEdit}, record, open<frmResponsibilityEntry>());
     addCommand(admin, QStringLiteral("OutreachPhaseEntry"), QStringLiteral("Outreach Phase Entry"),
                {kOutreachPhaseEntryEdit}, record, notAvailable(QStringLiteral("Outreach phase entry")));
-    addCommand(admin, QStringLiteral("DefinedValues"), QStringLiteral("Defined Values"), {kDefinedValues}, record,
-               open<frmValueEntry>());
+    addScreen(admin, QStringLiteral("DefinedValues"), QStringLiteral("Defined Values"), {kDefinedValues}, record,
+              open<frmValueEntry>());
     QMenu* security = addMenu(admin, QStringLiteral("Security"), QStringLiteral("Security"));
-    addCommand(security, QStringLiteral("UserEntry"), QStringLiteral("User Entry"), {kUserPermissions}, record,
-               open<frmUserEntry>());
+    addScreen(security, QStringLiteral("UserEntry"), QStringLiteral("User Entry"), {kUserPermissions}, record,
+              open<frmUserEntry>());
 
     QMenu* reports = addMenu(nullptr, QStringLiteral("Reports"), QStringLiteral("Reports"));
     QMenu* memberReports = addMenu(reports, QStringLiteral("MemberReports"), QStringLiteral("Member Reports"));
@@ -187,13 +209,17 @@ void MDI::buildMenus()
                Reports::PrintChurchRespListingReport);
 
     QMenu* help = addMenu(nullptr, QStringLiteral("Help"), QStringLiteral("Help"));
-    addCommand(help, QStringLiteral("About"), QStringLiteral("About"), {}, {}, open<frmAbout>());
+    addScreen(help, QStringLiteral("About"), QStringLiteral("About"), {}, {}, open<frmAbout>());
 }
 
 void MDI::setLoggedIn(bool loggedIn)
 {
-    // Every menu title and command, in order; then File and Exit when logged off.
-    const QList<QAction*> entries = findChildren<QAction*>();
+    // Every menu title and command of the menu bar; then File and Exit when logged off. The window menus of the
+    // open screens are theirs, not the main window's: they stay usable.
+    QList<QAction*> entries = menuBar()->actions();
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        if (QMenu* menu = entries.at(i)->menu())
+            entries += menu->actions();
     for (QAction* entry : entries) {
         if (entry->objectName() == QLatin1String("DBMaint"))
             continue; // hidden and without action in every state

@@ -6,6 +6,7 @@
 
 class QMdiArea;
 class QMenu;
+class Screen;
 
 // The main window: every screen opens inside it, and its menus are the way into every screen and listing.
 class MDI : public QMainWindow {
@@ -38,6 +39,9 @@ private:
     QMenu* addMenu(QMenu* parent, const QString& control, const QString& caption);
     void addCommand(QMenu* menu, const QString& control, const QString& caption, const QStringList& permissions,
                     const QString& refusal, std::function<void()> action);
+    // A command that opens a screen.
+    void addScreen(QMenu* menu, const QString& control, const QString& caption, const QStringList& permissions,
+                   const QString& refusal, std::function<Screen*()> opens);
     void buildMenus();
 
     QMdiArea* m_area;

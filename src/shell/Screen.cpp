@@ -2,6 +2,7 @@
 
 #include "ScreenRegistry.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMdiSubWindow>
 
@@ -33,4 +34,13 @@ void Screen::closeEvent(QCloseEvent* event)
     // Closed means gone: the next load makes a new instance even before this one is deleted.
     ScreenRegistry::release(this);
     QWidget::closeEvent(event);
+}
+
+QWidget* Screen::focusMovesTo(const QWidget* box, const QEvent* event) const
+{
+    if (event->type() != QEvent::FocusOut || !isVisible())
+        return nullptr;
+    // While the focus-out is delivered, the application's focus widget is already the one taking the focus.
+    QWidget* target = QApplication::focusWidget();
+    return target && target != box && isAncestorOf(target) && target->isVisible() ? target : nullptr;
 }

@@ -1,9 +1,12 @@
 #include "ScreenRegistry.h"
 
+#include "core/Permissions.h"
+
 #include <QHash>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <algorithm>
 
 namespace ScreenRegistry {
 
@@ -46,6 +49,18 @@ void release(Screen* screen)
 bool isOpen(const QString& className)
 {
     return find(className) != nullptr;
+}
+
+void closeScreensWithoutRights()
+{
+    const QList<QPointer<Screen>> open = screens().values();
+    for (const QPointer<Screen>& screen : open) {
+        if (!screen || screen->rights().isEmpty())
+            continue;
+        const QStringList rights = screen->rights();
+        if (std::none_of(rights.begin(), rights.end(), MainMod::HasPermission))
+            screen->Unload();
+    }
 }
 
 Screen* show(Screen* screen)

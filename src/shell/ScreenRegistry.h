@@ -16,6 +16,10 @@ Screen* find(const QString& className);
 void release(Screen* screen);
 bool isOpen(const QString& className);
 
+// Closes every open screen that the logged-in user could not have opened: it has rights and the user holds none
+// of them. Unsaved input in those screens is dropped, as when they are closed by hand.
+void closeScreensWithoutRights();
+
 // Adds a new screen, runs its load and shows it; returns null when its load failed (the error was shown).
 Screen* show(Screen* screen);
 

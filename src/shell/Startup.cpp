@@ -13,9 +13,21 @@
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QIcon>
 #include <QLockFile>
 #include <QPointer>
 #include <memory>
+
+// Kov's own icon on the main window and every screen's title bar. Outside any namespace, as the resource
+// initialiser must be.
+static void useKovIcon()
+{
+    Q_INIT_RESOURCE(kov);
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 256})
+        icon.addFile(QStringLiteral(":/kov/kov-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+}
 
 namespace MainMod {
 
@@ -68,18 +80,30 @@ void ReleaseInstanceLock()
     instanceLock().reset();
 }
 
+void Shutdown()
+{
+    // The connection is a global that outlives the application object; Qt's SQL globals are gone by the time its
+    // destructor would close it. So everything ends here, on every way out, while the application still lives.
+    delete mainWindow();
+    ScreenRegistry::setArea(nullptr);
+    MainDatabase.close();
+    ReleaseInstanceLock();
+}
+
 int Main()
 {
     int exitCode = 0;
-    if (!Start(exitCode))
-        return exitCode;
-    return QApplication::exec();
+    if (Start(exitCode))
+        exitCode = QApplication::exec();
+    Shutdown();
+    return exitCode;
 }
 
 bool Start(int& exitCode)
 {
     exitCode = 1;
     Twips::applyDesignFont();
+    useKovIcon();
     try {
         ReadConfig();
         ConnectDatabase();

@@ -11,6 +11,8 @@ namespace MainMod {
 int Main();
 // Main without the event loop: true when the program is up, else false with the exit code to end with.
 bool Start(int& exitCode);
+// Closes the main window, the database and the one-instance lock: the last step of Main on every way out.
+void Shutdown();
 
 // The main window once start-up has made it.
 MDI* MainWindow();

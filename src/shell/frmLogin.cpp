@@ -1,6 +1,7 @@
 #include "frmLogin.h"
 
 #include "MDI.h"
+#include "ScreenRegistry.h"
 #include "Startup.h"
 
 #include "core/MainMod.h"
@@ -32,7 +33,7 @@ frmLogin::frmLogin(QWidget* parent) : Screen(parent)
     Twips::place(txtUsername, 1200, 240, 2295, 285);
     txtPassword = new QLineEdit(this);
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
-    txtPassword->setEchoMode(QLineEdit::Password);
+    makePasswordBox(txtPassword);
     Twips::place(txtPassword, 1200, 600, 2295, 285);
     btnLogin = new QPushButton(QStringLiteral("Login"), this);
     btnLogin->setObjectName(QStringLiteral("btnLogin"));
@@ -83,10 +84,15 @@ void frmLogin::btnLogin_Click()
         if (!Passwords::isHashed(rs.Text(QStringLiteral("Password"))))
             MainMod::MainDatabase.execute(QStringLiteral("UPDATE User SET Password = ? WHERE Member_ID = ?"),
                                           {Passwords::hash(typedPassword), memberId});
+        const bool otherUser = memberId != MainMod::CurrentUserID;
         MainMod::CurrentUserID = memberId;
         MainMod::CurrentUserType = rs.Text(QStringLiteral("Type"));
         MainMod::CurrentUsername = rs.Text(QStringLiteral("Username"));
         rs.Close();
+        // Screens left open at Log Off were opened with the previous user's rights; another user keeps only those
+        // that they could have opened themselves.
+        if (otherUser)
+            ScreenRegistry::closeScreensWithoutRights();
         if (MDI* mdi = MainMod::MainWindow())
             mdi->setLoggedIn(true);
         Unload();

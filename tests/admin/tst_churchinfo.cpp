@@ -6,9 +6,12 @@
 #include "core/MainMod.h"
 #include "platform/EntryBoxes.h"
 #include "shell/ScreenRegistry.h"
+#include "shell/frmLogin.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
 #include <QtTest>
 
 using MainMod::MainDatabase;
@@ -90,6 +93,56 @@ private slots:
         QCOMPARE(ScreenRegistry::isOpen(QStringLiteral("frmChurchInfo")), !accepted);
     }
 
+    // With an empty pause in the box: only moving to another control of the screen asks for a pause.
+    void pauseIsCheckedOnlyWhenTheFocusMovesOn_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<bool>("stays");
+        QTest::newRow("Tab to the next box") << "tab" << 1 << true;
+        QTest::newRow("click into another box") << "click" << 1 << true;
+        QTest::newRow("Exit") << "exit" << 0 << false;
+        QTest::newRow("close control") << "close" << 0 << false;
+        QTest::newRow("into the log-in window") << "login" << 0 << true;
+    }
+    void pauseIsCheckedOnlyWhenTheFocusMovesOn()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, asked);
+        QFETCH(bool, stays);
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        auto* screen = ScreenRegistry::load<frmChurchInfo>();
+        auto* login = ScreenRegistry::load<frmLogin>(); // beside it on a first start
+        QApplication::setActiveWindow(area.area());
+        area.area()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(screen->parentWidget()));
+        screen->txtKeyPressDelay->setFocus();
+        QCOMPARE(QApplication::focusWidget(), screen->txtKeyPressDelay);
+
+        if (how == QLatin1String("tab"))
+            QTest::keyClick(screen->txtKeyPressDelay, Qt::Key_Tab);
+        else if (how == QLatin1String("click"))
+            QTest::mouseClick(screen->txtCompany, Qt::LeftButton);
+        else if (how == QLatin1String("exit"))
+            QTest::mouseClick(screen->btnExit, Qt::LeftButton);
+        else if (how == QLatin1String("close"))
+            screen->parentWidget()->close();
+        else
+            QTest::mouseClick(login->txtUsername, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        QCOMPARE(messages.count(), asked);
+        if (asked)
+            QCOMPARE(messages.last().text, QStringLiteral("Quantity must be greater than 0."));
+        QCOMPARE(ScreenRegistry::isOpen(QStringLiteral("frmChurchInfo")), stays);
+        if (asked)
+            QCOMPARE(QApplication::focusWidget(), screen->txtKeyPressDelay);
+        if (how == QLatin1String("login"))
+            QCOMPARE(QApplication::focusWidget(), login->txtUsername);
+        QCOMPARE(MainDatabase.scalar(QStringLiteral("SELECT COUNT(*) FROM Church")).toInt(), 0);
+    }
+
     void permissionComesBeforeTheNameCheck()
     {
         TestDatabase tdb;
@@ -104,6 +157,21 @@ private slots:
         QCOMPARE(messages.last().title, QStringLiteral("Required Fields"));
         QCOMPARE(MainDatabase.scalar(QStringLiteral("SELECT COUNT(*) FROM Church")).toInt(), 0);
         grabIfAsked(screen->parentWidget(), QStringLiteral("frmChurchInfo"));
+    }
+
+    void failedLoadRestoresOnlyItsOwnPointer()
+    {
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        MainDatabase.execute(QStringLiteral("DROP TABLE State"));
+        QApplication::setOverrideCursor(Qt::BusyCursor); // a pointer someone else set
+        QVERIFY(ScreenRegistry::load<frmChurchInfo>() == nullptr);
+        QCOMPARE(messages.last().title, QStringLiteral("Database Error"));
+        QVERIFY(QApplication::overrideCursor() != nullptr);
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
+        QApplication::restoreOverrideCursor();
+        QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
     void storedValuesShowAsStored()

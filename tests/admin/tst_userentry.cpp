@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 #include <memory>
 
@@ -124,6 +125,8 @@ private slots:
         QCOMPARE(screen->lstAllPermissions->count(), 24);
         QCOMPARE(entries(screen->lstUserPermissions), QStringLiteral("Member View|Wednesday Night Roll Report"));
         QCOMPARE(screen->txtPassword->text(), QString()); // the stored one never shows
+        typeInto(screen->txtPassword, QStringLiteral("pw 9"));
+        QCOMPARE(screen->txtPassword->displayText(), QStringLiteral("****"));
 
         // The lists are open for the exact type "User" only.
         for (const char* type : {"Admin", "user", "User"}) {
@@ -132,7 +135,15 @@ private slots:
             QCOMPARE(screen->btnAddAll->isEnabled(), qstrcmp(type, "User") == 0);
         }
         screen->lstAllPermissions->setCurrentRow(1);
+        // Both lists show every name whole: nothing to scroll sideways, with all the rights in either.
+        QCoreApplication::processEvents();
         grabIfAsked(screen->parentWidget(), QStringLiteral("frmUserEntry"));
+        QCOMPARE(screen->lstAllPermissions->horizontalScrollBar()->maximum(), 0);
+        screen->btnAddAll->click();
+        QCoreApplication::processEvents();
+        QCOMPARE(screen->lstUserPermissions->count(), 26);
+        QCOMPARE(screen->lstUserPermissions->horizontalScrollBar()->maximum(), 0);
+        grabIfAsked(screen->parentWidget(), QStringLiteral("frmUserEntry-all"));
 
         // From a member with grants to one without: every right is offered again.
         pick(screen->cmbName, kBob);

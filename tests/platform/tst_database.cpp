@@ -7,6 +7,9 @@
 
 #include <QFile>
 #include <QtTest>
+#include <chrono>
+#include <future>
+#include <thread>
 
 using MainMod::MainDatabase;
 
@@ -36,6 +39,30 @@ private slots:
         third.AddNew();
         QVERIFY(third.Id() > abandoned);
         QVERIFY(abandoned > id);
+    }
+
+    void twoProgramsNeverReserveTheSameId()
+    {
+        TestDatabase tdb;
+        // Another program on the same file reserves a number inside its save and holds its write lock a moment.
+        std::promise<qint64> reservedThere;
+        std::thread other([&] {
+            Database db;
+            db.open(tdb.path(), MainMod::DatabasePassword);
+            Transaction save(db);
+            reservedThere.set_value(db.nextAutoId(QStringLiteral("Member")));
+            std::this_thread::sleep_for(std::chrono::milliseconds(400));
+            save.commit();
+            db.close();
+        });
+        const qint64 there = reservedThere.get_future().get();
+        Recordset rs = MainDatabase.openTable(QStringLiteral("Member"), QStringLiteral("0"));
+        rs.AddNew();
+        const qint64 here = rs.Id();
+        rs.Close();
+        other.join();
+        QVERIFY2(here != there, qPrintable(QString::number(here)));
+        QVERIFY(here > there);
     }
 
     void editChangesOnlyTheCurrentRow()

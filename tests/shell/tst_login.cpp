@@ -2,15 +2,33 @@
 #include "support/TestArea.h"
 #include "support/TestDatabase.h"
 
+#include "admin/frmUserEntry.h"
+#include "admin/frmValueEntry.h"
 #include "core/MainMod.h"
 #include "core/Passwords.h"
+#include "shell/MDI.h"
 #include "shell/ScreenRegistry.h"
 #include "shell/frmLogin.h"
 
+#include <QComboBox>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
 #include <QtTest>
 
 using MainMod::MainDatabase;
+
+namespace {
+QStringList openScreens(QMdiArea* area)
+{
+    QStringList names;
+    for (QMdiSubWindow* sub : area->subWindowList())
+        names << QString::fromLatin1(sub->widget()->metaObject()->className());
+    names.sort();
+    return names;
+}
+} // namespace
 
 class TestLogin : public QObject {
     Q_OBJECT
@@ -101,6 +119,62 @@ private slots:
             QCOMPARE(messages.last().text, QStringLiteral("You must enter a username"));
         }
         QCOMPARE(MainDatabase.scalar(QStringLiteral("SELECT COUNT(*) FROM Member")).toInt(), 3);
+    }
+
+    // The administrator logs off with User Entry open and a grant typed but not saved.
+    void anotherUserKeepsOnlyScreensTheyMayOpen_data()
+    {
+        QTest::addColumn<QString>("next");
+        QTest::addColumn<QStringList>("left");
+        QTest::newRow("the administrator again")
+            << "boss" << QStringList{"frmAbout", "frmCGClassEntry", "frmUserEntry", "frmValueEntry"};
+        QTest::newRow("a care-group clerk") << "clerk" << QStringList{"frmAbout", "frmCGClassEntry"};
+    }
+    void anotherUserKeepsOnlyScreensTheyMayOpen()
+    {
+        QFETCH(QString, next);
+        QFETCH(QStringList, left);
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        MDI mdi;
+        ScreenRegistry::setArea(area.area());
+        const qint64 boss = TestDatabase::addMember(QStringLiteral("Boss"), QStringLiteral("Bea"));
+        TestDatabase::addUser(boss, QStringLiteral("boss"), QStringLiteral("pw"), QStringLiteral("Admin"));
+        const qint64 clerk = TestDatabase::addMember(QStringLiteral("Clerk"), QStringLiteral("Cal"));
+        TestDatabase::addUser(clerk, QStringLiteral("clerk"), QStringLiteral("pw"));
+        TestDatabase::grant(clerk, QStringLiteral("Care Group Entry/Edit"));
+
+        typeAndLogin(QStringLiteral("boss"), QStringLiteral("pw"));
+        for (const char* command : {"UserEntry", "CGEntry", "About"})
+            mdi.runCommand(QString::fromLatin1(command));
+        // A screen that sets its own rights, as the report viewer does by the report it shows.
+        ScreenRegistry::load<frmValueEntry>()->setRights({QStringLiteral("Administrative Report")});
+        auto* users = ScreenRegistry::find<frmUserEntry>();
+        users->cmbName->setCurrentIndex(users->cmbName->findText(QStringLiteral("Clerk, Cal "), Qt::MatchFixedString));
+        users->btnAddAll->click();
+        mdi.runCommand(QStringLiteral("LogOff"));
+        QCOMPARE(openScreens(area.area()).size(), 5); // Log Off closes none
+
+        typeAndLogin(next, QStringLiteral("pw"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(openScreens(area.area()), left);
+        if (next == QLatin1String("clerk")) {
+            QVERIFY(!ScreenRegistry::isOpen(QStringLiteral("frmUserEntry")));
+            const QString grants = QStringLiteral("SELECT COUNT(*) FROM UserPermission WHERE MemberID = ?");
+            QCOMPARE(MainDatabase.scalar(grants, {clerk}).toInt(), 1); // the unsaved grants went with the screen
+        }
+    }
+
+    void passwordShowsStars()
+    {
+        TestDatabase tdb;
+        TestArea area;
+        auto* login = ScreenRegistry::load<frmLogin>();
+        QTest::keyClicks(login->txtPassword, QStringLiteral("Open Sesame"));
+        QCOMPARE(login->txtPassword->displayText(), QStringLiteral("***********"));
+        QCOMPARE(login->txtPassword->text(), QStringLiteral("Open Sesame"));
     }
 
     void apostropheInCredentialsMatchesAsTyped()

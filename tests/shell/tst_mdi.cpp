@@ -53,6 +53,34 @@ private slots:
         QCOMPARE(mdi.windowTitle(), QStringLiteral("Kov"));
     }
 
+    void menuBarIsReachedFromTheKeyboard_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("opensMenu");
+        QTest::newRow("F10") << int(Qt::Key_F10) << true;
+        QTest::newRow("Alt") << int(Qt::Key_Alt) << false;
+    }
+    void menuBarIsReachedFromTheKeyboard()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, opensMenu);
+        MDI mdi;
+        mdi.setLoggedIn(false);
+        mdi.show();
+        QApplication::setActiveWindow(&mdi);
+        QVERIFY(QTest::qWaitForWindowActive(&mdi));
+        QAction* file = entry(mdi, QStringLiteral("File"));
+        QVERIFY(mdi.menuBar()->activeAction() == nullptr);
+        QTest::keyClick(&mdi, Qt::Key(key), key == Qt::Key_Alt ? Qt::AltModifier : Qt::NoModifier);
+        QCOMPARE(mdi.menuBar()->activeAction(), file);
+        QCOMPARE(file->menu()->isVisible(), opensMenu);
+        if (!opensMenu) {
+            QTest::keyClick(mdi.menuBar(), Qt::Key_Down); // then the arrow keys open the menu
+            QVERIFY(file->menu()->isVisible());
+        }
+        file->menu()->hide();
+    }
+
     void loggedOffOnlyFileAndExit()
     {
         MDI mdi;
@@ -73,6 +101,42 @@ private slots:
             if (!action->objectName().isEmpty())
                 QVERIFY2(action->isEnabled(), qPrintable(action->objectName()));
         }
+    }
+
+    void logOffLeavesTheOpenScreensWindowMenusAlone()
+    {
+        TestDatabase tdb;
+        ScriptedMessages messages;
+        MDI mdi;
+        ScreenRegistry::setArea(mdi.area());
+        mdi.show();
+        QApplication::setActiveWindow(&mdi);
+        QVERIFY(QTest::qWaitForWindowActive(&mdi));
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        mdi.setLoggedIn(true);
+        mdi.runCommand(QStringLiteral("CompanyInfo"));
+        QMdiSubWindow* sub = mdi.area()->subWindowList().value(0);
+        QVERIFY(sub);
+        QList<bool> usable;
+        for (QAction* action : sub->systemMenu()->actions())
+            usable << action->isEnabled();
+
+        mdi.runCommand(QStringLiteral("LogOff"));
+        QVERIFY(!entry(mdi, QStringLiteral("Names"))->isEnabled());
+        QList<bool> afterLogOff;
+        for (QAction* action : sub->systemMenu()->actions())
+            afterLogOff << action->isEnabled();
+        QCOMPARE(afterLogOff, usable);
+
+        // Ctrl+F4 still closes the screen, which stays usable under the previous user until then.
+        mdi.area()->setActiveSubWindow(sub);
+        QPointer<QMdiSubWindow> closing(sub);
+        QTest::keyClick(sub->widget()->focusWidget() ? sub->widget()->focusWidget() : sub->widget(), Qt::Key_F4,
+                        Qt::ControlModifier);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(closing.isNull());
+        QCOMPARE(openScreens(mdi.area()), QStringList{"frmLogin"});
+        ScreenRegistry::setArea(nullptr);
     }
 
     // Every command against a user holding nothing, then holding exactly its right.

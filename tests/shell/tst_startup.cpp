@@ -50,10 +50,7 @@ bool enabled(const QString& control)
 
 void endProgram()
 {
-    delete MainMod::MainWindow();
-    ScreenRegistry::setArea(nullptr);
-    MainDatabase.close();
-    MainMod::ReleaseInstanceLock();
+    MainMod::Shutdown();
 }
 } // namespace
 
@@ -80,6 +77,12 @@ private slots:
         QVERIFY(!enabled(QStringLiteral("Names")));
         QCOMPARE(MainMod::KeyPressDelay, 0.0);
         grabIfAsked(MainMod::MainWindow(), QStringLiteral("mdi-start"));
+        // Kov's own icon, on the main window and on the screens' title bars.
+        const QImage icon = QImage(QStringLiteral(":/kov/kov-32.png")).convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(!icon.isNull());
+        QCOMPARE(MainMod::MainWindow()->windowIcon().pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32), icon);
+        for (QMdiSubWindow* sub : MainMod::MainWindow()->area()->subWindowList())
+            QCOMPARE(sub->windowIcon().pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32), icon);
 
         // Log in as the administrator: every command is usable; Log Off reverses it and reopens the log-in.
         const qint64 admin = TestDatabase::addMember(QStringLiteral("Admin"), QStringLiteral("A"));
