@@ -140,7 +140,9 @@ int main(int argc, char* argv[])
     const QCommandLineOption programOption(QStringLiteral("kov"), QStringLiteral("The kov program (the one beside)."),
                                            QStringLiteral("path"),
                                            QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("kov")));
-    parser.addOptions({runsOption, peopleOption, programOption});
+    const QCommandLineOption onlyOption(QStringLiteral("only"), QStringLiteral("Time only the operations whose name holds this text."),
+                                        QStringLiteral("text"));
+    parser.addOptions({runsOption, peopleOption, programOption, onlyOption});
     parser.addPositionalArgument(QStringLiteral("database"), QStringLiteral("A Kov database; it is copied, not changed."));
     parser.process(app);
 
@@ -222,6 +224,8 @@ int main(int argc, char* argv[])
     say(QString(header.size() + 14, u'-'));
     int failures = 0;
     for (const Bench::Operation& op : Bench::operations()) {
+        if (!op.name.contains(parser.value(onlyOption), Qt::CaseInsensitive))
+            continue;
         QString row = QStringLiteral("%1 ").arg(op.name, -42);
         try {
             const Figures own = figures(time(op, op.run, runs));
