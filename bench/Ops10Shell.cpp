@@ -33,7 +33,8 @@ QString installedCopy()
     QFile config(folder.filePath(QStringLiteral("config.txt")));
     if (!config.open(QIODevice::WriteOnly))
         throw Bench::Failure(QStringLiteral("cannot write %1").arg(config.fileName()));
-    QString text = QStringLiteral("\"Kov settings\"\nDatabase,\"%1\"\nPictures,\"%2/\"\n").arg(c.databasePath, folder.path());
+    QString text =
+        QStringLiteral("\"Kov settings\"\nDatabase,\"%1\"\nPictures,\"%2/\"\n").arg(c.databasePath, folder.path());
     for (const char* show : {"SS", "SL", "RBD", "WS", "DT", "SE", "WN"})
         text += QStringLiteral("Show %1,Yes\n").arg(QLatin1String(show));
     config.write(text.toUtf8());

@@ -41,15 +41,15 @@ QStringList classScreenRows(const char* table)
 }
 
 const bool screens = [] {
-    Bench::add(screen(QStringLiteral("Open Church Information"), Kind::Absolute, QStringLiteral("CompanyInfo"),
-                      "frmChurchInfo", {QStringLiteral("SELECT State FROM State ORDER BY State"),
-                                        QStringLiteral("SELECT * FROM Church LIMIT 1")}));
-    Bench::add(screen(QStringLiteral("Open User Entry (every member)"), Kind::Rows, QStringLiteral("UserEntry"),
-                      "frmUserEntry",
-                      {QStringLiteral("SELECT First_Name, Middle_Name, Last_Name, ID FROM Member WHERE Status = 'Member' "
-                                      "ORDER BY Last_Name, First_Name, Middle_Name"),
-                       QStringLiteral("SELECT Name FROM UserType ORDER BY Name"),
-                       QStringLiteral("SELECT ID, Name FROM Permission ORDER BY Name")}));
+    Bench::add(screen(
+        QStringLiteral("Open Church Information"), Kind::Absolute, QStringLiteral("CompanyInfo"), "frmChurchInfo",
+        {QStringLiteral("SELECT State FROM State ORDER BY State"), QStringLiteral("SELECT * FROM Church LIMIT 1")}));
+    Bench::add(screen(
+        QStringLiteral("Open User Entry (every member)"), Kind::Rows, QStringLiteral("UserEntry"), "frmUserEntry",
+        {QStringLiteral("SELECT First_Name, Middle_Name, Last_Name, ID FROM Member WHERE Status = 'Member' "
+                        "ORDER BY Last_Name, First_Name, Middle_Name"),
+         QStringLiteral("SELECT Name FROM UserType ORDER BY Name"),
+         QStringLiteral("SELECT ID, Name FROM Permission ORDER BY Name")}));
     Bench::add(screen(QStringLiteral("Open Sunday School Class Entry"), Kind::Rows, QStringLiteral("SSClassEntry"),
                       "frmSSClassEntry", classScreenRows("Sunday_School")));
     Bench::add(screen(QStringLiteral("Open Discipleship Training Class Entry"), Kind::Rows,
@@ -128,7 +128,8 @@ const bool valueDelete = Bench::add({
             Database& db = MainMod::MainDatabase;
             db.execute(QStringLiteral("BEGIN"));
             for (const char* column : kLevelColumns)
-                db.execute(QStringLiteral("UPDATE Member SET %1 = NULL WHERE %1 = ? COLLATE BINARY").arg(QLatin1String(column)),
+                db.execute(QStringLiteral("UPDATE Member SET %1 = NULL WHERE %1 = ? COLLATE BINARY")
+                               .arg(QLatin1String(column)),
                            {kLevel});
             db.execute(QStringLiteral("DELETE FROM AttendanceLevels WHERE Levels = ? COLLATE BINARY"), {kLevel});
             db.execute(QStringLiteral("COMMIT"));

@@ -111,7 +111,8 @@ void prepareProgram(const QString& path)
 QString churchSize()
 {
     auto n = [](const char* table) {
-        return MainMod::MainDatabase.scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(table))).toLongLong();
+        return MainMod::MainDatabase.scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(table)))
+            .toLongLong();
     };
     return QStringLiteral("%1 people, %2 attendance rows, %3 contributions")
         .arg(n("Member"))
@@ -140,10 +141,12 @@ int main(int argc, char* argv[])
     const QCommandLineOption programOption(QStringLiteral("kov"), QStringLiteral("The kov program (the one beside)."),
                                            QStringLiteral("path"),
                                            QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("kov")));
-    const QCommandLineOption onlyOption(QStringLiteral("only"), QStringLiteral("Time only the operations whose name holds this text."),
+    const QCommandLineOption onlyOption(QStringLiteral("only"),
+                                        QStringLiteral("Time only the operations whose name holds this text."),
                                         QStringLiteral("text"));
     parser.addOptions({runsOption, peopleOption, programOption, onlyOption});
-    parser.addPositionalArgument(QStringLiteral("database"), QStringLiteral("A Kov database; it is copied, not changed."));
+    parser.addPositionalArgument(QStringLiteral("database"),
+                                 QStringLiteral("A Kov database; it is copied, not changed."));
     parser.process(app);
 
     bool ok = false;
@@ -239,12 +242,13 @@ int main(int argc, char* argv[])
                 met = met && raw && ratio <= kRawFactor;
                 target += QStringLiteral(", <= %1x raw").arg(kRawFactor);
             }
-            row += QStringLiteral("%1 %2 %3 %4  %5: %6")
-                       .arg(cell(own.median), 10)
-                       .arg(cell(own.worst), 10)
-                       .arg(raw ? cell(raw->median) : QStringLiteral("-"), 10)
-                       .arg(raw && op.kind == Bench::Kind::Rows ? QString::number(ratio, 'f', 1) : QStringLiteral("-"), 6)
-                       .arg(target, met ? QStringLiteral("met") : QStringLiteral("MISSED"));
+            row +=
+                QStringLiteral("%1 %2 %3 %4  %5: %6")
+                    .arg(cell(own.median), 10)
+                    .arg(cell(own.worst), 10)
+                    .arg(raw ? cell(raw->median) : QStringLiteral("-"), 10)
+                    .arg(raw && op.kind == Bench::Kind::Rows ? QString::number(ratio, 'f', 1) : QStringLiteral("-"), 6)
+                    .arg(target, met ? QStringLiteral("met") : QStringLiteral("MISSED"));
         } catch (const Bench::Failure& failure) {
             ++failures;
             row += QStringLiteral("FAILED: %1").arg(QString::fromStdString(failure.what()));

@@ -156,9 +156,9 @@ namespace SetupLists {
 void fillPeople(QComboBox* first, QComboBox* second)
 {
     QList<IdList::Entry> people{{QString(), QVariant()}};
-    Recordset rs = MainDatabase.openRecordset(
-        QStringLiteral("SELECT First_Name, Middle_Name, Last_Name, ID FROM Member "
-                       "ORDER BY Last_Name, First_Name, Middle_Name, ID"));
+    Recordset rs =
+        MainDatabase.openRecordset(QStringLiteral("SELECT First_Name, Middle_Name, Last_Name, ID FROM Member "
+                                                  "ORDER BY Last_Name, First_Name, Middle_Name, ID"));
     people.reserve(rs.RecordCount() + 1);
     for (; !rs.Eof(); rs.MoveNext())
         people.append({Format::personName(rs.Text(QStringLiteral("Last_Name")), rs.Text(QStringLiteral("First_Name")),

@@ -116,9 +116,10 @@ void frmUserEntry::Form_Load()
         QList<IdList::Entry> members;
         members.reserve(rs.RecordCount());
         for (; !rs.Eof(); rs.MoveNext())
-            members.append({Format::personName(rs.Text(QStringLiteral("Last_Name")), rs.Text(QStringLiteral("First_Name")),
-                                               rs.Text(QStringLiteral("Middle_Name"))),
-                            rs.Id(QStringLiteral("ID"))});
+            members.append(
+                {Format::personName(rs.Text(QStringLiteral("Last_Name")), rs.Text(QStringLiteral("First_Name")),
+                                    rs.Text(QStringLiteral("Middle_Name"))),
+                 rs.Id(QStringLiteral("ID"))});
         rs.Close();
         // Every member of a large church: the list gets its model whole.
         IdList::setEntries({cmbName}, std::move(members));

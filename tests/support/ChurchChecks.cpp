@@ -43,10 +43,10 @@ void addReferenceRows()
 {
     QTest::addColumn<QString>("sql");
     for (const Reference& r : kReferences) {
-        const QString sql = QStringLiteral("SELECT COUNT(*) FROM \"%1\" WHERE \"%2\" IS NOT NULL "
-                                           "AND \"%2\" NOT IN (SELECT \"%4\" FROM \"%3\")")
-                                .arg(QLatin1String(r.table), QLatin1String(r.column), QLatin1String(r.parent),
-                                     QLatin1String(r.key));
+        const QString sql =
+            QStringLiteral("SELECT COUNT(*) FROM \"%1\" WHERE \"%2\" IS NOT NULL "
+                           "AND \"%2\" NOT IN (SELECT \"%4\" FROM \"%3\")")
+                .arg(QLatin1String(r.table), QLatin1String(r.column), QLatin1String(r.parent), QLatin1String(r.key));
         QTest::addRow("%s.%s", r.table, r.column) << sql;
     }
 }

@@ -64,7 +64,6 @@ inline const Reference kReferences[] = {
     {"Prospect_Contact", "Rating", "Prospect_Contact_Rating", "Rating"},
 };
 
-
 // Runs a program to its end; returns its exit code, or -1 when it crashed or hung. Its output goes to output.
 int run(const QString& program, const QStringList& arguments, QByteArray* output = nullptr);
 QByteArray fileBytes(const QString& path);

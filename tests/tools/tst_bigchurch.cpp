@@ -32,10 +32,10 @@ int makeChurch(const QString& path, int people, const QString& seed, const QStri
 // Every row that makes up the church, passwords aside (their salt is new on every run).
 QString fingerprint()
 {
-    const char* const tables[] = {"Member",         "Family_Connection",     "Sunday_School",
-                                  "Discipleship_Training", "Wednesday_Night", "Care_Group",
-                                  "Member_Responsibility", "Member_Organizations", "AttendanceData",
-                                  "Member_Contributions", "Prospect_Contact", "UserPermission"};
+    const char* const tables[] = {
+        "Member",          "Family_Connection",    "Sunday_School",         "Discipleship_Training",
+        "Wednesday_Night", "Care_Group",           "Member_Responsibility", "Member_Organizations",
+        "AttendanceData",  "Member_Contributions", "Prospect_Contact",      "UserPermission"};
     QString all;
     for (const char* table : tables) {
         QStringList quoted;
@@ -43,19 +43,22 @@ QString fingerprint()
                                                        {QString::fromLatin1(table)});
         for (; !columns.Eof(); columns.MoveNext())
             quoted << QStringLiteral("quote(\"%1\")").arg(columns.Text(QStringLiteral("name")));
-        all += MainDatabase
-                   .scalar(QStringLiteral("SELECT group_concat(r, '|') FROM (SELECT %1 AS r FROM \"%2\" ORDER BY rowid)")
-                               .arg(quoted.join(QStringLiteral(" || ',' || ")), QLatin1String(table)))
-                   .toString();
+        all +=
+            MainDatabase
+                .scalar(QStringLiteral("SELECT group_concat(r, '|') FROM (SELECT %1 AS r FROM \"%2\" ORDER BY rowid)")
+                            .arg(quoted.join(QStringLiteral(" || ',' || ")), QLatin1String(table)))
+                .toString();
     }
-    all += MainDatabase.scalar(QStringLiteral("SELECT group_concat(Member_ID || Username || Type, '|') FROM User")).toString();
+    all += MainDatabase.scalar(QStringLiteral("SELECT group_concat(Member_ID || Username || Type, '|') FROM User"))
+               .toString();
     return all;
 }
 
 // The head of household of a person: themselves when they head one, else the head of their link.
-const QString kHeadOf = QStringLiteral("(SELECT CASE WHEN h.Head_Of_Household <> 0 THEN h.ID ELSE "
-                                       "(SELECT f.Member_ID FROM Family_Connection f WHERE f.Relative_Member_ID = h.ID) "
-                                       "END FROM Member h WHERE h.ID = %1)");
+const QString kHeadOf =
+    QStringLiteral("(SELECT CASE WHEN h.Head_Of_Household <> 0 THEN h.ID ELSE "
+                   "(SELECT f.Member_ID FROM Family_Connection f WHERE f.Relative_Member_ID = h.ID) "
+                   "END FROM Member h WHERE h.ID = %1)");
 
 } // namespace
 
@@ -88,8 +91,9 @@ private slots:
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM Member WHERE ID <> 1")), kPeople);
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM Church")), 1);
         for (const char* status : {"Member", "Child Of Member", "Previous Member", "Prospect"})
-            QVERIFY2(count(QStringLiteral("SELECT COUNT(*) FROM Member WHERE Status = ?"), {QString::fromUtf8(status)}) > 0,
-                     status);
+            QVERIFY2(
+                count(QStringLiteral("SELECT COUNT(*) FROM Member WHERE Status = ?"), {QString::fromUtf8(status)}) > 0,
+                status);
         for (const char* status : {"Active", "InActive", "Joined"})
             QVERIFY2(count(QStringLiteral("SELECT COUNT(*) FROM Member WHERE Prospect_Active_Status = ?"),
                            {QString::fromUtf8(status)}) > 0,
@@ -122,13 +126,15 @@ private slots:
     {
         openKov(m_church);
         // Every relative has exactly one link, made on the head of the household.
-        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM Member m WHERE m.ID <> 1 AND m.Head_Of_Household = 0 AND "
-                                      "(SELECT COUNT(*) FROM Family_Connection f WHERE f.Relative_Member_ID = m.ID) <> 1")),
-                 0);
-        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM Family_Connection f WHERE f.Member_ID = f.Relative_Member_ID "
-                                      "OR f.Member_ID NOT IN (SELECT ID FROM Member WHERE Head_Of_Household <> 0) "
-                                      "OR f.Relative_Member_ID IN (SELECT ID FROM Member WHERE Head_Of_Household <> 0)")),
-                 0);
+        QCOMPARE(
+            count(QStringLiteral("SELECT COUNT(*) FROM Member m WHERE m.ID <> 1 AND m.Head_Of_Household = 0 AND "
+                                 "(SELECT COUNT(*) FROM Family_Connection f WHERE f.Relative_Member_ID = m.ID) <> 1")),
+            0);
+        QCOMPARE(
+            count(QStringLiteral("SELECT COUNT(*) FROM Family_Connection f WHERE f.Member_ID = f.Relative_Member_ID "
+                                 "OR f.Member_ID NOT IN (SELECT ID FROM Member WHERE Head_Of_Household <> 0) "
+                                 "OR f.Relative_Member_ID IN (SELECT ID FROM Member WHERE Head_Of_Household <> 0)")),
+            0);
         QVERIFY(count(QStringLiteral("SELECT COUNT(*) FROM Family_Connection")) > kPeople / 3);
     }
 
@@ -144,11 +150,13 @@ private slots:
                                       "HAVING COUNT(*) > 1)")),
                  0);
         QCOMPARE(
-            count(QStringLiteral("SELECT COUNT(*) FROM AttendanceData WHERE SS + SL + RBD + WS + DT + SE + WN = 0")), 0);
+            count(QStringLiteral("SELECT COUNT(*) FROM AttendanceData WHERE SS + SL + RBD + WS + DT + SE + WN = 0")),
+            0);
         // Marks in every category, and classes' marks only for those in a class of that kind.
         for (const char* mark : {"SS", "SL", "RBD", "WS", "DT", "SE", "WN"})
-            QVERIFY2(count(QStringLiteral("SELECT COUNT(*) FROM AttendanceData WHERE %1 <> 0").arg(QLatin1String(mark))) > 0,
-                     mark);
+            QVERIFY2(
+                count(QStringLiteral("SELECT COUNT(*) FROM AttendanceData WHERE %1 <> 0").arg(QLatin1String(mark))) > 0,
+                mark);
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM AttendanceData a JOIN Member m ON m.ID = a.MemberID "
                                       "WHERE (a.DT <> 0 AND m.Discipleship_Training_Class IS NULL) "
                                       "OR (a.WN <> 0 AND m.Wednesday_Night_Class IS NULL)")),
@@ -159,7 +167,8 @@ private slots:
                  sunday.addDays(-7 * 519).toString(Qt::ISODate));
         QCOMPARE(MainDatabase.scalar(QStringLiteral("SELECT MAX(WeekOf) FROM AttendanceData")).toString(),
                  sunday.toString(Qt::ISODate));
-        const double share = count(QStringLiteral("SELECT COUNT(DISTINCT MemberID) FROM AttendanceData")) / double(kPeople);
+        const double share =
+            count(QStringLiteral("SELECT COUNT(DISTINCT MemberID) FROM AttendanceData")) / double(kPeople);
         QVERIFY2(share > 0.5 && share < 0.8, qPrintable(QString::number(share)));
     }
 
@@ -200,15 +209,16 @@ private slots:
                                       "+ (Prospect_Next_Contact_Date IS NULL) + (Prospect_Next_Contact_Action IS NULL) "
                                       "+ (Prospect_Next_Contact_Type IS NULL) NOT IN (0, 4)")),
                  0);
-        QVERIFY(count(QStringLiteral("SELECT COUNT(*) FROM Member WHERE Status = 'Prospect' "
-                                     "AND Prospect_Active_Status = 'Active' AND Prospect_Next_Contact_Date IS NOT NULL")) >
-                0);
+        QVERIFY(count(QStringLiteral(
+                    "SELECT COUNT(*) FROM Member WHERE Status = 'Prospect' "
+                    "AND Prospect_Active_Status = 'Active' AND Prospect_Next_Contact_Date IS NOT NULL")) > 0);
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM Member WHERE Prospect_Next_Contact_Date IS NOT NULL AND "
                                       "(Status <> 'Prospect' OR Prospect_Active_Status <> 'Active')")),
                  0);
-        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM Member WHERE Prospect_Active_Status IN ('Active', "
-                                      "'InActive', 'Joined') AND ID NOT IN (SELECT Prospect_ID FROM Prospect_Contact)")),
-                 0);
+        QCOMPARE(
+            count(QStringLiteral("SELECT COUNT(*) FROM Member WHERE Prospect_Active_Status IN ('Active', "
+                                 "'InActive', 'Joined') AND ID NOT IN (SELECT Prospect_ID FROM Prospect_Contact)")),
+            0);
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM Prospect_Contact WHERE Contact_Date > ? "
                                       "OR Visitor1 = Visitor2 OR (Action = 'Visit') <> (Visitor2 IS NOT NULL)"),
                        {today}),
@@ -276,9 +286,9 @@ private slots:
         const QByteArray before = fileBytes(m_church);
         QByteArray output;
         QCOMPARE(ChurchChecks::run(bench, {QStringLiteral("--runs"), QStringLiteral("2"), m_church}, &output), 0);
-        for (const char* operation : {"Start-up to the log-in window", "Log-in", "Open User Entry",
-                                      "Open Sunday School Class Entry", "Open Care Group Entry",
-                                      "Delete an attendance level in use"})
+        for (const char* operation :
+             {"Start-up to the log-in window", "Log-in", "Open User Entry", "Open Sunday School Class Entry",
+              "Open Care Group Entry", "Delete an attendance level in use"})
             QVERIFY2(output.contains(operation), operation);
         QVERIFY2(!output.contains("FAILED"), output.constData());
         QVERIFY(output.contains("Median ms"));

@@ -102,7 +102,7 @@ struct Person {
     QString first, middle, last;
     bool active = true;
     bool married = false;
-    int level[LevelCount] = {}; // as recorded
+    int level[LevelCount] = {};  // as recorded
     int attend[LevelCount] = {}; // how they came while they came
     qint64 id = 0;
     int cls[ClassKindCount] = {-1, -1, -1};
@@ -227,7 +227,8 @@ private:
             home.count = std::min(wanted, total - int(m_people.size()));
             home.first = int(m_people.size());
             home.last = QString::fromUtf8(m_rng.of(kLastNames));
-            home.street = QStringLiteral("%1 %2").arg(m_rng.between(10, 2999)).arg(QString::fromUtf8(m_rng.of(kStreets)));
+            home.street =
+                QStringLiteral("%1 %2").arg(m_rng.between(10, 2999)).arg(QString::fromUtf8(m_rng.of(kStreets)));
             home.town = m_rng.between(0, int(std::size(kTowns)) - 1);
             home.phone = nextPhone();
             home.mapSection = QString(QChar(u'A' + m_rng.between(0, 5)));
@@ -246,7 +247,8 @@ private:
         switch (kind) {
         case Kind::Members:
             // Most households were on the register before the history starts; others joined since.
-            return m_rng.chance(0.65) ? span.addDays(-m_rng.between(1, 3650)) : someDayBetween(span, m_today.addDays(-30));
+            return m_rng.chance(0.65) ? span.addDays(-m_rng.between(1, 3650))
+                                      : someDayBetween(span, m_today.addDays(-30));
         case Kind::Former:
             return m_rng.chance(0.7) ? span.addDays(-m_rng.between(1, 3650))
                                      : someDayBetween(span, m_today.addDays(-400));
@@ -262,7 +264,8 @@ private:
         const bool couple = home.count >= 2 && headAge < 86 && m_rng.chance(0.8);
         const bool headMale = couple ? m_rng.chance(0.95) : m_rng.chance(0.4);
         if (couple)
-            home.wedding = m_today.addYears(-std::max(1, headAge - m_rng.between(21, 27))).addDays(-m_rng.between(0, 364));
+            home.wedding =
+                m_today.addYears(-std::max(1, headAge - m_rng.between(21, 27))).addDays(-m_rng.between(0, 364));
         for (int i = 0; i < home.count; ++i) {
             Person p;
             p.household = index;
@@ -276,8 +279,8 @@ private:
                 p.relation = "Spouse";
             } else {
                 p.male = m_rng.chance(0.5);
-                const int draw = m_rng.weighted({headAge <= 62 ? 0.85 : 0.05, headAge >= 50 ? 0.5 : 0.0,
-                                                 headAge <= 60 ? 0.06 : 0.0, 0.05});
+                const int draw = m_rng.weighted(
+                    {headAge <= 62 ? 0.85 : 0.05, headAge >= 50 ? 0.5 : 0.0, headAge <= 60 ? 0.06 : 0.0, 0.05});
                 if (draw == 0) {
                     p.age = m_rng.between(0, std::max(0, std::min(25, headAge - 20)));
                     p.relation = p.male ? "Son" : "Daughter";
@@ -378,8 +381,9 @@ private:
                 const int firstClass = int(m_classes.size());
                 for (int c = 0; c < count; ++c) {
                     SchoolClass sc{ClassKind(kind), int(b),
-                                   count == 1 ? QString::fromUtf8(bands[b].name)
-                                              : QStringLiteral("%1 %2").arg(QString::fromUtf8(bands[b].name)).arg(c + 1)};
+                                   count == 1
+                                       ? QString::fromUtf8(bands[b].name)
+                                       : QStringLiteral("%1 %2").arg(QString::fromUtf8(bands[b].name)).arg(c + 1)};
                     sc.teacher = nextServant(25, 75);
                     sc.assistant = nextServant(20, 80);
                     // Teachers belong to the class they teach, and come every week.
@@ -406,12 +410,13 @@ private:
                 homes.push_back(h);
         std::vector<int> adultClasses;
         for (int c = 0; c < int(m_classes.size()); ++c)
-            if (m_classes[size_t(c)].kind == SundaySchool && kBands[SundaySchool][size_t(m_classes[size_t(c)].band)].minAge >= 18)
+            if (m_classes[size_t(c)].kind == SundaySchool &&
+                kBands[SundaySchool][size_t(m_classes[size_t(c)].band)].minAge >= 18)
                 adultClasses.push_back(c);
         const int count = std::max(1, int(homes.size()) / 12);
         for (int g = 0; g < count; ++g)
-            m_groups.push_back({nextServant(25, 80), nextServant(20, 80),
-                                adultClasses.empty() ? -1 : m_rng.of(adultClasses)});
+            m_groups.push_back(
+                {nextServant(25, 80), nextServant(20, 80), adultClasses.empty() ? -1 : m_rng.of(adultClasses)});
         for (int h : homes)
             m_households[size_t(h)].careGroup = m_rng.between(0, count - 1);
     }
@@ -537,9 +542,9 @@ private:
             QStringLiteral("INSERT INTO Church (Name, Address1, Address2, City, State, Zip, Phone, Fax, Email, "
                            "Website, KeyPressDelay) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         exec(q, {QStringLiteral("First Church of Cedar Hollow"), QStringLiteral("100 Church Street"), QString(),
-                 QString::fromUtf8(kTowns[0].city), QStringLiteral("TN"), QString::fromUtf8(kTowns[0].zip),
-                 nextPhone(), nextPhone(), QStringLiteral("office@firstchurch.example"),
-                 QStringLiteral("www.firstchurch.example"), 1.0});
+                 QString::fromUtf8(kTowns[0].city), QStringLiteral("TN"), QString::fromUtf8(kTowns[0].zip), nextPhone(),
+                 nextPhone(), QStringLiteral("office@firstchurch.example"), QStringLiteral("www.firstchurch.example"),
+                 1.0});
     }
 
     void addClasses()
@@ -559,7 +564,8 @@ private:
         QSqlQuery q = m_db.prepare(QStringLiteral("INSERT INTO Care_Group (Group_Leader, Asst_Group_Leader, "
                                                   "Sunday_School_Class, Notes) VALUES (?, ?, ?, ?)"));
         for (CareGroup& g : m_groups) {
-            exec(q, {idOf(g.leader), idOf(g.assistant), g.sundaySchool < 0 ? QVariant() : m_classes[size_t(g.sundaySchool)].id,
+            exec(q, {idOf(g.leader), idOf(g.assistant),
+                     g.sundaySchool < 0 ? QVariant() : m_classes[size_t(g.sundaySchool)].id,
                      QStringLiteral("Meets monthly in a member's home")});
             g.id = q.lastInsertId().toLongLong();
         }
@@ -611,18 +617,18 @@ private:
                                    : prospect           ? QStringLiteral("Prospect")
                                    : adult              ? QStringLiteral("Member")
                                                         : QStringLiteral("Child Of Member");
-            const QString marital = p.married             ? QStringLiteral("Married")
-                                    : !adult              ? QStringLiteral("Single")
-                                    : p.age >= 70         ? QStringLiteral("Widowed")
-                                    : m_rng.chance(0.3)   ? QStringLiteral("Divorced")
-                                                          : QStringLiteral("Single");
+            const QString marital = p.married           ? QStringLiteral("Married")
+                                    : !adult            ? QStringLiteral("Single")
+                                    : p.age >= 70       ? QStringLiteral("Widowed")
+                                    : m_rng.chance(0.3) ? QStringLiteral("Divorced")
+                                                        : QStringLiteral("Single");
             QVariant title;
             if (i == m_pastor)
                 title = QStringLiteral("Rev.");
             else if (adult)
-                title = p.male                                        ? QStringLiteral("Mr.")
+                title = p.male                                             ? QStringLiteral("Mr.")
                         : p.married || marital == QLatin1String("Widowed") ? QStringLiteral("Mrs.")
-                                                                      : QStringLiteral("Ms.");
+                                                                           : QStringLiteral("Ms.");
             const bool email = adult && m_rng.chance(0.6);
             QVariant occupation;
             if (i == m_pastor)
@@ -670,9 +676,8 @@ private:
                      QString::fromUtf8(town.zip),
                      home.phone,
                      adult && p.age < 75 && m_rng.chance(0.7) ? QVariant(nextPhone()) : QVariant(),
-                     email ? QVariant(QStringLiteral("%1.%2%3@example.com")
-                                          .arg(p.first.toLower(), p.last.toLower())
-                                          .arg(i))
+                     email ? QVariant(
+                                 QStringLiteral("%1.%2%3@example.com").arg(p.first.toLower(), p.last.toLower()).arg(i))
                            : QVariant(),
                      occupation,
                      p.birth,
@@ -683,7 +688,9 @@ private:
                      home.mapSection,
                      kind == Kind::Former && head ? QVariant(QStringLiteral("Moved away; church letter sent."))
                                                   : QVariant(),
-                     prospect ? QString() : p.active ? QStringLiteral("Active") : QStringLiteral("InActive"),
+                     prospect   ? QString()
+                     : p.active ? QStringLiteral("Active")
+                                : QStringLiteral("InActive"),
                      joined,
                      baptized.isValid() ? baptized.addDays(-14) : QDate(),
                      baptized,
@@ -758,7 +765,8 @@ private:
                                                   "\"Start\", \"End\") VALUES (?, ?, ?, ?)"));
         const int year = m_today.year();
         auto serve = [&](int person, const char* duty, int startYear, int years) {
-            exec(q, {idOf(person), QString::fromUtf8(duty), QDate(startYear, 1, 1), QDate(startYear + years - 1, 12, 31)});
+            exec(q,
+                 {idOf(person), QString::fromUtf8(duty), QDate(startYear, 1, 1), QDate(startYear + years - 1, 12, 31)});
         };
         serve(m_pastor, "Pastor", year - m_rng.between(0, m_options.years), 20);
         serve(m_secretary, "Church Secretary", year - m_rng.between(0, 8), 10);
@@ -772,8 +780,8 @@ private:
         for (const SchoolClass& sc : m_classes)
             if (sc.kind == SundaySchool)
                 for (int t : {sc.teacher, sc.assistant})
-                    exec(q, {idOf(t), QStringLiteral("Sunday School Teacher"),
-                             QDate(year - m_rng.between(0, 5), 9, 1), QDate(year, 12, 31)});
+                    exec(q, {idOf(t), QStringLiteral("Sunday School Teacher"), QDate(year - m_rng.between(0, 5), 9, 1),
+                             QDate(year, 12, 31)});
         const struct {
             const char* duty;
             int count;
@@ -790,7 +798,8 @@ private:
 
     void addOrganizations()
     {
-        QSqlQuery q = m_db.prepare(QStringLiteral("INSERT INTO Member_Organizations (MemberID, Organization) VALUES (?, ?)"));
+        QSqlQuery q =
+            m_db.prepare(QStringLiteral("INSERT INTO Member_Organizations (MemberID, Organization) VALUES (?, ?)"));
         const QString choir = QStringLiteral("Choir"), youth = QStringLiteral("Youth Group");
         const QString women = QStringLiteral("Women's Ministry"), men = QStringLiteral("Men's Ministry");
         for (const Person& p : m_people) {
@@ -825,13 +834,14 @@ private:
                     visitor2 = idOf(m_visitors[size_t((first + m_rng.between(1, int(m_visitors.size()) - 1)) %
                                                       int(m_visitors.size()))]);
                 const bool last = step + 1 == home.steps;
-                const QString rating = dropped && last                ? QStringLiteral("Not Interested")
+                const QString rating = dropped && last                 ? QStringLiteral("Not Interested")
                                        : visit && m_rng.chance(0.25)   ? QStringLiteral("Not Home")
                                        : step > 0 && m_rng.chance(0.5) ? QStringLiteral("Very Interested")
                                                                        : QStringLiteral("Interested");
-                const QString notes = rating == QLatin1String("Not Home")         ? QStringLiteral("Left a card at the door.")
-                                      : rating == QLatin1String("Not Interested") ? QStringLiteral("Asked us not to call again.")
-                                                                                  : QStringLiteral("%1 went well.").arg(contactType(phase.action));
+                const QString notes = rating == QLatin1String("Not Home") ? QStringLiteral("Left a card at the door.")
+                                      : rating == QLatin1String("Not Interested")
+                                          ? QStringLiteral("Asked us not to call again.")
+                                          : QStringLiteral("%1 went well.").arg(contactType(phase.action));
                 for (int i = home.first; i < home.first + home.count; ++i)
                     exec(q, {idOf(i), day, phase.action, contactType(phase.action), idOf(m_visitors[size_t(first)]),
                              visitor2, rating, notes});
@@ -897,7 +907,8 @@ private:
         const int amounts[] = {10, 20, 25, 30, 40, 50, 60, 75, 100, 125, 150, 200, 300};
         std::vector<Giver> givers;
         for (int i : m_givers)
-            givers.push_back({i, m_rng.of(amounts), m_rng.chance(0.3), m_rng.chance(0.7) ? m_rng.between(1000, 9000) : 0});
+            givers.push_back(
+                {i, m_rng.of(amounts), m_rng.chance(0.3), m_rng.chance(0.7) ? m_rng.between(1000, 9000) : 0});
         QSqlQuery q = m_db.prepare(QStringLiteral("INSERT INTO Member_Contributions (MemberID, ContributionDate, "
                                                   "EnvelopeNumber, Amount, RefNumber, Designation, UserName, "
                                                   "DateEntered) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
@@ -905,11 +916,13 @@ private:
                       missions = QStringLiteral("Missions");
         for (size_t w = 0; w + 1 < m_sundays.size(); ++w) {
             const QDate& sunday = m_sundays[w];
-            const QString entered = isoDate(sunday.addDays(1)) + QStringLiteral(" 10:%1:00").arg(w % 60, 2, 10, QLatin1Char('0'));
+            const QString entered =
+                isoDate(sunday.addDays(1)) + QStringLiteral(" 10:%1:00").arg(w % 60, 2, 10, QLatin1Char('0'));
             auto gift = [&](Giver& g, double amount, const QString& designation) {
                 const Person& p = m_people[size_t(g.person)];
-                exec(q, {p.id, sunday, p.envelope, amount, g.cheque ? QVariant(QString::number(g.cheque++)) : QVariant(),
-                         designation, m_adminName, entered});
+                exec(q,
+                     {p.id, sunday, p.envelope, amount, g.cheque ? QVariant(QString::number(g.cheque++)) : QVariant(),
+                      designation, m_adminName, entered});
             };
             for (Giver& g : givers) {
                 const Person& p = m_people[size_t(g.person)];
@@ -934,9 +947,9 @@ private:
                                                      "Password, Inactive) VALUES (?, ?, 'User', ?, ?, ?)"));
         QSqlQuery grant = m_db.prepare(QStringLiteral("INSERT INTO UserPermission (MemberID, PermissionID) "
                                                       "SELECT ?, ID FROM Permission WHERE Name = ?"));
-        const char* const rights[] = {"Member View", "Member Entry/Edit", "Attendance Entry/Edit",
-                                      "Attendance Navigator", "Member Contributions", "Prospect Contact Entry/Edit",
-                                      "Sunday School Roll Report"};
+        const char* const rights[] = {
+            "Member View",          "Member Entry/Edit",           "Attendance Entry/Edit",    "Attendance Navigator",
+            "Member Contributions", "Prospect Contact Entry/Edit", "Sunday School Roll Report"};
         const int helpers = std::min(4, std::max(0, m_options.people / 100));
         std::set<QString> names{m_adminName.toLower()};
         std::vector<int> office;

@@ -11,7 +11,7 @@ namespace NewDatabase {
 struct Options {
     QString userName;
     QString password;
-    bool demo = false;     // a small living church
+    bool demo = false;      // a small living church
     BigChurch::Options big; // with people > 0: a generated church of that size instead
 };
 

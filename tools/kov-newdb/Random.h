@@ -42,7 +42,10 @@ public:
         const quint64 span = quint64(qint64(highest) - lowest + 1);
         return int(qint64(lowest) + qint64((unsigned __int128)(next()) * span >> 64));
     }
-    template <class T> const T& of(const std::vector<T>& items) { return items[size_t(between(0, int(items.size()) - 1))]; }
+    template <class T> const T& of(const std::vector<T>& items)
+    {
+        return items[size_t(between(0, int(items.size()) - 1))];
+    }
     template <class T, size_t N> const T& of(const T (&items)[N]) { return items[between(0, int(N) - 1)]; }
     // An index drawn by weight.
     template <size_t N> int weighted(const double (&weights)[N])

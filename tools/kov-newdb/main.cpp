@@ -42,12 +42,12 @@ int main(int argc, char* argv[])
     const QCommandLineOption passwordOption(QStringLiteral("password"),
                                             QStringLiteral("Password of the first account."), QStringLiteral("text"));
     const QCommandLineOption demoOption(QStringLiteral("demo"), QStringLiteral("Add a small demo church."));
-    const QCommandLineOption peopleOption(
-        QStringLiteral("people"), QStringLiteral("With --demo: generate a church of this many people instead."),
-        QStringLiteral("count"));
-    const QCommandLineOption yearsOption(
-        QStringLiteral("years"), QStringLiteral("With --people: years of attendance and giving (default 10)."),
-        QStringLiteral("count"), QStringLiteral("10"));
+    const QCommandLineOption peopleOption(QStringLiteral("people"),
+                                          QStringLiteral("With --demo: generate a church of this many people instead."),
+                                          QStringLiteral("count"));
+    const QCommandLineOption yearsOption(QStringLiteral("years"),
+                                         QStringLiteral("With --people: years of attendance and giving (default 10)."),
+                                         QStringLiteral("count"), QStringLiteral("10"));
     const QCommandLineOption seedOption(
         QStringLiteral("seed"), QStringLiteral("With --people: the random seed; the same seed gives the same church."),
         QStringLiteral("number"), QStringLiteral("1"));
