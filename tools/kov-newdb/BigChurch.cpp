@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QSqlQuery>
+#include <QStringList>
 #include <algorithm>
 #include <array>
 #include <set>
@@ -850,8 +851,30 @@ private:
         }
     }
 
+    // Millions of rows load faster into a table without indexes; they are built again afterwards, as laid out.
+    QStringList dropIndexes(const QString& table)
+    {
+        QStringList indexes;
+        for (Recordset rs = m_db.openRecordset(QStringLiteral("SELECT name, sql FROM sqlite_master WHERE type = "
+                                                              "'index' AND tbl_name = ? AND sql IS NOT NULL"),
+                                               {table});
+             !rs.Eof(); rs.MoveNext()) {
+            indexes << rs.Text(QStringLiteral("sql"));
+            m_db.execute(QStringLiteral("DROP INDEX \"%1\"").arg(rs.Text(QStringLiteral("name"))));
+        }
+        return indexes;
+    }
+
     // Week by week, as attendance entry writes it: a row for each person who came to anything that Sunday.
     void addAttendance()
+    {
+        const QStringList indexes = dropIndexes(QStringLiteral("AttendanceData"));
+        addAttendanceRows();
+        for (const QString& sql : indexes)
+            m_db.execute(sql);
+    }
+
+    void addAttendanceRows()
     {
         QSqlQuery q = m_db.prepare(QStringLiteral("INSERT INTO AttendanceData (WeekOf, MemberID, SS, SL, RBD, WS, DT, "
                                                   "SE, WN) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
