@@ -149,6 +149,10 @@ private slots:
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM (SELECT 1 FROM AttendanceData GROUP BY MemberID, WeekOf "
                                       "HAVING COUNT(*) > 1)")),
                  0);
+        // The searches' indexes are in place after the load.
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name IN "
+                                      "('AttendanceData_MemberWeek', 'AttendanceData_Week')")),
+                 2);
         QCOMPARE(
             count(QStringLiteral("SELECT COUNT(*) FROM AttendanceData WHERE SS + SL + RBD + WS + DT + SE + WN = 0")),
             0);
