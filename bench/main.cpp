@@ -61,7 +61,17 @@ double timeOnce(const Bench::Operation& op, const std::function<void()>& body)
         op.setUp();
     QElapsedTimer timer;
     timer.start();
-    body();
+    try {
+        body();
+    } catch (...) {
+        // Tidy up (a program still running, a screen open) before the failure is reported.
+        try {
+            if (op.tearDown)
+                op.tearDown();
+        } catch (...) {
+        }
+        throw;
+    }
     const double ms = timer.nsecsElapsed() / 1e6;
     if (op.tearDown)
         op.tearDown();
