@@ -26,7 +26,10 @@ struct Operation {
     std::function<void()> tearDown; // untimed, after each timed run
 };
 
-// Registers an operation; call it from the initializer of a namespace-scope constant.
+// Registers an operation; call it from the initializer of a namespace-scope constant, e.g.
+//   const bool added = Bench::add({.name = QStringLiteral("Open the member navigator"), .kind = Bench::Kind::Rows,
+//                                  .run = [] { Bench::openFromMenu(...); }, .raw = [] { Bench::fetchAll(...); },
+//                                  .tearDown = [] { Bench::closeScreens(); }});
 bool add(Operation operation);
 const std::vector<Operation>& operations();
 
