@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStandardItemModel>
 #include <QTimer>
 
 using Controls::make;
@@ -156,35 +155,18 @@ namespace SetupLists {
 
 void fillPeople(QComboBox* first, QComboBox* second)
 {
-    const QSignalBlocker blockFirst(first);
-    const QSignalBlocker blockSecond(second);
-    QList<QStandardItem*> firstItems;
-    QList<QStandardItem*> secondItems;
-    auto add = [&](const QString& name, const QVariant& id) {
-        for (QList<QStandardItem*>* items : {&firstItems, &secondItems}) {
-            auto* item = new QStandardItem(name);
-            item->setData(id, Qt::UserRole);
-            items->append(item);
-        }
-    };
-    add(QString(), QVariant());
-    Recordset rs = MainDatabase.openRecordset(
-        QStringLiteral("SELECT First_Name, Middle_Name, Last_Name, ID FROM Member "
-                       "ORDER BY Last_Name, First_Name, Middle_Name, ID"));
+    QList<IdList::Entry> people{{QString(), QVariant()}};
+    Recordset rs =
+        MainDatabase.openRecordset(QStringLiteral("SELECT First_Name, Middle_Name, Last_Name, ID FROM Member "
+                                                  "ORDER BY Last_Name, First_Name, Middle_Name, ID"));
+    people.reserve(rs.RecordCount() + 1);
     for (; !rs.Eof(); rs.MoveNext())
-        add(Format::personName(rs.Text(QStringLiteral("Last_Name")), rs.Text(QStringLiteral("First_Name")),
-                               rs.Text(QStringLiteral("Middle_Name"))),
-            rs.Id());
+        people.append({Format::personName(rs.Text(QStringLiteral("Last_Name")), rs.Text(QStringLiteral("First_Name")),
+                                          rs.Text(QStringLiteral("Middle_Name"))),
+                       rs.Id()});
     rs.Close();
-    // Thousands of people: each list gets its model whole rather than one entry at a time.
-    for (auto [combo, items] : {std::pair{first, &firstItems}, std::pair{second, &secondItems}}) {
-        auto* model = new QStandardItemModel(combo);
-        model->appendColumn(*items);
-        combo->setModel(model);
-        // Sized by the layout: no need to measure every name.
-        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        combo->setCurrentIndex(-1);
-    }
+    // Thousands of people: both lists show one model, filled whole.
+    IdList::setEntries({first, second}, std::move(people));
 }
 
 void setUpNotes(QPlainTextEdit* notes)

@@ -112,17 +112,19 @@ void frmUserEntry::Form_Load()
     DisablePermissionLists();
 
     {
-        const QSignalBlocker block(cmbName);
         Recordset rs = MainDatabase.openRecordset(
             QStringLiteral("SELECT First_Name, Middle_Name, Last_Name, ID FROM Member WHERE Status = 'Member' "
                            "ORDER BY Last_Name, First_Name, Middle_Name"));
+        QList<IdList::Entry> members;
+        members.reserve(rs.RecordCount());
         for (; !rs.Eof(); rs.MoveNext())
-            IdList::add(cmbName,
-                        Format::personName(rs.Text(QStringLiteral("Last_Name")), rs.Text(QStringLiteral("First_Name")),
-                                           rs.Text(QStringLiteral("Middle_Name"))),
-                        rs.Id(QStringLiteral("ID")));
+            members.append(
+                {Format::personName(rs.Text(QStringLiteral("Last_Name")), rs.Text(QStringLiteral("First_Name")),
+                                    rs.Text(QStringLiteral("Middle_Name"))),
+                 rs.Id(QStringLiteral("ID"))});
         rs.Close();
-        cmbName->setCurrentIndex(-1);
+        // Every member of a large church: the list gets its model whole.
+        IdList::setEntries({cmbName}, std::move(members));
     }
     {
         const QSignalBlocker block(cmbType);

@@ -174,6 +174,26 @@ int Database::execute(const QString& sql, const SqlParams& params)
     return affected;
 }
 
+QSqlQuery Database::prepare(const QString& sql)
+{
+    if (!isOpen())
+        throw DbError(sql, QStringLiteral("The database is not open."));
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        fail(sql, query.lastError());
+    return query;
+}
+
+void Database::execute(QSqlQuery& query)
+{
+    if (!query.exec()) {
+        const QSqlError error = query.lastError();
+        query.finish();
+        fail(query.lastQuery(), error);
+    }
+}
+
 Recordset Database::openRecordset(const QString& sql, const SqlParams& params)
 {
     QSqlQuery& query = run(sql, params);

@@ -36,6 +36,9 @@ public:
     Recordset openTable(const QString& table, const QString& where = {}, const SqlParams& params = {});
     // First column of the first row, or Null.
     QVariant scalar(const QString& sql, const SqlParams& params = {});
+    // A statement prepared once for a loop of many rows: bind its values by position, then run it with execute.
+    QSqlQuery prepare(const QString& sql);
+    void execute(QSqlQuery& query);
     // Runs a script of statements separated by semicolons at line ends (schema files).
     void executeScript(const QString& script);
 

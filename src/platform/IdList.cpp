@@ -1,9 +1,50 @@
 #include "IdList.h"
 
+#include <QAbstractListModel>
 #include <QComboBox>
 #include <QListWidget>
+#include <QSignalBlocker>
 
 namespace IdList {
+
+namespace {
+// A read-only list of entries: the text shows, the ID rides along as the item data.
+class EntryModel : public QAbstractListModel {
+public:
+    EntryModel(QList<Entry> entries, QObject* parent) : QAbstractListModel(parent), m_entries(std::move(entries)) {}
+
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(m_entries.size()); }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= m_entries.size())
+            return {};
+        const Entry& entry = m_entries.at(index.row());
+        if (role == Qt::DisplayRole || role == Qt::EditRole)
+            return entry.text;
+        return role == Qt::UserRole ? entry.id : QVariant();
+    }
+
+private:
+    QList<Entry> m_entries;
+};
+} // namespace
+
+void setEntries(const QList<QComboBox*>& combos, QList<Entry> entries)
+{
+    if (combos.isEmpty())
+        return;
+    // Owned by the screen, so it outlives every list that shows it.
+    QObject* owner = combos.first()->parent() ? combos.first()->parent() : combos.first();
+    auto* model = new EntryModel(std::move(entries), owner);
+    for (QComboBox* combo : combos) {
+        const QSignalBlocker block(combo);
+        combo->setModel(model); // drops the list's own model
+        // Sized by the layout: no need to measure every name.
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setCurrentIndex(-1);
+    }
+}
 
 void add(QComboBox* combo, const QString& text, const QVariant& id)
 {

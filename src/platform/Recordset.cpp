@@ -23,9 +23,12 @@ void Recordset::MoveNext()
 
 int Recordset::columnIndex(const QString& name) const
 {
+    if (const auto known = m_columnIndexes.constFind(name); known != m_columnIndexes.constEnd())
+        return *known;
     const int index = m_columns.indexOf(name); // QSqlRecord ignores letter case here
     if (index < 0)
         throw DbError(name, QStringLiteral("The result has no column named \"%1\".").arg(name));
+    m_columnIndexes.insert(name, index);
     return index;
 }
 

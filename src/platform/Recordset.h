@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QSqlRecord>
 #include <QString>
 #include <QVariant>
@@ -43,4 +44,5 @@ private:
     Mode m_mode = Mode::Browse;
     QSqlRecord m_pending;
     QVector<bool> m_changed;
+    mutable QHash<QString, int> m_columnIndexes; // by the name asked for: a big result asks thousands of times
 };

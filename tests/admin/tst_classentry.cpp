@@ -270,6 +270,22 @@ private slots:
         QCOMPARE(screen->txtDescription->text(), QStringLiteral("Teens"));
     }
 
+    // The two person lists show one list of people, each with its own choice; typing picks in the one typed in.
+    void typingInAPersonListPicksThatPersonThere()
+    {
+        TestDatabase tdb;
+        TestArea area;
+        const qint64 smith = TestDatabase::addMember(QStringLiteral("Smith"), QStringLiteral("Ann"));
+        TestDatabase::addMember(QStringLiteral("Jones"), QStringLiteral("Bob"));
+        auto* screen = ScreenRegistry::load<frmSSClassEntry>();
+        QTest::keyClick(screen->cmbTeacher, 's');
+        QCOMPARE(screen->cmbTeacher->currentData().toLongLong(), smith);
+        QCOMPARE(screen->cmbAsstTeacher->currentIndex(), -1);
+        QTest::keyClick(screen->cmbAsstTeacher, 'j');
+        QCOMPARE(screen->cmbAsstTeacher->currentText(), QStringLiteral("Jones, Bob "));
+        QCOMPARE(screen->cmbTeacher->currentData().toLongLong(), smith);
+    }
+
     void anOpenMemberScreenReloadsItsLists()
     {
         TestDatabase tdb;

@@ -1,3 +1,5 @@
+#include "support/ChurchChecks.h"
+
 #include "core/MainMod.h"
 #include "core/Passwords.h"
 #include "platform/Clock.h"
@@ -9,89 +11,16 @@
 
 using MainMod::MainDatabase;
 
+using ChurchChecks::count;
+using ChurchChecks::fileBytes;
+using ChurchChecks::openKov;
+
 namespace {
 
-// Runs kov-newdb; returns its exit code, or -1 when it crashed or hung.
 int runNewDb(const QStringList& arguments)
 {
-    QProcess process;
-    process.start(qEnvironmentVariable("KOV_NEWDB"), arguments);
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return -1;
-    return process.exitCode();
+    return ChurchChecks::run(qEnvironmentVariable("KOV_NEWDB"), arguments);
 }
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void openKov(const QString& path)
-{
-    MainDatabase.close();
-    MainMod::DatabasePath = path;
-    MainMod::ConnectDatabase();
-}
-
-int count(const QString& sql, const SqlParams& params = {})
-{
-    return MainDatabase.scalar(sql, params).toInt();
-}
-
-// A column that names a row elsewhere, by ID or by a list value.
-struct Reference {
-    const char* table;
-    const char* column;
-    const char* parent;
-    const char* key;
-};
-
-const Reference kReferences[] = {
-    {"Member", "Sunday_School_Class", "Sunday_School", "ID"},
-    {"Member", "Prospect_Sunday_School_Class_Assigned", "Sunday_School", "ID"},
-    {"Member", "Care_Group_Assigned", "Care_Group", "ID"},
-    {"Member", "Prospect_Care_Group_Assigned", "Care_Group", "ID"},
-    {"Member", "Discipleship_Training_Class", "Discipleship_Training", "ID"},
-    {"Member", "Wednesday_Night_Class", "Wednesday_Night", "ID"},
-    {"Member", "DeaconID", "Member", "ID"},
-    {"Sunday_School", "Teacher", "Member", "ID"},
-    {"Sunday_School", "Asst_Teacher", "Member", "ID"},
-    {"Discipleship_Training", "Teacher", "Member", "ID"},
-    {"Discipleship_Training", "Asst_Teacher", "Member", "ID"},
-    {"Wednesday_Night", "Teacher", "Member", "ID"},
-    {"Wednesday_Night", "Asst_Teacher", "Member", "ID"},
-    {"Care_Group", "Group_Leader", "Member", "ID"},
-    {"Care_Group", "Asst_Group_Leader", "Member", "ID"},
-    {"Care_Group", "Sunday_School_Class", "Sunday_School", "ID"},
-    {"Family_Connection", "Member_ID", "Member", "ID"},
-    {"Family_Connection", "Relative_Member_ID", "Member", "ID"},
-    {"Member_Responsibility", "Member_ID", "Member", "ID"},
-    {"Member_Organizations", "MemberID", "Member", "ID"},
-    {"AttendanceData", "MemberID", "Member", "ID"},
-    {"Member_Contributions", "MemberID", "Member", "ID"},
-    {"Prospect_Contact", "Prospect_ID", "Member", "ID"},
-    {"Prospect_Contact", "Visitor1", "Member", "ID"},
-    {"Prospect_Contact", "Visitor2", "Member", "ID"},
-    {"User", "Member_ID", "Member", "ID"},
-    {"UserPermission", "MemberID", "Member", "ID"},
-    {"Member_Responsibility", "Responsibility", "Responsibilities", "Name"},
-    {"Member_Organizations", "Organization", "Church_Organizations", "Name"},
-    {"Member_Contributions", "Designation", "ContributionDesignation", "Name"},
-    {"Family_Connection", "Relationship", "Relationships", "Relationships"},
-    {"Member", "Status", "MemberStatus", "Status"},
-    {"Member", "Title", "Titles", "Title"},
-    {"Member", "State", "State", "State"},
-    {"Member", "Prospect_Phase", "Outreach_Phase", "Phase"},
-    {"Member", "Prospect_Next_Contact_Action", "Prospect_Action", "Action"},
-    {"Member", "Sunday_School_Attendance_Level", "AttendanceLevels", "Levels"},
-    {"Member", "Worship_Service_Attendance_Level", "AttendanceLevels", "Levels"},
-    {"Member", "Discipleship_Training_Attendance_Level", "AttendanceLevels", "Levels"},
-    {"Member", "Sunday_Evening_Service_Attendance_Level", "AttendanceLevels", "Levels"},
-    {"Member", "Wednesday_Night_Attendance_Level", "AttendanceLevels", "Levels"},
-    {"Prospect_Contact", "Action", "Prospect_Action", "Action"},
-    {"Prospect_Contact", "Rating", "Prospect_Contact_Rating", "Rating"},
-};
 
 } // namespace
 
@@ -196,14 +125,7 @@ private slots:
 
     void demoReferencesResolve_data()
     {
-        QTest::addColumn<QString>("sql");
-        for (const Reference& r : kReferences) {
-            const QString sql = QStringLiteral("SELECT COUNT(*) FROM \"%1\" WHERE \"%2\" IS NOT NULL "
-                                               "AND \"%2\" NOT IN (SELECT \"%4\" FROM \"%3\")")
-                                    .arg(QLatin1String(r.table), QLatin1String(r.column), QLatin1String(r.parent),
-                                         QLatin1String(r.key));
-            QTest::addRow("%s.%s", r.table, r.column) << sql;
-        }
+        ChurchChecks::addReferenceRows();
     }
 
     void demoReferencesResolve()

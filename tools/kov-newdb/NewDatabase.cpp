@@ -1,5 +1,6 @@
 #include "NewDatabase.h"
 #include "DemoData.h"
+#include "BigChurch.h"
 
 #include "core/MainMod.h"
 #include "core/Passwords.h"
@@ -11,13 +12,16 @@
 
 namespace NewDatabase {
 
-void create(Database& db, const QString& path, const QString& userName, const QString& password, bool demo)
+void create(Database& db, const QString& path, const Options& options)
 {
+    const QString userName = options.userName.trimmed();
     Schema::createDatabase(db, path, MainMod::DatabasePassword);
     try {
         Transaction transaction(db);
         qint64 adminId = 0;
-        if (demo) {
+        if (options.big.people > 0) {
+            adminId = BigChurch::fill(db, options.big, userName, options.password);
+        } else if (options.demo) {
             adminId = DemoData::fill(db);
         } else {
             Recordset rs = db.openTable(QStringLiteral("Member"), QStringLiteral("0"));
@@ -30,7 +34,7 @@ void create(Database& db, const QString& path, const QString& userName, const QS
             rs.SetField(QStringLiteral("Member_Active_Status"), QStringLiteral("Active"));
             rs.SetField(QStringLiteral("Prospect_Active_Status"), QString());
             rs.SetField(QStringLiteral("Date_Added"), Clock::now());
-            rs.SetField(QStringLiteral("Added_By"), userName.trimmed());
+            rs.SetField(QStringLiteral("Added_By"), userName);
             rs.Update();
             rs.Close();
         }
@@ -39,8 +43,8 @@ void create(Database& db, const QString& path, const QString& userName, const QS
         user.SetField(QStringLiteral("Member_ID"), adminId);
         user.SetField(QStringLiteral("DateEntered"), Clock::today());
         user.SetField(QStringLiteral("Type"), QStringLiteral("Admin"));
-        user.SetField(QStringLiteral("Username"), userName.trimmed());
-        user.SetField(QStringLiteral("Password"), Passwords::hash(password));
+        user.SetField(QStringLiteral("Username"), userName);
+        user.SetField(QStringLiteral("Password"), Passwords::hash(options.password));
         user.SetField(QStringLiteral("Inactive"), false);
         user.Update();
         user.Close();
