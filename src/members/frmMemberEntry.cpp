@@ -33,6 +33,8 @@ frmMemberEntry::frmMemberEntry(QWidget* parent) : Screen(parent)
 {
     setObjectName(QStringLiteral("frmMemberEntry"));
     setWindowTitle(QStringLiteral("Member/Prospect Entry/Edit"));
+    // The navigators open this screen too, not only its menu command: it carries the command's rights itself.
+    setRights({PermissionNames::kMemberView, PermissionNames::kMemberEntryEdit});
     buildFrame();
     connectHandlers();
 }

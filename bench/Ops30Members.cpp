@@ -1,0 +1,124 @@
+// The member screen: opening it with every person listed, showing a member with years of attendance and gifts,
+// and New.
+
+#include "Bench.h"
+
+#include "core/MainMod.h"
+#include "members/frmMemberEntry.h"
+#include "shell/ScreenRegistry.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+using Bench::Kind;
+
+const QString kNames = QStringLiteral(
+    "SELECT IFNULL(Last_Name,'') || ', ' || IFNULL(First_Name,'') || ' ' || IFNULL(Middle_Name,'') || ' ' || "
+    "IFNULL(Title,''), ID, Head_Of_Household FROM Member ORDER BY Last_Name, First_Name, Middle_Name, ID");
+
+frmMemberEntry* memberScreen()
+{
+    auto* screen = ScreenRegistry::find<frmMemberEntry>();
+    if (!screen)
+        throw Bench::Failure(QStringLiteral("the member screen is not open"));
+    return screen;
+}
+
+// The person with the most weeks of attendance: the heaviest one to show.
+qint64 busiestMember()
+{
+    static qint64 id = 0;
+    if (id == 0)
+        id = MainMod::MainDatabase
+                 .scalar(QStringLiteral("SELECT MemberID FROM AttendanceData GROUP BY MemberID "
+                                        "ORDER BY COUNT(*) DESC, MemberID LIMIT 1"))
+                 .toLongLong();
+    if (id == 0)
+        throw Bench::Failure(QStringLiteral("nobody has attendance"));
+    return id;
+}
+
+void openMemberScreen()
+{
+    Bench::openFromMenu(QStringLiteral("MemberEntry"), "frmMemberEntry");
+}
+
+const bool added = [] {
+    Bench::add({
+        .name = QStringLiteral("Open Member/Prospect Entry (every person)"),
+        .kind = Kind::Rows,
+        .budgetMs = 100,
+        .setUp = [] { Bench::closeScreens(); },
+        .run = openMemberScreen,
+        .raw = [] { Bench::fetchAll(kNames); },
+        .tearDown = [] { Bench::closeScreens(); },
+    });
+    Bench::add({
+        .name = QStringLiteral("Show a member (ten years of records)"),
+        .kind = Kind::Absolute,
+        .budgetMs = 100,
+        .setUp =
+            [] {
+                if (!ScreenRegistry::find<frmMemberEntry>())
+                    openMemberScreen();
+                memberScreen()->btnNew->click();
+            },
+        .run =
+            [] {
+                const qint64 id = busiestMember();
+                memberScreen()->LoadMember(id);
+                QApplication::processEvents();
+                if (memberScreen()->MemberId() != id)
+                    throw Bench::Failure(QStringLiteral("member %1 was not shown").arg(id));
+            },
+        // The member's row and the rows its tabs list.
+        .raw =
+            [] {
+                const qint64 id = busiestMember();
+                const QDate today = QDate::currentDate();
+                const QDate month(today.year(), today.month(), 1);
+                Bench::fetchAll(QStringLiteral("SELECT * FROM Member WHERE ID = ?"), {id});
+                Bench::fetchAll(QStringLiteral("SELECT * FROM Family_Connection LEFT JOIN Member ON "
+                                               "Family_Connection.Relative_Member_ID = Member.ID "
+                                               "WHERE Family_Connection.Member_ID = ?"),
+                                {id});
+                Bench::fetchAll(QStringLiteral("SELECT * FROM Member_Responsibility WHERE Member_ID = ?"), {id});
+                Bench::fetchAll(QStringLiteral("SELECT * FROM Prospect_Contact WHERE Prospect_ID = ?"), {id});
+                Bench::fetchAll(QStringLiteral("SELECT * FROM Member_Organizations WHERE MemberID = ?"), {id});
+                Bench::fetchAll(QStringLiteral("SELECT * FROM Member_Contributions WHERE MemberID = ? AND "
+                                               "ContributionDate >= ? AND ContributionDate < ?"),
+                                {id, QDate(today.year(), 1, 1), today.addDays(1)});
+                Bench::fetchAll(QStringLiteral("SELECT * FROM AttendanceData WHERE MemberID = ? AND WeekOf >= ? "
+                                               "AND WeekOf < ?"),
+                                {id, month, month.addMonths(1)});
+            },
+        .tearDown = {},
+    });
+    Bench::add({
+        .name = QStringLiteral("New on the member screen"),
+        .kind = Kind::Absolute,
+        .budgetMs = 100,
+        .setUp =
+            [] {
+                if (!ScreenRegistry::find<frmMemberEntry>())
+                    openMemberScreen();
+                memberScreen()->LoadMember(busiestMember());
+            },
+        .run =
+            [] {
+                memberScreen()->btnNew->click();
+                QApplication::processEvents();
+                if (memberScreen()->MemberId() != 0 || !memberScreen()->txtFName->text().isEmpty())
+                    throw Bench::Failure(QStringLiteral("New left the member on the screen"));
+            },
+        .raw = {},
+        .tearDown = [] { Bench::closeScreens(); },
+    });
+    return true;
+}();
+
+} // namespace
