@@ -70,8 +70,8 @@ void frmMemberEntry::btnCloneHOHAddress_Click()
                    QStringLiteral("Clone Confirmation")))
         return;
     // The screen's address as it stands, saved or not; the member shown gets it at its own save.
-    const SqlParams address{txtAddress1->text(), txtAddress2->text(), txtCity->text(),
-                            cmbState->currentText(), txtZip->text(), txtHomePhone->value()};
+    const SqlParams address{txtAddress1->text(),     txtAddress2->text(), txtCity->text(),
+                            cmbState->currentText(), txtZip->text(),      txtHomePhone->value()};
     Transaction transaction(MainDatabase);
     for (int row = 0; row < vsfgFamilyMembers->rows(); ++row)
         MainDatabase.execute(QStringLiteral("UPDATE Member SET Address_1 = ?, Address_2 = ?, City = ?, State = ?, "

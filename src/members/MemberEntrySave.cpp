@@ -104,8 +104,9 @@ bool frmMemberEntry::WriteMember()
     set("Work_Phone", txtWorkPhone->value());
     set("Email", txtEmail->text());
     // Only a newly chosen picture is written; otherwise the stored one stays.
-    const QString pictureName =
-        txtFileType->text().isEmpty() ? QString() : QString::number(m_memberId) + QLatin1Char('.') + txtFileType->text();
+    const QString pictureName = txtFileType->text().isEmpty()
+                                    ? QString()
+                                    : QString::number(m_memberId) + QLatin1Char('.') + txtFileType->text();
     if (!pictureName.isEmpty())
         set("Picture", pictureName);
     set("Place_Of_Work", txtPlaceofWork->text());
@@ -214,7 +215,8 @@ bool frmMemberEntry::WarnOfEnvelopeInUse()
                                               {envelope, m_memberId});
     if (rs.Eof())
         return false;
-    const QString holder = rs.Text(QStringLiteral("First_Name")) + QLatin1Char(' ') + rs.Text(QStringLiteral("Last_Name"));
+    const QString holder =
+        rs.Text(QStringLiteral("First_Name")) + QLatin1Char(' ') + rs.Text(QStringLiteral("Last_Name"));
     rs.Close();
     // The message box takes the focus away again; that loss must not ask twice.
     const bool wasChecking = m_checkingEnvelope;

@@ -103,7 +103,8 @@ private slots:
         addRow("Member_Organizations", {{"MemberID", victim}, {"Organization", "Choir"}});
         addRow("Member_Organizations", {{"MemberID", other}, {"Organization", "Choir"}});
         addRow("Prospect_Contact", {{"Prospect_ID", victim}, {"Visitor1", other}});
-        const qint64 visit = addRow("Prospect_Contact", {{"Prospect_ID", other}, {"Visitor1", victim}, {"Visitor2", victim}});
+        const qint64 visit =
+            addRow("Prospect_Contact", {{"Prospect_ID", other}, {"Visitor1", victim}, {"Visitor2", victim}});
         TestDatabase::addUser(victim, "vic", "pw");
         TestDatabase::grant(victim, PermissionNames::kMemberView);
         TestDatabase::addUser(other, "olga", "pw");
@@ -126,16 +127,17 @@ private slots:
               "SELECT COUNT(*) FROM Member_Organizations WHERE MemberID = ?",
               "SELECT COUNT(*) FROM Prospect_Contact WHERE ? IN (Prospect_ID, Visitor1, Visitor2)",
               "SELECT COUNT(*) FROM User WHERE Member_ID = ?", "SELECT COUNT(*) FROM UserPermission WHERE MemberID = ?",
-              "SELECT COUNT(*) FROM Member WHERE DeaconID = ?", "SELECT COUNT(*) FROM Care_Group WHERE ? IN "
-                                                                "(Group_Leader, Asst_Group_Leader)"})
+              "SELECT COUNT(*) FROM Member WHERE DeaconID = ?",
+              "SELECT COUNT(*) FROM Care_Group WHERE ? IN "
+              "(Group_Leader, Asst_Group_Leader)"})
             QVERIFY2(count(sql, {victim}) == 0, sql);
         // Roles pass to the stand-by member.
         QCOMPARE(value("SELECT Group_Leader || ',' || Asst_Group_Leader FROM Care_Group WHERE ID = ?", {group}),
                  QVariant("1,1"));
         for (const char* table : {"Sunday_School", "Discipleship_Training", "Wednesday_Night"})
-            QCOMPARE(value(QStringLiteral("SELECT Teacher || ',' || Asst_Teacher FROM %1 WHERE Name = 'Taught'")
-                               .arg(table)),
-                     QVariant("1,1"));
+            QCOMPARE(
+                value(QStringLiteral("SELECT Teacher || ',' || Asst_Teacher FROM %1 WHERE Name = 'Taught'").arg(table)),
+                QVariant("1,1"));
         QCOMPARE(value("SELECT Visitor1 || ',' || Visitor2 FROM Prospect_Contact WHERE ID = ?", {visit}),
                  QVariant("1,1"));
         // Other people's rows are as they were.
@@ -144,17 +146,17 @@ private slots:
         QCOMPARE(value("SELECT Group_Leader || ',' || Asst_Group_Leader FROM Care_Group WHERE ID = ?", {otherGroup}),
                  QVariant(QString("%1,%2").arg(other).arg(third)));
         for (const char* table : {"Sunday_School", "Discipleship_Training", "Wednesday_Night"})
-            QCOMPARE(value(QStringLiteral("SELECT Teacher || ',' || Asst_Teacher FROM %1 WHERE Name = 'Kept'")
-                               .arg(table)),
-                     QVariant(QString("%1,%2").arg(other).arg(third)));
-        for (const char* sql : {"SELECT COUNT(*) FROM AttendanceData WHERE MemberID = ?",
-                                "SELECT COUNT(*) FROM Member_Contributions WHERE MemberID = ?",
-                                "SELECT COUNT(*) FROM Member_Responsibility WHERE Member_ID = ?",
-                                "SELECT COUNT(*) FROM Member_Organizations WHERE MemberID = ?",
-                                "SELECT COUNT(*) FROM Prospect_Contact WHERE Prospect_ID = ?",
-                                "SELECT COUNT(*) FROM User WHERE Member_ID = ?",
-                                "SELECT COUNT(*) FROM UserPermission WHERE MemberID = ?",
-                                "SELECT COUNT(*) FROM Family_Connection WHERE Member_ID = ?"})
+            QCOMPARE(
+                value(QStringLiteral("SELECT Teacher || ',' || Asst_Teacher FROM %1 WHERE Name = 'Kept'").arg(table)),
+                QVariant(QString("%1,%2").arg(other).arg(third)));
+        for (const char* sql :
+             {"SELECT COUNT(*) FROM AttendanceData WHERE MemberID = ?",
+              "SELECT COUNT(*) FROM Member_Contributions WHERE MemberID = ?",
+              "SELECT COUNT(*) FROM Member_Responsibility WHERE Member_ID = ?",
+              "SELECT COUNT(*) FROM Member_Organizations WHERE MemberID = ?",
+              "SELECT COUNT(*) FROM Prospect_Contact WHERE Prospect_ID = ?",
+              "SELECT COUNT(*) FROM User WHERE Member_ID = ?", "SELECT COUNT(*) FROM UserPermission WHERE MemberID = ?",
+              "SELECT COUNT(*) FROM Family_Connection WHERE Member_ID = ?"})
             QVERIFY2(count(sql, {other}) == 1, sql);
 
         // The screen starts a new record and no list offers the person any more.
@@ -201,8 +203,8 @@ private slots:
         QTest::newRow("no member shown") << false << false << int(Answer::Yes) << "";
         QTest::newRow("answered No") << false << true << int(Answer::No)
                                      << "Are you sure you want to delete the selected member?";
-        QTest::newRow("the stand-by member") << true << true << int(Answer::Yes)
-                                             << "The stand-by member cannot be deleted.";
+        QTest::newRow("the stand-by member")
+            << true << true << int(Answer::Yes) << "The stand-by member cannot be deleted.";
     }
     void deleteAsksFirstAndSparesTheStandBy()
     {
@@ -251,8 +253,9 @@ private slots:
         TestDatabase tdb;
         TestArea area;
         ScriptedMessages messages;
-        const qint64 head = addPerson("Hall", "Hank", {{"Head_Of_Household", 1}, {"Member_Active_Status", "Active"},
-                                                       {"Prospect_Active_Status", "Active"}});
+        const qint64 head = addPerson(
+            "Hall", "Hank",
+            {{"Head_Of_Household", 1}, {"Member_Active_Status", "Active"}, {"Prospect_Active_Status", "Active"}});
         const qint64 child = addPerson("Hall", "Hope");
         addRow("Family_Connection", {{"Member_ID", head}, {"Relationship", "Daughter"}, {"Relative_Member_ID", child}});
         addRow("Responsibilities", {{"Name", "Deacon"}});
@@ -420,7 +423,8 @@ private slots:
         s->btnRemoveResp->click();
         QCOMPARE(messages.last().text, QStringLiteral("Are you sure you want to remove the selected Responsibility?"));
         QCOMPARE(count("SELECT COUNT(*) FROM Member_Responsibility WHERE Member_ID = ?", {id}), 1);
-        QCOMPARE(value("SELECT \"Start\" FROM Member_Responsibility WHERE Member_ID = ?", {id}), QVariant("1930-05-01"));
+        QCOMPARE(value("SELECT \"Start\" FROM Member_Responsibility WHERE Member_ID = ?", {id}),
+                 QVariant("1930-05-01"));
         QCOMPARE(s->vsfgChurchResponsibilites->rows(), 1);
         QCOMPARE(s->cmbResp->currentIndex(), -1);
         QCOMPARE(s->dtRespStart->date(), QDate(2026, 12, 7));

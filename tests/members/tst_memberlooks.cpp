@@ -6,10 +6,10 @@
 #include "DemoData.h"
 #include "core/MainMod.h"
 #include "members/ListGrid.h"
+#include "members/frmMemberEntry.h"
 #include "platform/EntryBoxes.h"
 #include "platform/IdList.h"
 #include "schema/PermissionNames.h"
-#include "members/frmMemberEntry.h"
 #include "shell/ScreenRegistry.h"
 
 #include <QCheckBox>
@@ -17,9 +17,9 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
-#include <QListWidget>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QtTest>

@@ -87,9 +87,9 @@ QStringList organizationsOf(qint64 id)
 // people are left out.
 QVariantMap snapshot(frmMemberEntry* s)
 {
-    static const QStringList skipped{"txtMemberID", "txtAdded",  "txtEdited",  "txtFileType", "txtContributionTotal",
-                                     "cmbMember",   "cmbMemberAdd", "cmbRelationship", "cmbResp",
-                                     "cmbContributionDesignation"};
+    static const QStringList skipped{
+        "txtMemberID", "txtAdded",     "txtEdited",       "txtFileType", "txtContributionTotal",
+        "cmbMember",   "cmbMemberAdd", "cmbRelationship", "cmbResp",     "cmbContributionDesignation"};
     QVariantMap shown;
     for (QLineEdit* box : s->findChildren<QLineEdit*>())
         if (box->objectName().startsWith("txt") && !skipped.contains(box->objectName()))
@@ -195,10 +195,10 @@ private slots:
         typeInto(s->txtOrganizations, "Garden club");
         s->txtNotes->setPlainText("Line one\nLine 'two'");
         const QList<QPair<QCheckBox*, QDateEdit*>> churchDates{{s->chkMemberSince, s->dtMemberSince},
-                                                              {s->chkCameForward, s->dtCameForward},
-                                                              {s->chkBaptized, s->dtBaptized},
-                                                              {s->chkLetterOut, s->dtLetterOut},
-                                                              {s->chkDeceased, s->dtDeceased}};
+                                                               {s->chkCameForward, s->dtCameForward},
+                                                               {s->chkBaptized, s->dtBaptized},
+                                                               {s->chkLetterOut, s->dtLetterOut},
+                                                               {s->chkDeceased, s->dtDeceased}};
         for (int i = 0; i < churchDates.size(); ++i) {
             churchDates[i].first->click();
             churchDates[i].second->setDate(QDate(1990 + i, 2 + i, 3 + i));
@@ -206,8 +206,8 @@ private slots:
         typeInto(s->txtPreviousChurch, "First Church");
         s->chkNewMail->click();
         s->chkNewEmail->click();
-        for (QComboBox* level : {s->cmbSSAttend, s->cmbWorshipAttend, s->cmbDiscAttend, s->cmbSundayEveAttend,
-                                 s->cmbWedAttend})
+        for (QComboBox* level :
+             {s->cmbSSAttend, s->cmbWorshipAttend, s->cmbDiscAttend, s->cmbSundayEveAttend, s->cmbWedAttend})
             pick(level, "Occasional");
         pick(s->cmbSSClass, "Adults 1");
         pick(s->cmbCareGroup, "Teach, Tom");
@@ -342,10 +342,14 @@ private slots:
     {
         QTest::addColumn<QString>("phase");
         QTest::addColumn<QString>("action");
-        QTest::newRow("both") << "First Visit" << "Letter";
-        QTest::newRow("phase only") << "First Visit" << "";
-        QTest::newRow("action only") << "" << "Letter";
-        QTest::newRow("neither") << "" << "";
+        QTest::newRow("both") << "First Visit"
+                              << "Letter";
+        QTest::newRow("phase only") << "First Visit"
+                                    << "";
+        QTest::newRow("action only") << ""
+                                     << "Letter";
+        QTest::newRow("neither") << ""
+                                 << "";
     }
     void nextStepAllFourOrNone()
     {
@@ -377,8 +381,8 @@ private slots:
         TestDatabase tdb;
         TestArea area;
         ScriptedMessages messages;
-        const qint64 id = addPerson("Org", "Olive", {{"Member_Active_Status", "Active"},
-                                                     {"Prospect_Active_Status", "Active"}});
+        const qint64 id =
+            addPerson("Org", "Olive", {{"Member_Active_Status", "Active"}, {"Prospect_Active_Status", "Active"}});
         addRow("Member_Organizations", {{"MemberID", id}, {"Organization", "Youth Group"}});
         const qint64 other = addPerson("Other", "Otto");
         addRow("Member_Organizations", {{"MemberID", other}, {"Organization", "Choir"}});
@@ -439,8 +443,8 @@ private slots:
         TestDatabase tdb;
         TestArea area;
         ScriptedMessages messages;
-        const qint64 id = addPerson("Gone", "Gus", {{"Member_Active_Status", "Active"},
-                                                   {"Prospect_Active_Status", "Active"}});
+        const qint64 id =
+            addPerson("Gone", "Gus", {{"Member_Active_Status", "Active"}, {"Prospect_Active_Status", "Active"}});
         frmMemberEntry* s = openMemberScreen();
         s->LoadMember(id);
         MainDatabase.execute("DELETE FROM Member WHERE ID = ?", {id});
@@ -493,8 +497,9 @@ private slots:
         TestDatabase tdb;
         TestArea area;
         ScriptedMessages messages;
-        const qint64 owner = addPerson("Holder", "Hal", {{"Envelope", "17"}, {"Member_Active_Status", "Active"},
-                                                         {"Prospect_Active_Status", "Active"}});
+        const qint64 owner =
+            addPerson("Holder", "Hal",
+                      {{"Envelope", "17"}, {"Member_Active_Status", "Active"}, {"Prospect_Active_Status", "Active"}});
         addPerson("O'Neil", "Ivy", {{"Envelope", "21"}});
         frmMemberEntry* s = openMemberScreen();
         QApplication::setActiveWindow(ScreenRegistry::area());
