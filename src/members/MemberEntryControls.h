@@ -1,11 +1,12 @@
 #pragma once
 
 #include "platform/Controls.h"
+#include "platform/Messages.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 
-// Control makers the member screen's tabs share.
+// Control makers the member screen's tabs share, and the Yes/No question its buttons ask.
 namespace MemberEntryControls {
 
 // A date picker shown as M/d/yyyy with a calendar drop-down.
@@ -23,6 +24,12 @@ inline QComboBox* pick(QWidget* parent, const char* objectName, int left, int to
     auto* combo = Controls::make<QComboBox>(parent, objectName, left, top, width, 315);
     combo->setEditable(false);
     return combo;
+}
+
+// Asks a Yes/No question without an icon; true on Yes.
+inline bool confirmed(const QString& text, const QString& title)
+{
+    return Messages::show(text, title, Messages::Icon::None, Messages::Buttons::YesNo) == Messages::Answer::Yes;
 }
 
 } // namespace MemberEntryControls

@@ -52,6 +52,7 @@ void frmMemberEntry::ClearForm()
     txtProspectNotes->clear();
     txtProspectMemberOf->clear();
     txtFileType->clear();
+    m_picture = QImage();
     imgPic->clear();
 
     for (QCheckBox* box : {chkDOB, chkAnnivDate, chkHOH, chkMemberSince, chkCameForward, chkBaptized, chkLetterOut,

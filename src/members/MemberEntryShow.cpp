@@ -15,7 +15,6 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 
@@ -186,16 +185,4 @@ void frmMemberEntry::ShowRow(const Recordset& rs)
     }
     txtEnv->setText(text("Envelope"));
     chkShowInContributionsList->setChecked(SqlValue::toBool(field("ShowInContributionList")));
-}
-
-void frmMemberEntry::ShowPicture(const QString& picture)
-{
-    if (picture.isEmpty() || !MainMod::FileExists(MainMod::PictureFolder + picture))
-        return;
-    QPixmap image(MainMod::PictureFolder + picture);
-    if (image.isNull())
-        return; // a file that is no picture shows none
-    if (image.width() > imgPic->width() || image.height() > imgPic->height())
-        image = image.scaled(imgPic->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    imgPic->setPixmap(image);
 }

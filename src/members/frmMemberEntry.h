@@ -3,6 +3,7 @@
 #include "shell/Screen.h"
 
 #include <QDate>
+#include <QImage>
 #include <QList>
 
 class ListGrid;
@@ -36,6 +37,12 @@ public:
     void LoadMember(qint64 memberId);
     void LoadProspectContacts();
 
+    // Writes the screen into the member's row (a new row when none is shown) and rewrites the member's
+    // organizations, all in one transaction. Returns true when the row was saved; false when a required field is
+    // missing, the row is gone, or the picture or a statement failed: the message has been shown, nothing was
+    // written and the screen keeps what was typed. Asks for no right: the callers do.
+    bool SaveMember();
+
     // The member shown; 0 for a new record not saved yet.
     qint64 MemberId() const { return m_memberId; }
     // The month the attendance calendar shows (its day is of no account).
@@ -48,7 +55,24 @@ public:
     void cmbChurchStatus_Click();
     void chkNewEmail_Click();
     void btnNew_Click();
+    void btnSaveNew_Click();
+    void btnSaveClose_Click();
+    void btnDelete_Click();
     void btnExit_Click();
+    void txtEnv_LostFocus();
+    void btnLoadPic_Click();
+    // Loads a picture file into the picture box as Load Picture does once a file is chosen; false when the file
+    // is no picture (the message has been shown and nothing changed).
+    bool LoadPicture(const QString& fileName);
+    void btnAddFamMember_Click();
+    void btnRemoveFamMember_Click();
+    void btnCloneHOHAddress_Click();
+    void btnAddResp_Click();
+    void btnRemoveResp_Click();
+    void btnAdd_Click();
+    void btnRemove_Click();
+    void btnAddAll_Click();
+    void btnRemoveAll_Click();
     void btnRefreshContributions_Click();
     void btnNextMonth_Click();
     void btnPrevMonth_Click();
@@ -188,6 +212,9 @@ public:
 
     static constexpr int kContributionsTab = 7;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // Layout, one tab each.
     void buildFrame();
@@ -214,11 +241,24 @@ private:
     void ShowMember();
     void ShowRow(const Recordset& rs);
     void ShowPicture(const QString& picture);
+    void ShowImage(const QImage& image);
     void ResetContributionFilter();
     void ClearForm();
     void EnableChurchFields();
     void DisableChurchFields();
     void SetChurchFieldsEnabled(bool enabled);
+
+    // Saving.
+    bool WriteMember();
+    bool RequiredFieldsFilled();
+    // Warns when another member holds the envelope number typed; true when it warned.
+    bool WarnOfEnvelopeInUse();
+    // Both name lists read again, the member shown still chosen in the name list.
+    void ReloadNameLists();
+
+    // Responsibilities: the Required Info check, and what follows a change.
+    bool ResponsibilityChosen();
+    void ResponsibilitiesChanged();
 
     // Lists of the member shown.
     void LoadContributions();
@@ -231,6 +271,9 @@ private:
     void ShowAttendanceMarks(const QDate& shownMonth);
 
     qint64 m_memberId = 0;
+    // A picture chosen by Load Picture since the screen was last cleared, already fitted; written by the next save.
+    QImage m_picture;
+    bool m_checkingEnvelope = false;
     bool m_familyListsRelatives = false;
     QDate m_calendarMonth;
     QList<QPair<QCheckBox*, QDateEdit*>> m_optionalDates;

@@ -1,3 +1,4 @@
+#include "support/MemberRows.h"
 #include "support/ScriptedMessages.h"
 #include "support/TestArea.h"
 #include "support/TestDatabase.h"
@@ -29,73 +30,6 @@ namespace {
 
 const QDate kToday(2026, 12, 7); // the test clock
 const QColor kYellow(255, 255, 0);
-
-// Inserts a row of the given columns; returns its ID.
-qint64 addRow(const QString& table, const QVariantMap& columns)
-{
-    QStringList marks;
-    QVariantList values;
-    for (auto it = columns.begin(); it != columns.end(); ++it) {
-        marks << QStringLiteral("?");
-        values << it.value();
-    }
-    MainDatabase.execute(
-        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-            .arg(table, QStringList(columns.keys()).join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
-        values);
-    return MainDatabase.scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
-}
-
-qint64 addPerson(const QString& last, const QString& first, const QVariantMap& more = {})
-{
-    QVariantMap columns{{QStringLiteral("Last_Name"), last},
-                        {QStringLiteral("First_Name"), first},
-                        {QStringLiteral("Status"), QStringLiteral("Member")}};
-    columns.insert(more);
-    return addRow(QStringLiteral("Member"), columns);
-}
-
-void addGift(qint64 member, const QString& date, double amount, const QString& designation = "General Fund")
-{
-    addRow(QStringLiteral("Member_Contributions"), {{"MemberID", member},
-                                                    {"ContributionDate", date},
-                                                    {"Amount", amount},
-                                                    {"Designation", designation},
-                                                    {"EnvelopeNumber", "7"}});
-}
-
-void addWeek(qint64 member, const QString& week, const QStringList& flags)
-{
-    QVariantMap columns{{"MemberID", member}, {"WeekOf", week}};
-    for (const QString& flag : flags)
-        columns.insert(flag, 1);
-    addRow(QStringLiteral("AttendanceData"), columns);
-}
-
-frmMemberEntry* openScreen()
-{
-    MainMod::CurrentUserType = QStringLiteral("Admin");
-    MainMod::ChurchCity = QStringLiteral("Cedar Hollow");
-    MainMod::ChurchState = QStringLiteral("TN");
-    MainMod::ChurchZip = QStringLiteral("37150");
-    return ScreenRegistry::load<frmMemberEntry>();
-}
-
-QStringList entries(const QListWidget* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
-
-QStringList entries(const QComboBox* combo)
-{
-    QStringList texts;
-    for (int i = 0; i < combo->count(); ++i)
-        texts << combo->itemText(i);
-    return texts;
-}
 
 // The calendars (by their place, cal first) marked yellow in the row and column of a day.
 QList<int> marked(const frmMemberEntry* screen)
@@ -129,7 +63,7 @@ private slots:
         ScriptedMessages messages;
         addPerson(QStringLiteral("Adams"), QStringLiteral("Amy"));
         addPerson(QStringLiteral("Baker"), QStringLiteral("Bo"), {{"Head_Of_Household", 1}, {"Title", "Dr."}});
-        frmMemberEntry* screen = openScreen();
+        frmMemberEntry* screen = openMemberScreen();
         QVERIFY(screen);
         // Every person by name; as a relative only those who head no household.
         QCOMPARE(entries(screen->cmbMember), (QStringList{"Adams, Amy  ", "Baker, Bo  Dr.", "Person, Stand-by  "}));
@@ -274,7 +208,7 @@ private slots:
                                      {"ShowInContributionList", 1}});
         QVERIFY(id > 32767);
 
-        frmMemberEntry* screen = openScreen();
+        frmMemberEntry* screen = openMemberScreen();
         screen->LoadMember(id);
         QCOMPARE(messages.count(), 0);
         QCOMPARE(screen->MemberId(), id);
@@ -360,7 +294,7 @@ private slots:
         const qint64 inactive =
             addPerson("Gone", "Gail", {{"Member_Active_Status", "InActive"}, {"Member_Since", "1999-01-02"}});
         const qint64 active = addPerson("Here", "Hal", {{"Member_Active_Status", "Active"}});
-        frmMemberEntry* screen = openScreen();
+        frmMemberEntry* screen = openMemberScreen();
 
         screen->LoadMember(inactive);
         // Inactive: the box is ticked but switched off; its picker still shows the date.
@@ -404,7 +338,7 @@ private slots:
         ScriptedMessages messages;
         const qint64 id = addPerson("Nomail", "Ned", {{"Email", ""}, {"Receive_Newsletter_Via_EMail", 1}});
         const qint64 blanks = addPerson("Spaces", "Sue", {{"Email", " "}, {"Receive_Newsletter_Via_EMail", 1}});
-        frmMemberEntry* screen = openScreen();
+        frmMemberEntry* screen = openMemberScreen();
         if (byName)
             screen->cmbMember->setCurrentIndex(screen->cmbMember->findData(id));
         else
@@ -452,7 +386,7 @@ private slots:
             QVERIFY(text.open(QIODevice::WriteOnly));
             text.write("not an image");
         }
-        frmMemberEntry* screen = openScreen();
+        frmMemberEntry* screen = openMemberScreen();
         screen->LoadMember(id);
         QCOMPARE(!screen->imgPic->pixmap().isNull(), shown);
         QCOMPARE(messages.count(), 0);
@@ -475,7 +409,7 @@ private slots:
                                           {{"Prospect_Phase", "First Visit"},
                                            {"Prospect_Next_Contact_Date", "2027-01-01"},
                                            {"Prospect_Next_Contact_Type", "Home"}});
-        frmMemberEntry* screen = openScreen();
+        frmMemberEntry* screen = openMemberScreen();
         screen->LoadMember(noAction);
         QCOMPARE(screen->cmbNextPhase->currentText(), QStringLiteral("First Visit"));
         QCOMPARE(screen->cmbNextContactAction->currentIndex(), -1);
@@ -494,7 +428,7 @@ private slots:
         ScriptedMessages messages;
         const qint64 shown = addPerson("Shown", "Sam", {{"Member_Active_Status", "Active"}});
         const qint64 gone = addPerson("Gone", "Gus");
-        frmMemberEntry* screen = openScreen();
+        frmMemberEntry* screen = openMemberScreen();
         screen->LoadMember(shown);
         QCOMPARE(screen->MemberId(), shown);
 
@@ -539,7 +473,7 @@ private slots:
                                      {"Prospect_Phase", "Second Visit"},
                                      {"Prospect_Next_Contact_Action", "Visit"}});
         addRow("Member_Organizations", {{"MemberID", id}, {"Organization", "Choir"}});
-        frmMemberEntry* screen = openScreen();
+        frmMemberEntry* screen = openMemberScreen();
         screen->LoadMember(id);
         screen->cmbGender->setCurrentIndex(1); // a change not saved yet stays too
         QCOMPARE(entries(screen->lstAllOrganizations),
@@ -592,7 +526,7 @@ private slots:
         addWeek(id, "2026-12-06", {"SS"});
         const qint64 spouse = addPerson("Shown", "Sue");
         addRow("Family_Connection", {{"Member_ID", id}, {"Relationship", "Spouse"}, {"Relative_Member_ID", spouse}});
-        frmMemberEntry* screen = openScreen();
+        frmMemberEntry* screen = openMemberScreen();
         screen->LoadMember(id);
         screen->SSTab1->setCurrentIndex(6);
         QCOMPARE(marked(screen), QList<int>{0});
@@ -642,7 +576,7 @@ private slots:
         addGift(id, "2026-06-01", -5, "Missions");             // a refund
         addGift(id, "2026-12-07", 0.1, "Building Fund");       // on the end
         addGift(addPerson("Other", "Olga"), "2026-06-01", 99); // someone else's
-        frmMemberEntry* screen = openScreen();
+        frmMemberEntry* screen = openMemberScreen();
         screen->LoadMember(id);
 
         ListGrid* grid = screen->vsfgMemberContributions;
@@ -705,7 +639,7 @@ private slots:
         QFETCH(QString, caption);
         TestDatabase tdb;
         TestArea area;
-        frmMemberEntry* screen = openScreen();
+        frmMemberEntry* screen = openMemberScreen();
         const int steps = (month.year() - kToday.year()) * 12 + month.month() - kToday.month();
         for (int i = 0; i < std::abs(steps); ++i)
             (steps < 0 ? screen->btnPrevMonth : screen->btnNextMonth)->click();
@@ -726,7 +660,7 @@ private slots:
     {
         TestDatabase tdb;
         TestArea area;
-        frmMemberEntry* screen = openScreen();
+        frmMemberEntry* screen = openMemberScreen();
         QCOMPARE(screen->lblDate->text(), QStringLiteral("December 2026"));
         screen->btnNextMonth->click();
         QCOMPARE(screen->lblDate->text(), QStringLiteral("January 2027"));
@@ -756,7 +690,7 @@ private slots:
         addWeek(id, "2026-12-13", flags);
         addWeek(id, "2026-11-29", {"SS", "SL", "RBD", "WS", "DT", "SE", "WN"}); // its Sunday is in November
         addWeek(addPerson("Other", "Otto"), "2026-12-20", {"SS", "SL", "RBD", "WS", "DT", "SE", "WN"});
-        frmMemberEntry* screen = openScreen();
+        frmMemberEntry* screen = openMemberScreen();
         screen->LoadMember(id);
         QCOMPARE(marked(screen), calendars);
         // The 13th is the second Sunday: row 3 of a December that starts on a Tuesday.
@@ -782,7 +716,7 @@ private slots:
         const qint64 son = addPerson("Family", "Fred");
         addRow("Family_Connection", {{"Member_ID", head}, {"Relationship", "Spouse"}, {"Relative_Member_ID", wife}});
         addRow("Family_Connection", {{"Member_ID", head}, {"Relationship", "Son"}, {"Relative_Member_ID", son}});
-        frmMemberEntry* screen = openScreen();
+        frmMemberEntry* screen = openMemberScreen();
         ListGrid* grid = screen->vsfgFamilyMembers;
 
         screen->LoadMember(head);
@@ -830,7 +764,7 @@ private slots:
         addRow("Member_Responsibility",
                {{"Member_ID", id}, {"Responsibility", "Usher"}, {"Start", "2024-01-01"}, {"End", "2024-12-31"}});
         addRow("Member_Responsibility", {{"Member_ID", id}, {"Responsibility", "Deacon"}, {"Start", "2020-03-01"}});
-        frmMemberEntry* screen = openScreen();
+        frmMemberEntry* screen = openMemberScreen();
         screen->LoadMember(id);
         ListGrid* grid = screen->vsfgChurchResponsibilites;
         QCOMPARE(grid->captions(), (QStringList{"Name", "Start", "End", "Description"}));
@@ -857,7 +791,7 @@ private slots:
         const qint64 former = addPerson("Former", "Flo");
         const qint64 id = addPerson("Member", "Mo", {{"DeaconID", former}, {"Sunday_School_Class", 12345}});
         addRow("Titles", {{"Title", QVariant()}});
-        frmMemberEntry* screen = openScreen();
+        frmMemberEntry* screen = openMemberScreen();
         QCOMPARE(entries(screen->cmbDeacon), (QStringList{"Twice, Tom", "Twice, Tom"}));
         // A Null value of a lookup list shows as an empty entry.
         QCOMPARE(entries(screen->cmbTitle).mid(0, 3), (QStringList{" ", "", "Dr."}));
@@ -887,7 +821,7 @@ private slots:
                                     {"Visitor2", visitor}});
         addRow("Member_Organizations", {{"MemberID", id}, {"Organization", "Youth Group"}});
         addRow("Member_Organizations", {{"MemberID", id}, {"Organization", QVariant()}});
-        frmMemberEntry* screen = openScreen();
+        frmMemberEntry* screen = openMemberScreen();
         screen->LoadMember(id);
         ListGrid* grid = screen->vsfgProspectContacts;
         QCOMPARE(grid->captions(),
@@ -955,7 +889,7 @@ private slots:
         TestArea area;
         const qint64 deacon = addPerson("Zed", "Zack");
         addRow("Member_Responsibility", {{"Member_ID", deacon}, {"Responsibility", "Deacon"}});
-        frmMemberEntry* screen = openScreen();
+        frmMemberEntry* screen = openMemberScreen();
         QTest::keyClick(screen->cmbMemberStatus, 'p');
         QCOMPARE(screen->cmbMemberStatus->currentText(), QStringLiteral("Prospect"));
         QTest::keyClick(screen->cmbMember, 'z');
