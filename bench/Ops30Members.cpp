@@ -4,6 +4,7 @@
 #include "Bench.h"
 
 #include "core/MainMod.h"
+#include "members/MemberDeletion.h"
 #include "members/frmMemberEntry.h"
 #include "shell/ScreenRegistry.h"
 
@@ -11,6 +12,7 @@
 #include <QDate>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSqlQuery>
 
 namespace {
 
@@ -40,6 +42,34 @@ qint64 busiestMember()
     if (id == 0)
         throw Bench::Failure(QStringLiteral("nobody has attendance"));
     return id;
+}
+
+// People with ten years of records, the busiest first; each delete run takes the next one.
+qint64 nextToDelete()
+{
+    static QList<qint64> queue;
+    if (queue.isEmpty()) {
+        QSqlQuery& query = MainMod::MainDatabase.run(
+            QStringLiteral("SELECT MemberID FROM AttendanceData WHERE MemberID > 1 GROUP BY MemberID "
+                           "ORDER BY COUNT(*) DESC, MemberID LIMIT 200"),
+            {});
+        while (query.next())
+            queue << query.value(0).toLongLong();
+        query.finish();
+        queue.removeAll(busiestMember());
+    }
+    if (queue.isEmpty())
+        throw Bench::Failure(QStringLiteral("nobody left to delete"));
+    return queue.takeFirst();
+}
+
+qint64 memberRows(qint64 id)
+{
+    return MainMod::MainDatabase
+        .scalar(QStringLiteral("SELECT (SELECT COUNT(*) FROM Member WHERE ID = ?) + "
+                               "(SELECT COUNT(*) FROM AttendanceData WHERE MemberID = ?)"),
+                {id, id})
+        .toLongLong();
 }
 
 void openMemberScreen()
@@ -116,6 +146,53 @@ const bool added = [] {
                     throw Bench::Failure(QStringLiteral("New left the member on the screen"));
             },
         .raw = {},
+        .tearDown = [] { Bench::closeScreens(); },
+    });
+    Bench::add({
+        .name = QStringLiteral("Save an existing member"),
+        .kind = Kind::Absolute,
+        .budgetMs = 100,
+        .setUp =
+            [] {
+                if (!ScreenRegistry::find<frmMemberEntry>())
+                    openMemberScreen();
+                memberScreen()->LoadMember(busiestMember());
+                Bench::context().messages.clear();
+            },
+        .run =
+            [] {
+                memberScreen()->btnSaveNew->click();
+                QApplication::processEvents();
+                if (!Bench::context().messages.isEmpty())
+                    throw Bench::Failure(QStringLiteral("Save showed \"%1\"")
+                                             .arg(Bench::context().messages.join(QStringLiteral(" / "))));
+            },
+        .raw = {},
+        .tearDown = {},
+    });
+    // Each run deletes another person with ten years of attendance and gifts, answering the question Yes.
+    static qint64 doomed = 0;
+    Bench::add({
+        .name = QStringLiteral("Delete a member with ten years of records"),
+        .kind = Kind::Absolute,
+        .budgetMs = 200,
+        .setUp =
+            [] {
+                if (!ScreenRegistry::find<frmMemberEntry>())
+                    openMemberScreen();
+                doomed = nextToDelete();
+                memberScreen()->LoadMember(doomed);
+                Bench::context().messages.clear();
+            },
+        .run =
+            [] {
+                memberScreen()->btnDelete->click();
+                QApplication::processEvents();
+                if (memberRows(doomed) != 0)
+                    throw Bench::Failure(QStringLiteral("member %1 was not deleted").arg(doomed));
+            },
+        // The cascade alone, on another person.
+        .raw = [] { MemberDeletion::deleteMember(nextToDelete()); },
         .tearDown = [] { Bench::closeScreens(); },
     });
     return true;

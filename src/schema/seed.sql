@@ -97,7 +97,7 @@ INSERT INTO Permission (Name) VALUES ('Wednesday Night Roll Report');
 
 -- The stand-by person: takes over the teacher, leader and visitor places of a deleted member.
 INSERT INTO Member (ID, Status, First_Name, Middle_Name, Last_Name, Member_Active_Status, Prospect_Active_Status, Envelope)
-    VALUES (1, 'Member', 'Stand-by', '', 'Person', 'InActive', '', '');
+    VALUES (1, 'Member', 'Stand-by', '', 'Person', 'InActive', 'InActive', '');
 
 -- Starting values of the lists the office maintains.
 INSERT INTO Titles VALUES ('Mr.');

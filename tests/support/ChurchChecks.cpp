@@ -49,6 +49,11 @@ void addReferenceRows()
                 .arg(QLatin1String(r.table), QLatin1String(r.column), QLatin1String(r.parent), QLatin1String(r.key));
         QTest::addRow("%s.%s", r.table, r.column) << sql;
     }
+    // Every person as the member screen would save them: the fields it requires are all filled.
+    QTest::addRow("Member required fields")
+        << QStringLiteral("SELECT COUNT(*) FROM Member WHERE IFNULL(Status, '') = '' OR IFNULL(Last_Name, '') = '' "
+                          "OR IFNULL(First_Name, '') = '' OR IFNULL(Member_Active_Status, '') = '' "
+                          "OR IFNULL(Prospect_Active_Status, '') = ''");
 }
 
 } // namespace ChurchChecks

@@ -689,9 +689,9 @@ private:
                      home.mapSection,
                      kind == Kind::Former && head ? QVariant(QStringLiteral("Moved away; church letter sent."))
                                                   : QVariant(),
-                     prospect   ? QString()
-                     : p.active ? QStringLiteral("Active")
-                                : QStringLiteral("InActive"),
+                     // The member screen requires both statuses: a prospect is not active in the church, and a
+                     // member who never came through outreach is no active prospect.
+                     p.active && !prospect ? QStringLiteral("Active") : QStringLiteral("InActive"),
                      joined,
                      baptized.isValid() ? baptized.addDays(-14) : QDate(),
                      baptized,
@@ -710,7 +710,7 @@ private:
                      classId(p, Discipleship),
                      classId(p, Wednesday),
                      home.deacon ? QVariant(home.deacon) : QVariant(),
-                     home.prospectStatus,
+                     home.prospectStatus.isEmpty() ? QStringLiteral("InActive") : home.prospectStatus,
                      prospect ? QVariant(QString::fromUtf8(m_rng.of(kSources))) : QVariant(),
                      prospect ? prospectClass(p) : QVariant(),
                      prospect && home.careGroup >= 0 ? QVariant(m_groups[size_t(home.careGroup)].id) : QVariant(),

@@ -471,9 +471,8 @@ private:
              head,
              home.mapSection,
              kind == Kind::Former && head ? text(family.note) : QVariant(),
-             kind == Kind::Prospects ? QString()
-             : p.active              ? QStringLiteral("Active")
-                                     : QStringLiteral("InActive"),
+             // The member screen requires both statuses (see the prospect status below).
+             kind != Kind::Prospects && p.active ? QStringLiteral("Active") : QStringLiteral("InActive"),
              joined,
              baptized.isValid() ? baptized.addDays(-14) : QDate(),
              baptized,
@@ -486,9 +485,8 @@ private:
              text(kLevels[level[DT]]),
              text(kLevels[level[SE]]),
              text(kLevels[level[WN]]),
-             kind != Kind::Prospects ? QString()
-             : family.dropped        ? QStringLiteral("InActive")
-                                     : QStringLiteral("Active"),
+             // A member who never came through outreach is no active prospect.
+             kind == Kind::Prospects && !family.dropped ? QStringLiteral("Active") : QStringLiteral("InActive"),
              kind == Kind::Prospects ? text(family.source) : QVariant(),
              kind == Kind::Prospects ? text(family.note) : QVariant(),
              stamp(added),

@@ -32,7 +32,7 @@ void create(Database& db, const QString& path, const Options& options)
             rs.SetField(QStringLiteral("Middle_Name"), QString());
             rs.SetField(QStringLiteral("Last_Name"), QStringLiteral("Office"));
             rs.SetField(QStringLiteral("Member_Active_Status"), QStringLiteral("Active"));
-            rs.SetField(QStringLiteral("Prospect_Active_Status"), QString());
+            rs.SetField(QStringLiteral("Prospect_Active_Status"), QStringLiteral("InActive"));
             rs.SetField(QStringLiteral("Date_Added"), Clock::now());
             rs.SetField(QStringLiteral("Added_By"), userName);
             rs.Update();
