@@ -1,17 +1,14 @@
 #include "MemberScreenLink.h"
 
+#include "members/frmMemberEntry.h"
 #include "shell/ScreenRegistry.h"
-
-#include <QMetaObject>
 
 namespace MemberScreenLink {
 
 void reloadListValues()
 {
-    if (!MainMod::MemberEntryOpen())
-        return;
-    // Called by name: the member screen lives apart from the setup screens.
-    QMetaObject::invokeMethod(ScreenRegistry::find(QStringLiteral("frmMemberEntry")), "ReloadListValues");
+    if (frmMemberEntry* member = ScreenRegistry::find<frmMemberEntry>())
+        member->ReloadListValues();
 }
 
 } // namespace MemberScreenLink

@@ -12,6 +12,7 @@
 #include "admin/frmUserEntry.h"
 #include "admin/frmValueEntry.h"
 #include "core/Permissions.h"
+#include "members/frmMemberEntry.h"
 #include "platform/Guard.h"
 #include "platform/Messages.h"
 #include "reports/Reports.h"
@@ -108,7 +109,7 @@ void MDI::buildMenus()
     addCommand(names, QStringLiteral("MemberNavigator"), QStringLiteral("Member Navigator"), memberView, record,
                notAvailable(QStringLiteral("The member navigator")));
     addCommand(names, QStringLiteral("MemberEntry"), QStringLiteral("Member/Prospect Entry/Edit"), memberView, record,
-               notAvailable(QStringLiteral("The member/prospect screen")));
+               open<frmMemberEntry>());
 
     QMenu* prospects = addMenu(nullptr, QStringLiteral("Prospects"), QStringLiteral("Prospects"));
     addCommand(prospects, QStringLiteral("ProspectNavigator"), QStringLiteral("Prospect Navigator"), memberView, record,

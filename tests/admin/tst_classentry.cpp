@@ -4,6 +4,7 @@
 
 #include "admin/ClassEntryScreen.h"
 #include "core/MainMod.h"
+#include "members/frmMemberEntry.h"
 #include "shell/ScreenRegistry.h"
 
 #include <QComboBox>
@@ -13,14 +14,6 @@
 #include <QtTest>
 
 using MainMod::MainDatabase;
-
-// Stands in for the member screen, which the setup screens reach only by name.
-class frmMemberEntry : public Screen {
-    Q_OBJECT
-public:
-    Q_INVOKABLE void ReloadListValues() { ++reloads; }
-    int reloads = 0;
-};
 
 namespace {
 
@@ -286,13 +279,23 @@ private slots:
         QTest::keyClicks(screen->txtName, QStringLiteral("First"));
         screen->btnSave->click();
         QCOMPARE(count(QStringLiteral("Sunday_School")), 1);
+        const qint64 first = MainDatabase.scalar(QStringLiteral("SELECT MAX(ID) FROM Sunday_School")).toLongLong();
+        const qint64 ann = TestDatabase::addMember(QStringLiteral("Smith"), QStringLiteral("Ann"));
+        MainDatabase.execute(QStringLiteral("UPDATE Member SET Sunday_School_Class = ? WHERE ID = ?"), {first, ann});
 
         auto* member = ScreenRegistry::load<frmMemberEntry>();
+        member->LoadMember(ann);
+        QCOMPARE(member->cmbSSClass->currentText(), QStringLiteral("First"));
         QTRY_VERIFY(!ScreenRegistry::isOpen(QStringLiteral("frmSSClassEntry")));
         screen = ScreenRegistry::load<frmSSClassEntry>();
         QTest::keyClicks(screen->txtName, QStringLiteral("Second"));
         screen->btnSave->click();
-        QCOMPARE(member->reloads, 1);
+        // The shown member's lists gained the new class and kept the member's own.
+        QCOMPARE(member->cmbSSClass->count(), 2);
+        QVERIFY(member->cmbSSClass->findText(QStringLiteral("Second")) >= 0);
+        QVERIFY(member->cmbProspectSSClass->findText(QStringLiteral("Second")) >= 0);
+        QCOMPARE(member->cmbSSClass->currentText(), QStringLiteral("First"));
+        QCOMPARE(member->MemberId(), ann);
     }
 
     void looksRight()

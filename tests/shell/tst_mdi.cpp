@@ -87,7 +87,7 @@ private slots:
         const QString screen = QStringLiteral("You do not have permission to view this screen.");
         QTest::newRow("Setup") << "CompanyInfo" << "Church Info" << record << "frmChurchInfo";
         QTest::newRow("Member Navigator") << "MemberNavigator" << "Member View" << record << "";
-        QTest::newRow("Member Entry") << "MemberEntry" << "Member View" << record << "";
+        QTest::newRow("Member Entry") << "MemberEntry" << "Member View" << record << "frmMemberEntry";
         QTest::newRow("Prospect Navigator") << "ProspectNavigator" << "Member View" << record << "";
         QTest::newRow("Prospect Contact") << "ProspectEntry" << "Prospect Contact Entry/Edit" << record << "";
         QTest::newRow("Attendance Navigator") << "AttendanceNavigator" << "Attendance Navigator" << record << "";
@@ -161,8 +161,10 @@ private slots:
     void memberCommandsPassWithEitherRight()
     {
         TestDatabase tdb;
+        TestArea area;
         ScriptedMessages messages;
         MDI mdi;
+        ScreenRegistry::setArea(area.area());
         const qint64 user = TestDatabase::addMember(QStringLiteral("Editor"), QStringLiteral("Ed"));
         MainMod::CurrentUserID = user;
         MainMod::CurrentUserType = QStringLiteral("User");

@@ -1,0 +1,236 @@
+#pragma once
+
+#include "shell/Screen.h"
+
+#include <QDate>
+#include <QList>
+
+class ListGrid;
+class Recordset;
+class PhoneEdit;
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+
+// The record screen of members and prospects: eight tabs over one Member row and the lists that hang off it.
+// Pick lists that name rows of other tables carry each row's ID as item data. The member shown is held as its
+// ID (0 while a new record is on the screen); the ID box only shows it.
+class frmMemberEntry : public Screen {
+    Q_OBJECT
+public:
+    explicit frmMemberEntry(QWidget* parent = nullptr);
+
+    void Form_Load() override;
+
+    // What other screens call, in this order.
+    void ReloadNames();
+    void ReloadListValues();
+    void LoadMember(qint64 memberId);
+    void LoadProspectContacts();
+
+    // The member shown; 0 for a new record not saved yet.
+    qint64 MemberId() const { return m_memberId; }
+    // The month the attendance calendar shows (its day is of no account).
+    QDate CalendarMonth() const { return m_calendarMonth; }
+    // The direction the family grid was last loaded in: true when it lists the relatives of a head of household,
+    // false when it lists the heads of household of this member.
+    bool FamilyGridListsRelatives() const { return m_familyListsRelatives; }
+
+    void cmbMember_Click();
+    void cmbChurchStatus_Click();
+    void chkNewEmail_Click();
+    void btnNew_Click();
+    void btnExit_Click();
+    void btnRefreshContributions_Click();
+    void btnNextMonth_Click();
+    void btnPrevMonth_Click();
+    void btnNewContact_Click();
+    void vsfgChurchResponsibilites_SelectRow();
+    void vsfgFamilyMembers_SelectRow();
+    // The grid row double-clicked; -1 for the header.
+    void vsfgFamilyMembers_DblClick(int row);
+    void vsfgMemberContributions_DblClick(int row);
+    void vsfgProspectContacts_DblClick(int row);
+
+    // Outside the tabs.
+    QComboBox* cmbMember;
+    QPushButton* btnNew;
+    QPushButton* btnSaveNew;
+    QPushButton* btnSaveClose;
+    QPushButton* btnDelete;
+    QPushButton* btnExit;
+    QTabWidget* SSTab1;
+
+    // Tab 0 "Contact Info".
+    QLineEdit* txtMemberID;
+    QComboBox* cmbMemberStatus;
+    QLineEdit* txtFName;
+    QLineEdit* txtMName;
+    QLineEdit* txtLName;
+    QComboBox* cmbTitle;
+    QLineEdit* txtAddress1;
+    QLineEdit* txtAddress2;
+    QLineEdit* txtCity;
+    QComboBox* cmbState;
+    QLineEdit* txtZip;
+    PhoneEdit* txtHomePhone;
+    PhoneEdit* txtCell;
+    PhoneEdit* txtWorkPhone;
+    QLineEdit* txtEmail;
+    QLabel* imgPic;
+    QPushButton* btnLoadPic;
+    QLineEdit* txtFileType;
+    QGroupBox* Frame3;
+    ListGrid* vsfgFamilyMembers;
+    QComboBox* cmbMemberAdd;
+    QComboBox* cmbRelationship;
+    QPushButton* btnAddFamMember;
+    QPushButton* btnRemoveFamMember;
+    QPushButton* btnCloneHOHAddress;
+
+    // Tab 1 "Demographic Info".
+    QLineEdit* txtPlaceofWork;
+    QLineEdit* txtOccupation;
+    QCheckBox* chkDOB;
+    QDateEdit* dtDOB;
+    QComboBox* cmbGender;
+    QComboBox* cmbMaritalStatus;
+    QCheckBox* chkAnnivDate;
+    QDateEdit* dtAnnivDate;
+    QCheckBox* chkHOH;
+    QLineEdit* txtMapSection;
+    QLineEdit* txtHobbies;
+    QLineEdit* txtOrganizations;
+
+    // Tab 2 "Notes".
+    QPlainTextEdit* txtNotes;
+    QLineEdit* txtAdded;
+    QLineEdit* txtEdited;
+
+    // Tab 3 "Church Info".
+    QComboBox* cmbChurchStatus;
+    QCheckBox* chkMemberSince;
+    QDateEdit* dtMemberSince;
+    QCheckBox* chkCameForward;
+    QDateEdit* dtCameForward;
+    QCheckBox* chkBaptized;
+    QDateEdit* dtBaptized;
+    QCheckBox* chkLetterOut;
+    QDateEdit* dtLetterOut;
+    QCheckBox* chkDeceased;
+    QDateEdit* dtDeceased;
+    QLineEdit* txtPreviousChurch;
+    QComboBox* cmbSSAttend;
+    QComboBox* cmbWorshipAttend;
+    QComboBox* cmbDiscAttend;
+    QComboBox* cmbSundayEveAttend;
+    QComboBox* cmbWedAttend;
+    QComboBox* cmbSSClass;
+    QComboBox* cmbCareGroup;
+    QComboBox* cmbDiscClass;
+    QComboBox* cmbWedClass;
+    QComboBox* cmbDeacon;
+    QCheckBox* chkNewMail;
+    QCheckBox* chkNewEmail;
+    QGroupBox* Frame4;
+    QComboBox* cmbResp;
+    QDateEdit* dtRespStart;
+    QDateEdit* dtRespEnd;
+    QPushButton* btnAddResp;
+    QPushButton* btnRemoveResp;
+    ListGrid* vsfgChurchResponsibilites;
+
+    // Tab 4 "Prospect Info".
+    QComboBox* cmbProspectStatus;
+    QLineEdit* txtProspectSource;
+    QComboBox* cmbProspectSSClass;
+    QComboBox* cmbProspectCGAssign;
+    QLineEdit* txtProspectMemberOf;
+    QPlainTextEdit* txtProspectNotes;
+    ListGrid* vsfgProspectContacts;
+    QPushButton* btnNewContact;
+    QDateEdit* dtNextContactDate;
+    QComboBox* cmbNextContactAction;
+    QComboBox* cmbNextPhase;
+    QLineEdit* txtNextType;
+
+    // Tab 5 "Attendance Info": the calendars in the order cal, cal2 ... cal7.
+    QList<QTableWidget*> calendars;
+    QLabel* lblDate;
+    QPushButton* btnPrevMonth;
+    QPushButton* btnNextMonth;
+
+    // Tab 6 "Church Organizations".
+    QListWidget* lstAllOrganizations;
+    QListWidget* lstMemberOrganizations;
+    QPushButton* btnAdd;
+    QPushButton* btnRemove;
+    QPushButton* btnAddAll;
+    QPushButton* btnRemoveAll;
+
+    // Tab 7 "Contributions".
+    QLineEdit* txtEnv;
+    QCheckBox* chkShowInContributionsList;
+    QComboBox* cmbContributionDesignation;
+    QDateEdit* dtContributionStartDate;
+    QDateEdit* dtContributionEndDate;
+    QPushButton* btnRefreshContributions;
+    ListGrid* vsfgMemberContributions;
+    QLineEdit* txtContributionTotal;
+
+    static constexpr int kContributionsTab = 7;
+
+private:
+    // Layout, one tab each.
+    void buildFrame();
+    void buildContactTab(QWidget* tab);
+    void buildDemographicTab(QWidget* tab);
+    void buildNotesTab(QWidget* tab);
+    void buildChurchTab(QWidget* tab);
+    void buildProspectTab(QWidget* tab);
+    void buildAttendanceTab(QWidget* tab);
+    void buildOrganizationsTab(QWidget* tab);
+    void buildContributionsTab(QWidget* tab);
+    void connectHandlers();
+    // An optional date: the box enables its picker.
+    void addOptionalDate(QCheckBox* box, QDateEdit* picker);
+
+    // Pick lists.
+    void FillStatusLists();
+    void FillClassLists();
+    void FillProspectLists();
+    void FillAllOrganizations();
+
+    // Showing and clearing.
+    void ShowMember();
+    void ShowRow(const Recordset& rs);
+    void ShowPicture(const QString& picture);
+    void ResetContributionFilter();
+    void ClearForm();
+    void EnableChurchFields();
+    void DisableChurchFields();
+    void SetChurchFieldsEnabled(bool enabled);
+
+    // Lists of the member shown.
+    void LoadContributions();
+    void LoadFamilyMembers();
+    void LoadResponsibilities();
+    void LoadMemberOrganizations();
+
+    // Attendance calendar.
+    void DrawCalendars(const QDate& shownMonth);
+    void ShowAttendanceMarks(const QDate& shownMonth);
+
+    qint64 m_memberId = 0;
+    bool m_familyListsRelatives = false;
+    QDate m_calendarMonth;
+    QList<QPair<QCheckBox*, QDateEdit*>> m_optionalDates;
+};
