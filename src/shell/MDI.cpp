@@ -13,6 +13,7 @@
 #include "admin/frmValueEntry.h"
 #include "core/Permissions.h"
 #include "members/frmMemberEntry.h"
+#include "outreach/frmOutreachPhaseEntry.h"
 #include "platform/Guard.h"
 #include "platform/Messages.h"
 #include "reports/Reports.h"
@@ -141,7 +142,7 @@ void MDI::buildMenus()
     addCommand(admin, QStringLiteral("ChurchResponsibilityEntry"), QStringLiteral("Church Responsibility Entry"),
                {kChurchResponsibilityEntryEdit}, record, open<frmResponsibilityEntry>());
     addCommand(admin, QStringLiteral("OutreachPhaseEntry"), QStringLiteral("Outreach Phase Entry"),
-               {kOutreachPhaseEntryEdit}, record, notAvailable(QStringLiteral("Outreach phase entry")));
+               {kOutreachPhaseEntryEdit}, record, open<frmOutreachPhaseEntry>());
     addCommand(admin, QStringLiteral("DefinedValues"), QStringLiteral("Defined Values"), {kDefinedValues}, record,
                open<frmValueEntry>());
     QMenu* security = addMenu(admin, QStringLiteral("Security"), QStringLiteral("Security"));

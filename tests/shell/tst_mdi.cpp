@@ -101,7 +101,8 @@ private slots:
         QTest::newRow("Care Group") << "CGEntry" << "Care Group Entry/Edit" << record << "frmCGClassEntry";
         QTest::newRow("Responsibility") << "ChurchResponsibilityEntry" << "Church Responsibility Entry/Edit" << record
                                         << "frmResponsibilityEntry";
-        QTest::newRow("Outreach") << "OutreachPhaseEntry" << "Outreach Phase Entry/Edit" << record << "";
+        QTest::newRow("Outreach") << "OutreachPhaseEntry" << "Outreach Phase Entry/Edit" << record
+                                  << "frmOutreachPhaseEntry";
         QTest::newRow("Defined Values") << "DefinedValues" << "Defined Values" << record << "frmValueEntry";
         QTest::newRow("User Entry") << "UserEntry" << "User Permissions" << record << "frmUserEntry";
         QTest::newRow("Info Update") << "MemberInfoUpdateReportMdi" << "Member Information Update Report" << report << "";
