@@ -14,6 +14,7 @@
 #include "core/Permissions.h"
 #include "members/frmMemberEntry.h"
 #include "outreach/frmOutreachPhaseEntry.h"
+#include "outreach/frmProspectContactEntry.h"
 #include "platform/Guard.h"
 #include "platform/Messages.h"
 #include "reports/Reports.h"
@@ -116,7 +117,7 @@ void MDI::buildMenus()
     addCommand(prospects, QStringLiteral("ProspectNavigator"), QStringLiteral("Prospect Navigator"), memberView, record,
                notAvailable(QStringLiteral("The prospect navigator")));
     addCommand(prospects, QStringLiteral("ProspectEntry"), QStringLiteral("Prospect Contact Entry/Edit"),
-               {kProspectContactEntryEdit}, record, notAvailable(QStringLiteral("Prospect contact entry")));
+               {kProspectContactEntryEdit}, record, open<frmProspectContactEntry>());
 
     QMenu* attendance = addMenu(nullptr, QStringLiteral("Attendance"), QStringLiteral("Attendance"));
     addCommand(attendance, QStringLiteral("AttendanceNavigator"), QStringLiteral("Attendance Navigator"),

@@ -89,7 +89,8 @@ private slots:
         QTest::newRow("Member Navigator") << "MemberNavigator" << "Member View" << record << "";
         QTest::newRow("Member Entry") << "MemberEntry" << "Member View" << record << "frmMemberEntry";
         QTest::newRow("Prospect Navigator") << "ProspectNavigator" << "Member View" << record << "";
-        QTest::newRow("Prospect Contact") << "ProspectEntry" << "Prospect Contact Entry/Edit" << record << "";
+        QTest::newRow("Prospect Contact") << "ProspectEntry" << "Prospect Contact Entry/Edit" << record
+                                          << "frmProspectContactEntry";
         QTest::newRow("Attendance Navigator") << "AttendanceNavigator" << "Attendance Navigator" << record << "";
         QTest::newRow("Attendance Entry") << "AttendanceEntry" << "Attendance Entry/Edit" << record << "";
         QTest::newRow("Contribution Entry") << "ContributionEntry" << "Member Contributions" << screen << "";
