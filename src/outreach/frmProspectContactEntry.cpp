@@ -16,6 +16,7 @@
 #include "platform/Transaction.h"
 #include "platform/Twips.h"
 #include "platform/WaitCursor.h"
+#include "schema/PermissionNames.h"
 #include "shell/ScreenRegistry.h"
 
 #include <QComboBox>
@@ -74,6 +75,8 @@ frmProspectContactEntry::frmProspectContactEntry(QWidget* parent) : Screen(paren
 {
     setObjectName(QStringLiteral("frmProspectContactEntry"));
     setWindowTitle(QStringLiteral("Prospect Contact Entry/Edit"));
+    // The member screen opens it too, not only the menu command.
+    setRights({PermissionNames::kProspectContactEntryEdit});
     Twips::setFixedClientSize(this, 6495, 6960);
 
     // Made in tab order; the ID box, shown only, comes last.
