@@ -13,7 +13,7 @@
 
 namespace PickLists {
 
-void fillWithIds(QComboBox* combo, const QString& sql, const SqlParams& params)
+QStandardItemModel* modelWithIds(const QString& sql, const SqlParams& params, QObject* parent)
 {
     QList<QStandardItem*> items;
     QSqlQuery& query = MainMod::MainDatabase.run(sql, params);
@@ -27,16 +27,26 @@ void fillWithIds(QComboBox* combo, const QString& sql, const SqlParams& params)
     }
     query.finish();
 
-    auto* model = new QStandardItemModel(combo);
+    auto* model = new QStandardItemModel(parent);
     if (!items.isEmpty())
         model->appendColumn(items);
+    return model;
+}
+
+void useModel(QComboBox* combo, QAbstractItemModel* model)
+{
     const QSignalBlocker block(combo);
     // The list sizes itself to a short text and lays out its drop-down rows alike, not by measuring every name.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     if (auto* view = qobject_cast<QListView*>(combo->view()))
         view->setUniformItemSizes(true);
-    combo->setModel(model); // the old model, a child of the list, goes with it
+    combo->setModel(model); // the old model goes with it when the list owned it
     combo->setCurrentIndex(-1);
+}
+
+void fillWithIds(QComboBox* combo, const QString& sql, const SqlParams& params)
+{
+    useModel(combo, modelWithIds(sql, params, combo));
 }
 
 void selectText(QComboBox* combo, const QString& text)

@@ -5,7 +5,10 @@
 #include <QString>
 #include <QVariant>
 
+class QAbstractItemModel;
 class QComboBox;
+class QObject;
+class QStandardItemModel;
 
 // Pick-list operations of the member screen.
 namespace PickLists {
@@ -14,6 +17,10 @@ namespace PickLists {
 // set at once: lists of every person hold tens of thousands of entries. Rows whose ID is Null are skipped; a
 // Null text shows as empty. Leaves no selection and raises no signal.
 void fillWithIds(QComboBox* combo, const QString& sql, const SqlParams& params = {});
+// The same in two steps, so several lists can share one model of (display text, ID) rows.
+QStandardItemModel* modelWithIds(const QString& sql, const SqlParams& params, QObject* parent);
+// Shows a model in a pick list with no selection and no signal.
+void useModel(QComboBox* combo, QAbstractItemModel* model);
 
 // Selects the first entry whose text equals the text exactly (letter case included); none: no selection.
 void selectText(QComboBox* combo, const QString& text);

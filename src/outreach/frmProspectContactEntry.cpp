@@ -26,6 +26,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStandardItemModel>
 
 using Controls::make;
 using Controls::rightLabel;
@@ -119,9 +120,9 @@ frmProspectContactEntry::frmProspectContactEntry(QWidget* parent) : Screen(paren
     txtID = make<QLineEdit>(this, "txtID", kField, 105, 1095, 285);
     txtID->setReadOnly(true);
 
-    m_fill = {{cmbProspect, [this] { FillNames(cmbProspect); }},
-              {cmbVisitor1, [this] { FillNames(cmbVisitor1); }},
-              {cmbVisitor2, [this] { FillNames(cmbVisitor2); }},
+    m_fill = {{cmbProspect, [this] { FillNames(); }},
+              {cmbVisitor1, [this] { FillNames(); }},
+              {cmbVisitor2, [this] { FillNames(); }},
               {cmbAction, [this] { FillActions(cmbAction, false); }},
               {cmbNextContactAction, [this] { FillActions(cmbNextContactAction, true); }},
               {cmbRating, [this] { FillRatings(); }},
@@ -149,15 +150,26 @@ void frmProspectContactEntry::Form_Load()
     FillActions(cmbNextContactAction, true);
     FillActions(cmbAction, false);
     FillRatings();
-    for (QComboBox* combo : {cmbProspect, cmbVisitor1, cmbVisitor2})
-        FillNames(combo);
+    FillNames();
 }
 
-void frmProspectContactEntry::FillNames(QComboBox* combo)
+void frmProspectContactEntry::FillNames()
 {
-    PickLists::fillWithIds(combo, QStringLiteral("SELECT %1, ID FROM Member ORDER BY Last_Name, First_Name, "
-                                                 "Middle_Name, ID")
-                                      .arg(Format::personNameSql(QStringLiteral("Member"))));
+    // The prospect and both visitor lists show one list of every person; a reload keeps what each had chosen.
+    const QList<QComboBox*> lists{cmbProspect, cmbVisitor1, cmbVisitor2};
+    QList<PickLists::Choice> kept;
+    for (QComboBox* combo : lists)
+        kept << PickLists::choice(combo);
+    QStandardItemModel* old = m_names;
+    m_names = PickLists::modelWithIds(QStringLiteral("SELECT %1, ID FROM Member ORDER BY Last_Name, First_Name, "
+                                                     "Middle_Name, ID")
+                                          .arg(Format::personNameSql(QStringLiteral("Member"))),
+                                      {}, this);
+    for (int i = 0; i < lists.size(); ++i) {
+        PickLists::useModel(lists[i], m_names);
+        PickLists::restore(lists[i], kept[i]);
+    }
+    delete old;
 }
 
 void frmProspectContactEntry::FillActions(QComboBox* combo, bool emptyFirst)
