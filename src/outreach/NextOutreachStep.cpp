@@ -36,8 +36,7 @@ int WholeWeeks(double weeks)
     std::fesetround(FE_TONEAREST);
     const double rounded = std::nearbyint(weeks);
     std::fesetround(saved);
-    return int(qBound(double(std::numeric_limits<qint16>::min()), rounded,
-                      double(std::numeric_limits<qint16>::max())));
+    return int(qBound(double(std::numeric_limits<qint16>::min()), rounded, double(std::numeric_limits<qint16>::max())));
 }
 
 OutreachStep GetNextOutreachStep(qint64 prospectId, const QDate& contactDate, const QString& contactAction,

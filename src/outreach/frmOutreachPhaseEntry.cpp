@@ -21,8 +21,8 @@ using MainMod::MainDatabase;
 
 namespace {
 
-constexpr int kLoadedRole = Qt::UserRole;     // on the Name cell: index of the stored phase, absent for new rows
-constexpr int kOrderRole = Qt::UserRole + 1;  // on the Order cell: the order as a number
+constexpr int kLoadedRole = Qt::UserRole;    // on the Name cell: index of the stored phase, absent for new rows
+constexpr int kOrderRole = Qt::UserRole + 1; // on the Order cell: the order as a number
 
 // The Action column is edited through a drop-down list of the defined actions; the others as free text.
 class ActionListDelegate : public QStyledItemDelegate {
@@ -53,8 +53,7 @@ private:
     const QStringList* m_actions;
 };
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
-                    int height)
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top, int width, int height)
 {
     auto* b = make<QPushButton>(parent, name, left, top, width, height);
     b->setText(caption);
@@ -107,21 +106,22 @@ void frmOutreachPhaseEntry::Form_Load()
     WaitCursor wait;
 
     m_actionList.clear();
-    Recordset actions = MainDatabase.openRecordset(QStringLiteral("SELECT Action FROM Prospect_Action ORDER BY Action"));
+    Recordset actions =
+        MainDatabase.openRecordset(QStringLiteral("SELECT Action FROM Prospect_Action ORDER BY Action"));
     for (; !actions.Eof(); actions.MoveNext())
         m_actionList << actions.Text(QStringLiteral("Action"));
     actions.Close();
 
     vsfgPhase->setRowCount(0);
-    m_loaded.clear();
+    m_loadedNames.clear();
     Recordset plan = MainDatabase.openRecordset(
         QStringLiteral("SELECT PhaseOrder, Phase, Action, TimePeriod FROM Outreach_Phase ORDER BY PhaseOrder, rowid"));
     for (; !plan.Eof(); plan.MoveNext()) {
         const QVariant weeks = plan.Field(QStringLiteral("TimePeriod"));
-        m_loaded.append({plan.Text(QStringLiteral("Phase"))});
+        m_loadedNames << plan.Text(QStringLiteral("Phase"));
         AddRow(plan.Field(QStringLiteral("PhaseOrder")), plan.Text(QStringLiteral("Phase")),
                plan.Text(QStringLiteral("Action")), weeks.isNull() ? QString() : QString::number(weeks.toDouble()),
-               int(m_loaded.size() - 1));
+               int(m_loadedNames.size() - 1));
     }
     plan.Close();
 
@@ -136,8 +136,7 @@ void frmOutreachPhaseEntry::FitColumns()
     for (int column : {kOrder, kName, kWeeks})
         others += vsfgPhase->columnWidth(column);
     const int spare = vsfgPhase->viewport()->width() - others;
-    vsfgPhase->setColumnWidth(kAction,
-                              qMax(vsfgPhase->columnWidth(kAction), qMin(Twips::toPixels(2000), spare)));
+    vsfgPhase->setColumnWidth(kAction, qMax(vsfgPhase->columnWidth(kAction), qMin(Twips::toPixels(2000), spare)));
 }
 
 void frmOutreachPhaseEntry::AddRow(const QVariant& order, const QString& phase, const QString& action,
@@ -259,9 +258,9 @@ void frmOutreachPhaseEntry::btnSave_Click()
     RenameProspects();
     MainDatabase.execute(QStringLiteral("DELETE FROM Outreach_Phase"));
     for (int row = 0; row < vsfgPhase->rowCount(); ++row)
-        MainDatabase.execute(QStringLiteral("INSERT INTO Outreach_Phase VALUES (?, ?, ?, ?)"),
-                             {vsfgPhase->item(row, kOrder)->data(kOrderRole), Cell(row, kName), Cell(row, kAction),
-                              weeks[row]});
+        MainDatabase.execute(
+            QStringLiteral("INSERT INTO Outreach_Phase VALUES (?, ?, ?, ?)"),
+            {vsfgPhase->item(row, kOrder)->data(kOrderRole), Cell(row, kName), Cell(row, kAction), weeks[row]});
     transaction.commit();
     Unload();
 }
@@ -278,7 +277,7 @@ void frmOutreachPhaseEntry::RenameProspects()
         const QVariant loaded = vsfgPhase->item(row, kName)->data(kLoadedRole);
         if (!loaded.isValid())
             continue;
-        const QString before = m_loaded.at(loaded.toInt()).phase;
+        const QString before = m_loadedNames.at(loaded.toInt());
         const QString after = Cell(row, kName);
         if (before == after)
             continue;

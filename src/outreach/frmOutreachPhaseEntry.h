@@ -43,12 +43,7 @@ public:
     static bool WeeksValue(const QString& text, double* weeks);
 
 private:
-    struct LoadedPhase {
-        QString phase;
-    };
-
-    void AddRow(const QVariant& order, const QString& phase, const QString& action, const QString& weeks,
-                int loaded);
+    void AddRow(const QVariant& order, const QString& phase, const QString& action, const QString& weeks, int loaded);
     void FitColumns();
     void SetOrder(int row, const QVariant& order);
     QString Cell(int row, int column) const;
@@ -57,5 +52,5 @@ private:
     void RenameProspects();
 
     QStringList m_actionList;
-    QList<LoadedPhase> m_loaded;
+    QStringList m_loadedNames; // the names of the phases as loaded
 };

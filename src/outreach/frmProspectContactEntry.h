@@ -70,5 +70,5 @@ private:
 
     QHash<QComboBox*, std::function<void()>> m_fill;
     QStandardItemModel* m_names = nullptr; // every person, shown by the prospect and visitor lists
-    int m_suggestions = 0; // how often the suggestion has run, so the prefill knows whether it did
+    int m_suggestions = 0;                 // how often the suggestion has run, so the prefill knows whether it did
 };

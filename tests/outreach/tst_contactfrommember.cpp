@@ -28,9 +28,9 @@ void pick(QComboBox* combo, const QString& text)
 
 QString nextStep(const frmProspectContactEntry* s)
 {
-    return QStringLiteral("%1|%2|%3").arg(s->cmbNextPhase->currentText(),
-                                          s->dtNextContactDate->date().toString(Qt::ISODate),
-                                          s->cmbNextContactAction->currentText());
+    return QStringLiteral("%1|%2|%3")
+        .arg(s->cmbNextPhase->currentText(), s->dtNextContactDate->date().toString(Qt::ISODate),
+             s->cmbNextContactAction->currentText());
 }
 
 frmProspectContactEntry* contactScreen()
@@ -85,8 +85,12 @@ private slots:
         QTest::addColumn<QString>("shownAction");
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("proposed");
-        QTest::newRow("action shown") << "Letter" << "Letter" << "Follow-up Call|2027-01-08|Phone Call";
-        QTest::newRow("no action shown") << "" << "Phone Call" << "Second Visit|2027-01-08|Visit";
+        QTest::newRow("action shown") << "Letter"
+                                      << "Letter"
+                                      << "Follow-up Call|2027-01-08|Phone Call";
+        QTest::newRow("no action shown") << ""
+                                         << "Phone Call"
+                                         << "Second Visit|2027-01-08|Visit";
     }
     void newContactPresetsThePerson()
     {

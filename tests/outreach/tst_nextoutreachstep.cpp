@@ -19,7 +19,8 @@ void setPlan(const QList<QVariantList>& phases)
 
 qint64 prospectIn(const QVariant& phase)
 {
-    const qint64 id = TestDatabase::addMember(QStringLiteral("Page"), QStringLiteral("Pat"), QStringLiteral("Prospect"));
+    const qint64 id =
+        TestDatabase::addMember(QStringLiteral("Page"), QStringLiteral("Pat"), QStringLiteral("Prospect"));
     MainDatabase.execute(QStringLiteral("UPDATE Member SET Prospect_Phase = ? WHERE ID = ?"), {phase, id});
     return id;
 }
@@ -45,22 +46,22 @@ private slots:
         QTest::newRow("unknown phase") << QVariant("Gone") << "Visit" << day << "Welcome" << day.addDays(7) << "Visit";
         QTest::newRow("advance, weeks of the phase left (2.5 is 2)")
             << QVariant("Welcome") << "Visit" << day << "Call*Back" << day.addDays(14) << "Phone Call";
-        QTest::newRow("stay on another action") << QVariant("Welcome") << "Letter" << day << "Welcome"
-                                                << day.addDays(14) << "Visit";
-        QTest::newRow("letter case counts") << QVariant("Welcome") << "visit" << day << "Welcome" << day.addDays(14)
-                                            << "Visit";
-        QTest::newRow("phase name matched as stored") << QVariant("WELCOME") << "Visit" << day << "Call*Back"
-                                                      << day.addDays(14) << "Phone Call";
+        QTest::newRow("stay on another action")
+            << QVariant("Welcome") << "Letter" << day << "Welcome" << day.addDays(14) << "Visit";
+        QTest::newRow("letter case counts")
+            << QVariant("Welcome") << "visit" << day << "Welcome" << day.addDays(14) << "Visit";
+        QTest::newRow("phase name matched as stored")
+            << QVariant("WELCOME") << "Visit" << day << "Call*Back" << day.addDays(14) << "Phone Call";
         QTest::newRow("advance into a phase without action (3.5 is 4)")
             << QVariant("Call*Back") << "Phone Call" << day << "Quiet" << day.addDays(28) << "";
-        QTest::newRow("a removed action is never done") << QVariant("Quiet") << "Visit" << day << "Quiet"
-                                                        << day.addDays(7) << "";
+        QTest::newRow("a removed action is never done")
+            << QVariant("Quiet") << "Visit" << day << "Quiet" << day.addDays(7) << "";
         QTest::newRow("wrap from the last phase (0.5 is 0)")
             << QVariant("Letter") << "Letter" << day << "Welcome" << day << "Visit";
-        QTest::newRow("leap day, starting") << QVariant() << "Visit" << QDate(2028, 2, 22) << "Welcome"
-                                            << QDate(2028, 2, 29) << "Visit";
-        QTest::newRow("leap day, advancing") << QVariant("Call*Back") << "Phone Call" << QDate(2028, 2, 1) << "Quiet"
-                                             << QDate(2028, 2, 29) << "";
+        QTest::newRow("leap day, starting")
+            << QVariant() << "Visit" << QDate(2028, 2, 22) << "Welcome" << QDate(2028, 2, 29) << "Visit";
+        QTest::newRow("leap day, advancing")
+            << QVariant("Call*Back") << "Phone Call" << QDate(2028, 2, 1) << "Quiet" << QDate(2028, 2, 29) << "";
     }
     void followsThePlan()
     {
@@ -78,8 +79,7 @@ private slots:
         const qint64 id = prospectIn(phase);
         // The rating never changes the outcome.
         for (const char* rating : {"Very Interested", "", "Not Home"}) {
-            const OutreachStep step =
-                MainMod::GetNextOutreachStep(id, contact, action, QString::fromLatin1(rating));
+            const OutreachStep step = MainMod::GetNextOutreachStep(id, contact, action, QString::fromLatin1(rating));
             QCOMPARE(step.phase, nextPhase);
             QCOMPARE(step.date, nextDate);
             QCOMPARE(step.action, nextAction);
@@ -95,14 +95,20 @@ private slots:
         QTest::addColumn<int>("days");
         QTest::addColumn<QString>("nextAction");
         const QList<QVariantList> one{{1, "Only", "Visit", 3}};
-        QTest::newRow("empty plan, no phase") << QList<QVariantList>{} << QVariant() << "Visit" << "" << 7 << "";
-        QTest::newRow("empty plan, old phase") << QList<QVariantList>{} << QVariant("Only") << "Visit" << "" << 7 << "";
-        QTest::newRow("one phase done") << one << QVariant("Only") << "Visit" << "Only" << 21 << "Visit";
-        QTest::newRow("one phase not done") << one << QVariant("Only") << "Email" << "Only" << 21 << "Visit";
-        QTest::newRow("one phase, starting") << one << QVariant() << "Email" << "Only" << 7 << "Visit";
+        QTest::newRow("empty plan, no phase") << QList<QVariantList>{} << QVariant() << "Visit"
+                                              << "" << 7 << "";
+        QTest::newRow("empty plan, old phase") << QList<QVariantList>{} << QVariant("Only") << "Visit"
+                                               << "" << 7 << "";
+        QTest::newRow("one phase done") << one << QVariant("Only") << "Visit"
+                                        << "Only" << 21 << "Visit";
+        QTest::newRow("one phase not done") << one << QVariant("Only") << "Email"
+                                            << "Only" << 21 << "Visit";
+        QTest::newRow("one phase, starting") << one << QVariant() << "Email"
+                                             << "Only" << 7 << "Visit";
         // Two phases of one name: the earlier one is the prospect's.
         QTest::newRow("same name twice") << QList<QVariantList>{{2, "Twin", "Letter", 5}, {1, "Twin", "Visit", 1}}
-                                         << QVariant("Twin") << "Visit" << "Twin" << 7 << "Letter";
+                                         << QVariant("Twin") << "Visit"
+                                         << "Twin" << 7 << "Letter";
     }
     void smallPlans()
     {

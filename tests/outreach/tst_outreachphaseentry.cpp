@@ -53,7 +53,8 @@ QString shownPlan(const QTableWidget* grid)
 
 QString phaseOf(qint64 id)
 {
-    return SqlValue::toText(MainDatabase.scalar(QStringLiteral("SELECT Prospect_Phase FROM Member WHERE ID = ?"), {id}));
+    return SqlValue::toText(
+        MainDatabase.scalar(QStringLiteral("SELECT Prospect_Phase FROM Member WHERE ID = ?"), {id}));
 }
 
 void setCell(QTableWidget* grid, int row, int column, const QString& text)
@@ -157,18 +158,19 @@ private slots:
 
     void renamesMoveEachProspectOnce_data()
     {
-        QTest::addColumn<QStringList>("names"); // the new names of the four rows
+        QTest::addColumn<QStringList>("names");  // the new names of the four rows
         QTest::addColumn<QStringList>("phases"); // then the phases of the five prospects
-        QTest::newRow("rename in place")
-            << QStringList{"Welcome Visit", "Follow-up Call", "Second Visit", "Invitation Letter"}
-            << QStringList{"Welcome Visit", "Follow-up Call", "Second Visit", "Gone", ""};
-        QTest::newRow("two swap names")
-            << QStringList{"Follow-up Call", "First Visit", "Second Visit", "Invitation Letter"}
-            << QStringList{"Follow-up Call", "First Visit", "Second Visit", "Gone", ""};
-        QTest::newRow("a ring of three")
-            << QStringList{"Second Visit", "First Visit", "Follow-up Call", "Invitation Letter"}
-            << QStringList{"Second Visit", "First Visit", "Follow-up Call", "Gone", ""};
-        QTest::newRow("apostrophe and a name once held") << QStringList{"Pastor's Visit", "Gone", "Second Visit", "x"}
+        QTest::newRow("rename in place") << QStringList{"Welcome Visit", "Follow-up Call", "Second Visit",
+                                                        "Invitation Letter"}
+                                         << QStringList{"Welcome Visit", "Follow-up Call", "Second Visit", "Gone", ""};
+        QTest::newRow("two swap names") << QStringList{"Follow-up Call", "First Visit", "Second Visit",
+                                                       "Invitation Letter"}
+                                        << QStringList{"Follow-up Call", "First Visit", "Second Visit", "Gone", ""};
+        QTest::newRow("a ring of three") << QStringList{"Second Visit", "First Visit", "Follow-up Call",
+                                                        "Invitation Letter"}
+                                         << QStringList{"Second Visit", "First Visit", "Follow-up Call", "Gone", ""};
+        QTest::newRow("apostrophe and a name once held")
+            << QStringList{"Pastor's Visit", "Gone", "Second Visit", "x"}
             << QStringList{"Pastor's Visit", "Gone", "Second Visit", "Gone", ""};
     }
     void renamesMoveEachProspectOnce()

@@ -39,8 +39,9 @@ void pickId(QComboBox* combo, qint64 id)
 QString nextStep(const frmProspectContactEntry* s)
 {
     auto choice = [](const QComboBox* c) { return c->currentIndex() < 0 ? QStringLiteral("-") : c->currentText(); };
-    return QStringLiteral("%1|%2|%3").arg(choice(s->cmbNextPhase), s->dtNextContactDate->date().toString(Qt::ISODate),
-                                          choice(s->cmbNextContactAction));
+    return QStringLiteral("%1|%2|%3")
+        .arg(choice(s->cmbNextPhase), s->dtNextContactDate->date().toString(Qt::ISODate),
+             choice(s->cmbNextContactAction));
 }
 
 // The stored next step of a prospect as "phase|date|action|type", Null as "-".
@@ -241,9 +242,15 @@ private slots:
         QTest::addColumn<QString>("phase");
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("both next fields") << "Pastor's Call" << "Pat's Note" << "Pastor's Call|2027-01-03|Pat's Note|O'Brien's";
-        QTest::newRow("no next phase") << "" << "Pat's Note" << "-|-|-|-";
-        QTest::newRow("no next action") << "Pastor's Call" << "" << "-|-|-|-";
+        QTest::newRow("both next fields") << "Pastor's Call"
+                                          << "Pat's Note"
+                                          << "Pastor's Call|2027-01-03|Pat's Note|O'Brien's";
+        QTest::newRow("no next phase") << ""
+                                       << "Pat's Note"
+                                       << "-|-|-|-";
+        QTest::newRow("no next action") << "Pastor's Call"
+                                        << ""
+                                        << "-|-|-|-";
     }
     void saveStoresContactAndNextStep()
     {
@@ -335,7 +342,8 @@ private slots:
     void loadContactShowsItsRow()
     {
         // Visitor 1 was reassigned to an ID that no longer exists; no second visitor, rating or type.
-        const qint64 sparse = addContact({fay, "2026-11-02", "Letter", QVariant(), 999, QVariant(), QVariant(), "Sent"});
+        const qint64 sparse =
+            addContact({fay, "2026-11-02", "Letter", QVariant(), 999, QVariant(), QVariant(), "Sent"});
         frmProspectContactEntry* s = open();
         s->LoadContact(contact);
         QCOMPARE(s->txtID->text(), QString::number(contact));
@@ -362,7 +370,8 @@ private slots:
         complete(s);
         s->btnSave->click();
         QCOMPARE(storedContacts().size(), 2);
-        QCOMPARE(storedContacts().last(), QStringLiteral("%1|2026-11-02|Letter||%2|-|Interested|Sent").arg(fay).arg(vic));
+        QCOMPARE(storedContacts().last(),
+                 QStringLiteral("%1|2026-11-02|Letter||%2|-|Interested|Sent").arg(fay).arg(vic));
     }
 
     void editingAContactDeletedMeanwhileIsRefused()
@@ -385,7 +394,8 @@ private slots:
         s->LoadContact(contact);
         messages->answer(Messages::Answer::No);
         QTest::mouseClick(s->btnDelete, Qt::LeftButton);
-        QCOMPARE(messages->last().text, QStringLiteral("Are you sure you want to permanently remove the prospect contact?"));
+        QCOMPARE(messages->last().text,
+                 QStringLiteral("Are you sure you want to permanently remove the prospect contact?"));
         QCOMPARE(messages->last().title, QStringLiteral("Delete Confirmation"));
         QCOMPARE(messages->last().buttons, Messages::Buttons::YesNo);
         QCOMPARE(storedContacts().size(), 1);
@@ -407,7 +417,8 @@ private slots:
     void listsReloadOnceForNewValues()
     {
         frmProspectContactEntry* s = open();
-        const qint64 late = person(QStringLiteral("Late"), QStringLiteral("Lou"), {"Quick Note", "2026-12-10", "Text", ""});
+        const qint64 late =
+            person(QStringLiteral("Late"), QStringLiteral("Lou"), {"Quick Note", "2026-12-10", "Text", ""});
         MainDatabase.execute(QStringLiteral("INSERT INTO Prospect_Action VALUES ('Text')"));
         MainDatabase.execute(QStringLiteral("INSERT INTO Outreach_Phase VALUES (0, 'Quick Note', 'Text', 1)"));
         pick(s->cmbVisitor1, QStringLiteral("Vance, Vic "));
