@@ -26,8 +26,7 @@ OutreachStep phaseOf(Recordset& rs, const QDate& date)
     return step;
 }
 
-} // namespace
-
+// Whole weeks of a stored TimePeriod: rounded half to even, as a 16-bit value.
 int WholeWeeks(double weeks)
 {
     if (std::isnan(weeks))
@@ -38,6 +37,8 @@ int WholeWeeks(double weeks)
     std::fesetround(saved);
     return int(qBound(double(std::numeric_limits<qint16>::min()), rounded, double(std::numeric_limits<qint16>::max())));
 }
+
+} // namespace
 
 OutreachStep GetNextOutreachStep(qint64 prospectId, const QDate& contactDate, const QString& contactAction,
                                  const QString& /*contactRating*/)

@@ -20,7 +20,4 @@ struct OutreachStep {
 OutreachStep GetNextOutreachStep(qint64 prospectId, const QDate& contactDate, const QString& contactAction,
                                  const QString& contactRating);
 
-// Whole weeks of a stored TimePeriod: rounded half to even, as a 16-bit value.
-int WholeWeeks(double weeks);
-
 } // namespace MainMod

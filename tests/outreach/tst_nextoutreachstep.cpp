@@ -126,24 +126,6 @@ private slots:
         QCOMPARE(step.date, day.addDays(days));
         QCOMPARE(step.action, nextAction);
     }
-
-    void weeksRoundHalfToEven_data()
-    {
-        QTest::addColumn<double>("weeks");
-        QTest::addColumn<int>("whole");
-        QTest::newRow("0.5") << 0.5 << 0;
-        QTest::newRow("1.5") << 1.5 << 2;
-        QTest::newRow("2.5") << 2.5 << 2;
-        QTest::newRow("2.6") << 2.6 << 3;
-        QTest::newRow("-1.5") << -1.5 << -2;
-        QTest::newRow("far beyond") << 1e9 << 32767;
-    }
-    void weeksRoundHalfToEven()
-    {
-        QFETCH(double, weeks);
-        QFETCH(int, whole);
-        QCOMPARE(MainMod::WholeWeeks(weeks), whole);
-    }
 };
 
 QTEST_MAIN(TestNextOutreachStep)
