@@ -1,14 +1,37 @@
 #include "PickLists.h"
 
+#include "core/MainMod.h"
 #include "platform/IdList.h"
+#include "platform/SqlValue.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QListView>
 #include <QSignalBlocker>
+#include <QSqlQuery>
 #include <QStandardItemModel>
 
 namespace PickLists {
+
+QStandardItemModel* modelWithIds(const QString& sql, const SqlParams& params, QObject* parent)
+{
+    QList<QStandardItem*> items;
+    QSqlQuery& query = MainMod::MainDatabase.run(sql, params);
+    while (query.next()) {
+        const QVariant id = query.value(1);
+        if (id.isNull())
+            continue;
+        auto* item = new QStandardItem(SqlValue::toText(query.value(0)));
+        item->setData(id.toLongLong(), Qt::UserRole);
+        items.append(item);
+    }
+    query.finish();
+
+    auto* model = new QStandardItemModel(parent);
+    if (!items.isEmpty())
+        model->appendColumn(items);
+    return model;
+}
 
 LongList::~LongList()
 {
@@ -28,12 +51,17 @@ void LongList::setInto(QComboBox* combo)
     if (!m_items.isEmpty())
         model->appendColumn(m_items);
     m_items.clear();
+    useModel(combo, model);
+}
+
+void useModel(QComboBox* combo, QAbstractItemModel* model)
+{
     const QSignalBlocker block(combo);
     // The list sizes itself to a short text and lays out its drop-down rows alike, not by measuring every name.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     if (auto* view = qobject_cast<QListView*>(combo->view()))
         view->setUniformItemSizes(true);
-    combo->setModel(model); // the old model, a child of the list, goes with it
+    combo->setModel(model); // the old model goes with it when the list owned it
     combo->setCurrentIndex(-1);
 }
 

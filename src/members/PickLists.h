@@ -1,11 +1,16 @@
 #pragma once
 
+#include "platform/Database.h"
+
 #include <QList>
 #include <QString>
 #include <QVariant>
 
+class QAbstractItemModel;
 class QComboBox;
+class QObject;
 class QStandardItem;
+class QStandardItemModel;
 
 // Pick-list operations of the member screen.
 namespace PickLists {
@@ -26,6 +31,12 @@ public:
 private:
     QList<QStandardItem*> m_items;
 };
+
+// A model of (display text, ID) rows from a query, built apart so several lists can share it: lists of every
+// person hold tens of thousands of entries. Rows whose ID is Null are skipped; a Null text shows as empty.
+QStandardItemModel* modelWithIds(const QString& sql, const SqlParams& params, QObject* parent);
+// Shows a model in a pick list with no selection and no signal.
+void useModel(QComboBox* combo, QAbstractItemModel* model);
 
 // Selects the first entry whose text equals the text exactly (letter case included); none: no selection.
 void selectText(QComboBox* combo, const QString& text);

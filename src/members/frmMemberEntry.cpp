@@ -6,10 +6,12 @@
 #include "core/MainMod.h"
 #include "core/Permissions.h"
 #include "core/TypeAhead.h"
+#include "outreach/frmProspectContactEntry.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "platform/WaitCursor.h"
 #include "schema/PermissionNames.h"
+#include "shell/ScreenRegistry.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,7 +22,7 @@
 
 namespace {
 
-// The contact and contribution screens come later; until then their doors say so, in the menu's words.
+// The contribution screen comes later; until then its door says so, in the menu's words.
 void notAvailableYet(const QString& screen)
 {
     Messages::show(QStringLiteral("%1 is not available yet.").arg(screen), QStringLiteral("Kov"),
@@ -179,13 +181,20 @@ void frmMemberEntry::vsfgProspectContacts_DblClick(int row)
     // The right is asked first, so the header answers a user without it too.
     if (!Refusal::check(PermissionNames::kProspectContactEntryEdit, Refusal::kEditRecord))
         return;
-    if (row >= 0)
-        notAvailableYet(QStringLiteral("Prospect contact entry"));
+    if (row < 0)
+        return;
+    if (auto* contact = ScreenRegistry::load<frmProspectContactEntry>())
+        contact->LoadContact(vsfgProspectContacts->value(row, 0).toLongLong());
 }
 
 void frmMemberEntry::btnNewContact_Click()
 {
     if (!Refusal::check(PermissionNames::kProspectContactEntryEdit, Refusal::kViewRecord))
         return;
-    notAvailableYet(QStringLiteral("Prospect contact entry"));
+    // A contact needs the person's ID: a record not saved yet is saved first; when that fails its message was shown.
+    if (MemberId() == 0 && !SaveMember())
+        return;
+    // The date and action as shown, saved or not.
+    if (auto* contact = ScreenRegistry::load<frmProspectContactEntry>())
+        contact->PresetFromMember(MemberId(), dtNextContactDate->date(), cmbNextContactAction->currentText());
 }

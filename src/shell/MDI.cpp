@@ -13,6 +13,8 @@
 #include "admin/frmValueEntry.h"
 #include "core/Permissions.h"
 #include "members/frmMemberEntry.h"
+#include "outreach/frmOutreachPhaseEntry.h"
+#include "outreach/frmProspectContactEntry.h"
 #include "platform/Guard.h"
 #include "platform/Messages.h"
 #include "reports/Reports.h"
@@ -137,8 +139,8 @@ void MDI::buildMenus()
     QMenu* prospects = addMenu(nullptr, QStringLiteral("Prospects"), QStringLiteral("Prospects"));
     addCommand(prospects, QStringLiteral("ProspectNavigator"), QStringLiteral("Prospect Navigator"), memberView, record,
                notAvailable(QStringLiteral("The prospect navigator")));
-    addCommand(prospects, QStringLiteral("ProspectEntry"), QStringLiteral("Prospect Contact Entry/Edit"),
-               {kProspectContactEntryEdit}, record, notAvailable(QStringLiteral("Prospect contact entry")));
+    addScreen(prospects, QStringLiteral("ProspectEntry"), QStringLiteral("Prospect Contact Entry/Edit"),
+              {kProspectContactEntryEdit}, record, open<frmProspectContactEntry>());
 
     QMenu* attendance = addMenu(nullptr, QStringLiteral("Attendance"), QStringLiteral("Attendance"));
     addCommand(attendance, QStringLiteral("AttendanceNavigator"), QStringLiteral("Attendance Navigator"),
@@ -162,8 +164,8 @@ void MDI::buildMenus()
               open<frmCGClassEntry>());
     addScreen(admin, QStringLiteral("ChurchResponsibilityEntry"), QStringLiteral("Church Responsibility Entry"),
               {kChurchResponsibilityEntryEdit}, record, open<frmResponsibilityEntry>());
-    addCommand(admin, QStringLiteral("OutreachPhaseEntry"), QStringLiteral("Outreach Phase Entry"),
-               {kOutreachPhaseEntryEdit}, record, notAvailable(QStringLiteral("Outreach phase entry")));
+    addScreen(admin, QStringLiteral("OutreachPhaseEntry"), QStringLiteral("Outreach Phase Entry"),
+              {kOutreachPhaseEntryEdit}, record, open<frmOutreachPhaseEntry>());
     addScreen(admin, QStringLiteral("DefinedValues"), QStringLiteral("Defined Values"), {kDefinedValues}, record,
               open<frmValueEntry>());
     QMenu* security = addMenu(admin, QStringLiteral("Security"), QStringLiteral("Security"));

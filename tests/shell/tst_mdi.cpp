@@ -153,7 +153,8 @@ private slots:
         QTest::newRow("Member Navigator") << "MemberNavigator" << "Member View" << record << "";
         QTest::newRow("Member Entry") << "MemberEntry" << "Member View" << record << "frmMemberEntry";
         QTest::newRow("Prospect Navigator") << "ProspectNavigator" << "Member View" << record << "";
-        QTest::newRow("Prospect Contact") << "ProspectEntry" << "Prospect Contact Entry/Edit" << record << "";
+        QTest::newRow("Prospect Contact") << "ProspectEntry" << "Prospect Contact Entry/Edit" << record
+                                          << "frmProspectContactEntry";
         QTest::newRow("Attendance Navigator") << "AttendanceNavigator" << "Attendance Navigator" << record << "";
         QTest::newRow("Attendance Entry") << "AttendanceEntry" << "Attendance Entry/Edit" << record << "";
         QTest::newRow("Contribution Entry") << "ContributionEntry" << "Member Contributions" << screen << "";
@@ -165,7 +166,8 @@ private slots:
         QTest::newRow("Care Group") << "CGEntry" << "Care Group Entry/Edit" << record << "frmCGClassEntry";
         QTest::newRow("Responsibility") << "ChurchResponsibilityEntry" << "Church Responsibility Entry/Edit" << record
                                         << "frmResponsibilityEntry";
-        QTest::newRow("Outreach") << "OutreachPhaseEntry" << "Outreach Phase Entry/Edit" << record << "";
+        QTest::newRow("Outreach") << "OutreachPhaseEntry" << "Outreach Phase Entry/Edit" << record
+                                  << "frmOutreachPhaseEntry";
         QTest::newRow("Defined Values") << "DefinedValues" << "Defined Values" << record << "frmValueEntry";
         QTest::newRow("User Entry") << "UserEntry" << "User Permissions" << record << "frmUserEntry";
         QTest::newRow("Info Update") << "MemberInfoUpdateReportMdi" << "Member Information Update Report" << report << "";

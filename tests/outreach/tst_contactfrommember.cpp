@@ -1,0 +1,186 @@
+#include "support/ScriptedMessages.h"
+#include "support/TestArea.h"
+#include "support/TestDatabase.h"
+
+#include "core/MainMod.h"
+#include "members/ListGrid.h"
+#include "members/frmMemberEntry.h"
+#include "outreach/frmProspectContactEntry.h"
+#include "platform/IdList.h"
+#include "shell/ScreenRegistry.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+#include <memory>
+
+using MainMod::MainDatabase;
+
+namespace {
+
+void pick(QComboBox* combo, const QString& text)
+{
+    combo->setCurrentIndex(combo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive));
+}
+
+QString nextStep(const frmProspectContactEntry* s)
+{
+    return QStringLiteral("%1|%2|%3")
+        .arg(s->cmbNextPhase->currentText(), s->dtNextContactDate->date().toString(Qt::ISODate),
+             s->cmbNextContactAction->currentText());
+}
+
+frmProspectContactEntry* contactScreen()
+{
+    return ScreenRegistry::find<frmProspectContactEntry>();
+}
+
+} // namespace
+
+// The member screen's doors to the contact screen: New Contact and the contacts grid.
+class TestContactFromMember : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestDatabase> db;
+    std::unique_ptr<ScriptedMessages> messages;
+    std::unique_ptr<TestArea> area;
+    qint64 vic = 0, pam = 0, contact = 0;
+    frmMemberEntry* member = nullptr;
+
+private slots:
+    // Pam is planned for a "Phone Call" in "Follow-up Call" on 12/20/2026 and was visited on 11/30/2026.
+    void init()
+    {
+        db = std::make_unique<TestDatabase>();
+        messages = std::make_unique<ScriptedMessages>();
+        area = std::make_unique<TestArea>();
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        vic = TestDatabase::addMember(QStringLiteral("Vance"), QStringLiteral("Vic"));
+        pam = TestDatabase::addMember(QStringLiteral("Page"), QStringLiteral("Pam"), QStringLiteral("Prospect"));
+        MainDatabase.execute(QStringLiteral("UPDATE Member SET Prospect_Phase = 'Follow-up Call', "
+                                            "Prospect_Next_Contact_Date = '2026-12-20', Prospect_Next_Contact_Action "
+                                            "= 'Phone Call', Prospect_Next_Contact_Type = '' WHERE ID = ?"),
+                             {pam});
+        MainDatabase.execute(QStringLiteral("INSERT INTO Prospect_Contact (Prospect_ID, Contact_Date, Action, "
+                                            "Visitor1, Rating) VALUES (?, '2026-11-30', 'Visit', ?, 'Interested')"),
+                             {pam, vic});
+        contact = MainDatabase.scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+        member = ScreenRegistry::load<frmMemberEntry>();
+        member->LoadMember(pam);
+    }
+
+    void cleanup()
+    {
+        area.reset();
+        messages.reset();
+        db.reset();
+    }
+
+    // The contact takes the member screen's date and action as shown, saved or not; without an action shown,
+    // the one Pam's plan holds.
+    void newContactPresetsThePerson_data()
+    {
+        QTest::addColumn<QString>("shownAction");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("proposed");
+        QTest::newRow("action shown") << "Letter"
+                                      << "Letter"
+                                      << "Follow-up Call|2027-01-08|Phone Call";
+        QTest::newRow("no action shown") << ""
+                                         << "Phone Call"
+                                         << "Second Visit|2027-01-08|Visit";
+    }
+    void newContactPresetsThePerson()
+    {
+        QFETCH(QString, shownAction);
+        QFETCH(QString, action);
+        QFETCH(QString, proposed);
+        member->SSTab1->setCurrentIndex(4);
+        member->dtNextContactDate->setDate(QDate(2026, 12, 25));
+        pick(member->cmbNextContactAction, shownAction);
+        QTest::mouseClick(member->btnNewContact, Qt::LeftButton);
+        frmProspectContactEntry* s = contactScreen();
+        QVERIFY(s);
+        QCOMPARE(IdList::currentId(s->cmbProspect).toLongLong(), pam);
+        QCOMPARE(s->dtDate->date(), QDate(2026, 12, 25));
+        QCOMPARE(s->cmbAction->currentText(), action);
+        QCOMPARE(nextStep(s), proposed);
+        QCOMPARE(s->txtID->text(), QString());
+
+        // Saved, the contact and its next step show on the member screen.
+        pick(s->cmbVisitor1, QStringLiteral("Vance, Vic "));
+        pick(s->cmbRating, QStringLiteral("Interested"));
+        grabIfAsked(area->area(), QStringLiteral("frmProspectContactEntry-from-member"));
+        QTest::mouseClick(s->btnSave, Qt::LeftButton);
+        QCOMPARE(messages->count(), 0);
+        QCOMPARE(member->vsfgProspectContacts->rows(), 2);
+        QCOMPARE(member->vsfgProspectContacts->text(0, 1), QStringLiteral("12/25/2026"));
+        QCOMPARE(member->vsfgProspectContacts->text(0, 2), action);
+        QCOMPARE(member->cmbNextPhase->currentText(), proposed.section(QLatin1Char('|'), 0, 0));
+        QCOMPARE(member->dtNextContactDate->date(), QDate(2027, 1, 8));
+    }
+
+    void newContactOnAnOpenScreenKeepsItsOtherFields()
+    {
+        frmProspectContactEntry* s = ScreenRegistry::load<frmProspectContactEntry>();
+        s->txtType->setText(QStringLiteral("Evening"));
+        pick(s->cmbRating, QStringLiteral("Not Home"));
+        member->btnNewContact->click();
+        QCOMPARE(contactScreen(), s);
+        QCOMPARE(IdList::currentId(s->cmbProspect).toLongLong(), pam);
+        QCOMPARE(s->txtType->text(), QStringLiteral("Evening"));
+        QCOMPARE(s->cmbRating->currentText(), QStringLiteral("Not Home"));
+    }
+
+    // A record not saved yet is saved first; with a required field empty it is not, and no contact screen opens.
+    void newContactSavesANewRecordFirst_data()
+    {
+        QTest::addColumn<bool>("complete");
+        QTest::newRow("every required field") << true;
+        QTest::newRow("no prospect status") << false;
+    }
+    void newContactSavesANewRecordFirst()
+    {
+        QFETCH(bool, complete);
+        member->btnNew->click();
+        QTest::keyClicks(member->txtFName, QStringLiteral("Nell"));
+        QTest::keyClicks(member->txtLName, QStringLiteral("Newcomb"));
+        pick(member->cmbMemberStatus, QStringLiteral("Prospect"));
+        pick(member->cmbChurchStatus, QStringLiteral("InActive"));
+        if (complete)
+            pick(member->cmbProspectStatus, QStringLiteral("Active"));
+        const QString people = QStringLiteral("SELECT COUNT(*) FROM Member WHERE Last_Name = 'Newcomb'");
+        QTest::mouseClick(member->btnNewContact, Qt::LeftButton);
+        QCOMPARE(MainDatabase.scalar(people).toInt(), complete ? 1 : 0);
+        QCOMPARE(contactScreen() != nullptr, complete);
+        if (complete) {
+            QCOMPARE(messages->count(), 0);
+            QVERIFY(member->MemberId() != 0);
+            QCOMPARE(IdList::currentId(contactScreen()->cmbProspect).toLongLong(), member->MemberId());
+        } else {
+            QCOMPARE(messages->count(), 1);
+            QCOMPARE(messages->last().title, QStringLiteral("Required Fields"));
+            QCOMPARE(member->MemberId(), 0);
+        }
+    }
+
+    void doubleClickOpensTheContact()
+    {
+        member->SSTab1->setCurrentIndex(4);
+        ListGrid* grid = member->vsfgProspectContacts;
+        const QRect cell = grid->visualRect(grid->model()->index(0, 2));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        frmProspectContactEntry* s = contactScreen();
+        QVERIFY(s);
+        QCOMPARE(s->txtID->text(), QString::number(contact));
+        QCOMPARE(s->dtDate->date(), QDate(2026, 11, 30));
+        QCOMPARE(s->cmbAction->currentText(), QStringLiteral("Visit"));
+        QCOMPARE(messages->count(), 0);
+    }
+};
+
+QTEST_MAIN(TestContactFromMember)
+#include "tst_contactfrommember.moc"
