@@ -2,6 +2,7 @@
 
 #include "ListGrid.h"
 #include "PickLists.h"
+#include "frmContributionEntry.h"
 
 #include "core/MainMod.h"
 #include "core/Permissions.h"
@@ -10,6 +11,7 @@
 #include "platform/Messages.h"
 #include "platform/WaitCursor.h"
 #include "schema/PermissionNames.h"
+#include "shell/ScreenRegistry.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -154,8 +156,11 @@ void frmMemberEntry::chkNewEmail_Click()
 
 void frmMemberEntry::vsfgMemberContributions_DblClick(int row)
 {
-    if (row >= 0)
-        notAvailableYet(QStringLiteral("Contribution entry"));
+    if (row < 0)
+        return;
+    const qint64 id = vsfgMemberContributions->value(row, 0).toLongLong();
+    if (frmContributionEntry* entry = ScreenRegistry::load<frmContributionEntry>())
+        entry->LoadContribution(id);
 }
 
 void frmMemberEntry::vsfgProspectContacts_DblClick(int row)
