@@ -35,27 +35,32 @@ QString text(const QVector<QVariant>& row, int column)
     return row.at(column).isNull() ? QString() : row.at(column).toString().trimmed();
 }
 
-// The giver's name and address as the window of the envelope shows them, one line each, empty lines left out.
-void addAddressBlocks(Rows& rows)
+// What the letter shows of its giver: the name and address as the window of the envelope shows them, one line
+// each, empty lines left out; and "Envelope No. 12" when the giver has a number.
+void addLetterColumns(Rows& rows)
 {
+    const int envelope = rows.column(QStringLiteral("MemberEnvelope"));
     const int name = rows.column(QStringLiteral("AddressName"));
     const int address1 = rows.column(QStringLiteral("Address_1"));
     const int address2 = rows.column(QStringLiteral("Address_2"));
     const int city = rows.column(QStringLiteral("City"));
     const int state = rows.column(QStringLiteral("State"));
     const int zip = rows.column(QStringLiteral("Zip"));
-    rows.columns.append(QStringLiteral("AddressBlock"));
+    rows.columns << QStringLiteral("AddressBlock") << QStringLiteral("EnvelopeLine");
     QString block;
+    QString envelopeLine;
     for (int r = 0; r < rows.size(); ++r) {
         QVector<QVariant>& row = rows.values[r];
-        // The rows of one giver share the block; it is built once per giver.
+        // The rows of one giver share them; they are built once per giver.
         if (r == 0 || rows.values.at(r - 1).at(0) != row.at(0)) {
             QStringList lines{text(row, name), text(row, address1), text(row, address2),
                               cityLine(text(row, city), text(row, state), text(row, zip))};
             lines.removeAll(QString());
             block = lines.join(QLatin1Char('\n'));
+            const QString number = text(row, envelope);
+            envelopeLine = number.isEmpty() ? QString() : QStringLiteral("Envelope No. ") + number;
         }
-        row.append(block);
+        row << block << envelopeLine;
     }
 }
 
@@ -85,7 +90,7 @@ Rows entryControlRows(const QDate& fromDate, const QDate& toDate)
     // Every gift saved in the range, a gift whose giver is gone included: the list is checked against the cash.
     // Stamps are ISO text, so the range is a text range: from the first day to before the day after the last.
     return Reports::fetchRows(
-        QStringLiteral("SELECT Member.ID AS MemberID, %1 AS MemberName, Member_Contributions.ContributionDate, "
+        QStringLiteral("SELECT Member.ID AS MemberID, CASE WHEN Member.ID IS NULL THEN NULL ELSE %1 END AS MemberName, Member_Contributions.ContributionDate, "
                        "Member_Contributions.EnvelopeNumber, Member_Contributions.Amount, "
                        "Member_Contributions.RefNumber, Member_Contributions.Designation, "
                        "Member_Contributions.UserName, Member_Contributions.DateEntered, "
@@ -118,7 +123,7 @@ Rows memberContributionRows(qint64 member, const QDate& fromDate, const QDate& t
     sql += QStringLiteral(" ORDER BY MemberName COLLATE NOCASE, Member.ID, Member_Contributions.Designation, "
                           "Member_Contributions.ContributionDate, Member_Contributions.ID");
     Rows rows = Reports::fetchRows(sql, params);
-    addAddressBlocks(rows);
+    addLetterColumns(rows);
     return rows;
 }
 
@@ -219,9 +224,8 @@ Definition crptMemberContributionsReport()
     giver.header.height = 178;
     giver.header.add(Element::label(264, 8, 240, 18, QStringLiteral("Contribution Statement")).right().bold().size(14))
         .add(Element::textObject(264, 28, 240, 12, kPeriod).right().size(9))
-        .add(Element::label(264, 42, 180, 12, QStringLiteral("Envelope No.")).right().size(9))
-        .add(Element::field(448, 42, 56, 12, QStringLiteral("MemberEnvelope")).right().size(9))
-        .add(Element::make(Kind::PrintDate, 264, 56, 240, 12).right().size(9))
+        .add(Element::make(Kind::PrintDate, 264, 42, 240, 12).right().size(9))
+        .add(Element::field(264, 56, 240, 12, QStringLiteral("EnvelopeLine")).right().size(9))
         .add(Element::field(0, 84, 260, 13, QStringLiteral("AddressBlock")).growing().size(10))
         .add(Element::label(0, 124, width, 12,
                             QStringLiteral("Thank you for your faithful giving. This statement lists the contributions "
