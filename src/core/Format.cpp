@@ -45,8 +45,7 @@ double parseAmount(const QString& text, bool* ok)
     if (t.startsWith(QLatin1Char('$')))
         t = t.mid(1).trimmed();
     // Digits with thousands separated by commas in threes (or none at all), then at most one point and digits.
-    static const QRegularExpression amount(
-        QStringLiteral("^(?:(\\d{1,3}(?:,\\d{3})+)|(\\d*))(?:\\.(\\d*))?$"));
+    static const QRegularExpression amount(QStringLiteral("^(?:(\\d{1,3}(?:,\\d{3})+)|(\\d*))(?:\\.(\\d*))?$"));
     const QRegularExpressionMatch match = amount.match(t);
     if (!match.hasMatch())
         return 0;

@@ -70,8 +70,8 @@ frmContributionEntry::frmContributionEntry(QWidget* parent) : Screen(parent)
 
     for (QLineEdit* box : {txtEnv, static_cast<QLineEdit*>(txtAmount), txtRefNo})
         SelectAllOnFocus::install(box);
-    QWidget* order[] = {dtDate, cmbMember, txtEnv, txtAmount, txtRefNo, cmbDesignation, btnDelete, btnSave, btnExit,
-                        txtID};
+    QWidget* order[] = {dtDate,         cmbMember, txtEnv,  txtAmount, txtRefNo,
+                        cmbDesignation, btnDelete, btnSave, btnExit,   txtID};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -93,7 +93,8 @@ void frmContributionEntry::Form_Load()
     WaitCursor wait;
     {
         const QSignalBlocker block(cmbDesignation);
-        Recordset rs = MainDatabase.openRecordset(QStringLiteral("SELECT Name FROM ContributionDesignation ORDER BY Name"));
+        Recordset rs =
+            MainDatabase.openRecordset(QStringLiteral("SELECT Name FROM ContributionDesignation ORDER BY Name"));
         for (; !rs.Eof(); rs.MoveNext())
             cmbDesignation->addItem(rs.Text(QStringLiteral("Name")));
         rs.Close();
@@ -116,9 +117,8 @@ void frmContributionEntry::LoadMembers()
     while (query.next()) {
         const qint64 id = query.value(3).toLongLong();
         const QString envelope = SqlValue::toText(query.value(4));
-        auto* item = new QStandardItem(Format::personName(SqlValue::toText(query.value(2)),
-                                                          SqlValue::toText(query.value(0)),
-                                                          SqlValue::toText(query.value(1))));
+        auto* item = new QStandardItem(Format::personName(
+            SqlValue::toText(query.value(2)), SqlValue::toText(query.value(0)), SqlValue::toText(query.value(1))));
         item->setData(id, Qt::UserRole);
         item->setData(envelope, kEnvelopeRole);
         const int index = items.size();
@@ -200,7 +200,8 @@ void frmContributionEntry::btnSave_Click()
 {
     if (cmbMember->currentIndex() < 0 || cmbMember->currentText().isEmpty() || cmbDesignation->currentIndex() < 0 ||
         cmbDesignation->currentText().isEmpty() || txtAmount->value().trimmed().isEmpty()) {
-        Messages::show(QStringLiteral("Member, Amount, and Designation are Required."), QStringLiteral("Required Fields"));
+        Messages::show(QStringLiteral("Member, Amount, and Designation are Required."),
+                       QStringLiteral("Required Fields"));
         return;
     }
     bool isAmount = false;

@@ -60,6 +60,6 @@ private:
     static void RefreshMemberScreen(qint64 memberId);
 
     QHash<QString, int> m_envelopes; // envelope number -> first list index holding it
-    QHash<qint64, int> m_members;     // member ID -> list index
+    QHash<qint64, int> m_members;    // member ID -> list index
     bool m_checkingEnvelope = false;
 };

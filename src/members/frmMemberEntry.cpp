@@ -22,7 +22,7 @@
 
 namespace {
 
-// The contact and contribution screens come later; until then their doors say so, in the menu's words.
+// The contact screen comes later; until then its doors say so, in the menu's words.
 void notAvailableYet(const QString& screen)
 {
     Messages::show(QStringLiteral("%1 is not available yet.").arg(screen), QStringLiteral("Kov"),

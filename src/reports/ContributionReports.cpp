@@ -90,7 +90,8 @@ Rows entryControlRows(const QDate& fromDate, const QDate& toDate)
     // Every gift saved in the range, a gift whose giver is gone included: the list is checked against the cash.
     // Stamps are ISO text, so the range is a text range: from the first day to before the day after the last.
     return Reports::fetchRows(
-        QStringLiteral("SELECT Member.ID AS MemberID, CASE WHEN Member.ID IS NULL THEN NULL ELSE %1 END AS MemberName, Member_Contributions.ContributionDate, "
+        QStringLiteral("SELECT Member.ID AS MemberID, CASE WHEN Member.ID IS NULL THEN NULL ELSE %1 END AS MemberName, "
+                       "Member_Contributions.ContributionDate, "
                        "Member_Contributions.EnvelopeNumber, Member_Contributions.Amount, "
                        "Member_Contributions.RefNumber, Member_Contributions.Designation, "
                        "Member_Contributions.UserName, Member_Contributions.DateEntered, "
@@ -157,7 +158,10 @@ Definition crptContributionsEntryControlReport()
     d.pageHeader.add(Element::textObject(50, 19, 200, 15, kPeriod).bold().size(9));
 
     d.detail.height = 13;
-    d.detail.add(Element::field(0, 0, 36, 12, QStringLiteral("ContributionID"), ReportEngine::Format::Integer).right().size(8))
+    d.detail
+        .add(Element::field(0, 0, 36, 12, QStringLiteral("ContributionID"), ReportEngine::Format::Integer)
+                 .right()
+                 .size(8))
         .add(Element::field(44, 0, 150, 12, QStringLiteral("MemberName")).size(8))
         .add(Element::field(198, 0, 56, 12, QStringLiteral("ContributionDate"), ReportEngine::Format::Date).size(8))
         .add(Element::field(258, 0, 48, 12, QStringLiteral("EnvelopeNumber")).size(8))
@@ -279,8 +283,9 @@ void PrintContributionsEntryControlReport(const QDate& fromDate, const QDate& to
             ReportOutput::Mode::Preview, [&] {
                 ReportEngine::Definition d = crptContributionsEntryControlReport();
                 ListingPage::stamp(d);
-                d.texts.insert(QStringLiteral("txtPeriod"), QStringLiteral("%1 to %2").arg(
-                                                                ::Format::dateText(fromDate), ::Format::dateText(toDate)));
+                d.texts.insert(
+                    QStringLiteral("txtPeriod"),
+                    QStringLiteral("%1 to %2").arg(::Format::dateText(fromDate), ::Format::dateText(toDate)));
                 return ReportEngine::layout(d, entryControlRows(fromDate, toDate));
             });
 }

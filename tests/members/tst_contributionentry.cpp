@@ -32,9 +32,10 @@ qint64 addRow(const QString& table, const QVariantMap& columns)
         marks << QStringLiteral("?");
         values << it.value();
     }
-    MainDatabase.execute(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                             .arg(table, QStringList(columns.keys()).join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
-                         values);
+    MainDatabase.execute(
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+            .arg(table, QStringList(columns.keys()).join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
+        values);
     return MainDatabase.scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
 }
 
@@ -261,7 +262,8 @@ private slots:
             return;
         }
         const Messages::Message shown = m_messages->last();
-        QCOMPARE(shown.text, QStringLiteral("Envenlope number: %1 is not assigned to a member. Please re-enter.").arg(typed));
+        QCOMPARE(shown.text,
+                 QStringLiteral("Envenlope number: %1 is not assigned to a member. Please re-enter.").arg(typed));
         QCOMPARE(shown.title, QStringLiteral("Invalid Envelope Number"));
         QCOMPARE(shown.icon, Messages::Icon::Exclamation);
         QCOMPARE(screen->txtEnv->text(), QString());
@@ -277,20 +279,41 @@ private slots:
         QTest::addColumn<QString>("refusal");
         const QString invalid = QStringLiteral("Amount must be a number.");
         const QString required = QStringLiteral("Member, Amount, and Designation are Required.");
-        QTest::newRow("money as shown") << "$1,234.50" << "1234.5" << "";
-        QTest::newRow("plain") << "1234.5" << "1234.5" << "";
-        QTest::newRow("negative") << "-5" << "-5" << "";
-        QTest::newRow("parenthesised") << "(5.00)" << "-5" << "";
-        QTest::newRow("cents only") << ".5" << "0.5" << "";
-        QTest::newRow("blanks around") << " 12 " << "12" << "";
-        QTest::newRow("fraction of a cent") << "10.005" << "10.01" << "";
-        QTest::newRow("words") << "ten dollars" << "" << invalid;
-        QTest::newRow("trailing letters") << "12abc" << "" << invalid;
-        QTest::newRow("two points") << "1.2.3" << "" << invalid;
-        QTest::newRow("misplaced comma") << "1,23" << "" << invalid;
-        QTest::newRow("two signs") << "--5" << "" << invalid;
-        QTest::newRow("only a sign") << "$" << "" << invalid;
-        QTest::newRow("blanks only") << "   " << "" << required;
+        QTest::newRow("money as shown") << "$1,234.50"
+                                        << "1234.5"
+                                        << "";
+        QTest::newRow("plain") << "1234.5"
+                               << "1234.5"
+                               << "";
+        QTest::newRow("negative") << "-5"
+                                  << "-5"
+                                  << "";
+        QTest::newRow("parenthesised") << "(5.00)"
+                                       << "-5"
+                                       << "";
+        QTest::newRow("cents only") << ".5"
+                                    << "0.5"
+                                    << "";
+        QTest::newRow("blanks around") << " 12 "
+                                       << "12"
+                                       << "";
+        QTest::newRow("fraction of a cent") << "10.005"
+                                            << "10.01"
+                                            << "";
+        QTest::newRow("words") << "ten dollars"
+                               << "" << invalid;
+        QTest::newRow("trailing letters") << "12abc"
+                                          << "" << invalid;
+        QTest::newRow("two points") << "1.2.3"
+                                    << "" << invalid;
+        QTest::newRow("misplaced comma") << "1,23"
+                                         << "" << invalid;
+        QTest::newRow("two signs") << "--5"
+                                   << "" << invalid;
+        QTest::newRow("only a sign") << "$"
+                                     << "" << invalid;
+        QTest::newRow("blanks only") << "   "
+                                     << "" << required;
     }
     void amountIsReadBeforeAnythingIsWritten()
     {
@@ -311,9 +334,9 @@ private slots:
         }
         QCOMPARE(m_messages->count(), 1);
         QCOMPARE(m_messages->last().text, refusal);
-        QCOMPARE(m_messages->last().title,
-                 refusal.startsWith(QLatin1String("Member")) ? QStringLiteral("Required Fields")
-                                                             : QStringLiteral("Invalid Amount"));
+        QCOMPARE(m_messages->last().title, refusal.startsWith(QLatin1String("Member"))
+                                               ? QStringLiteral("Required Fields")
+                                               : QStringLiteral("Invalid Amount"));
         QCOMPARE(giftCount(), 0);
         // The input stays for correction.
         QCOMPARE(screen->txtAmount->value(), typed);
@@ -475,7 +498,8 @@ private slots:
         m_messages->answer(Messages::Answer(answer));
         QTest::mouseClick(screen->btnDelete, Qt::LeftButton);
         QCOMPARE(m_messages->count(), 1);
-        QCOMPARE(m_messages->last().text, QStringLiteral("Are you sure you want to permanently remove this Contribution?"));
+        QCOMPARE(m_messages->last().text,
+                 QStringLiteral("Are you sure you want to permanently remove this Contribution?"));
         QCOMPARE(m_messages->last().title, QStringLiteral("Delete Confirmation"));
         QCOMPARE(m_messages->last().buttons, Messages::Buttons::YesNo);
         const bool yes = Messages::Answer(answer) == Messages::Answer::Yes;

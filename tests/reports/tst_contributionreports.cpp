@@ -46,9 +46,10 @@ qint64 addPerson(const QString& last, const QString& first, const QString& middl
 qint64 addGift(qint64 member, const QString& date, double amount, const QString& designation,
                const QString& entered = QStringLiteral("2026-12-07 09:00:00"), const QString& envelope = {})
 {
-    return insert(QStringLiteral("INSERT INTO Member_Contributions (MemberID, ContributionDate, EnvelopeNumber, Amount, "
-                                 "RefNumber, Designation, UserName, DateEntered) VALUES (?, ?, ?, ?, '', ?, 'clerk', ?)"),
-                  {member, date, envelope, amount, designation, entered});
+    return insert(
+        QStringLiteral("INSERT INTO Member_Contributions (MemberID, ContributionDate, EnvelopeNumber, Amount, "
+                       "RefNumber, Designation, UserName, DateEntered) VALUES (?, ?, ?, ?, '', ?, 'clerk', ?)"),
+        {member, date, envelope, amount, designation, entered});
 }
 
 QStringList allTexts(const ReportEngine::Document& doc)
@@ -125,8 +126,7 @@ private slots:
         TestDatabase tdb;
         const qint64 amy = addPerson("Adams", "Amy");
         addGift(amy, "2026-11-01", 5, "General Fund", entered);
-        const ReportEngine::Rows rows =
-            ContributionReports::entryControlRows(QDate(2026, 12, 1), QDate(2026, 12, 6));
+        const ReportEngine::Rows rows = ContributionReports::entryControlRows(QDate(2026, 12, 1), QDate(2026, 12, 6));
         QCOMPARE(rows.size(), listed ? 1 : 0);
     }
 
@@ -142,7 +142,7 @@ private slots:
         addGift(zoe, "2026-12-06", 0.20, "missions", "2026-12-07 08:02:00", "007");
         addGift(gone, "2026-12-06", -5, "General Fund", "2026-12-07 08:03:00");
         MainDatabase.execute(QStringLiteral("DELETE FROM Member WHERE ID = ?"), {gone}); // a gift left behind
-        addGift(amy, "2026-12-06", 99, "General Fund", "2026-12-08 08:00:00"); // the next day
+        addGift(amy, "2026-12-06", 99, "General Fund", "2026-12-08 08:00:00");           // the next day
 
         Reports::PrintContributionsEntryControlReport(kToday, kToday);
         QCOMPARE(output.deliveries.size(), 1);
@@ -197,7 +197,8 @@ private slots:
         QCOMPARE(lineOf(doc, 0, "Total contributions"), (QStringList{"Total contributions", "$12.34"}));
 
         const QStringList john = doc.pageTexts(1);
-        QCOMPARE(john.mid(john.indexOf("John Smith"), 3), (QStringList{"John Smith", "1 Elm St", "Cedar Hollow, TN 37150"}));
+        QCOMPARE(john.mid(john.indexOf("John Smith"), 3),
+                 (QStringList{"John Smith", "1 Elm St", "Cedar Hollow, TN 37150"}));
         QVERIFY(john.contains(QStringLiteral("Envelope No. 101")));
         // Designations in order, each with its subtotal; 0.10 + 0.20 is thirty cents.
         const int building = john.indexOf(QStringLiteral("Building Fund"));
@@ -327,7 +328,8 @@ private slots:
             QTest::mouseClick(entry->btnSave, Qt::LeftButton);
         }
         QCOMPARE(messages.count(), 0);
-        const qint64 last = MainDatabase.scalar(QStringLiteral("SELECT MAX(ID) FROM Member_Contributions")).toLongLong();
+        const qint64 last =
+            MainDatabase.scalar(QStringLiteral("SELECT MAX(ID) FROM Member_Contributions")).toLongLong();
         entry->LoadContribution(last - 1); // correct one
         entry->txtAmount->setFocus();
         entry->txtAmount->selectAll();
