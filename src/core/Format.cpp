@@ -1,6 +1,7 @@
 #include "Format.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <cmath>
 
 namespace Format {
@@ -25,6 +26,40 @@ QString reportDate(const QDate& date)
 qint64 cents(double amount)
 {
     return std::llround(amount * 100.0);
+}
+
+double parseAmount(const QString& text, bool* ok)
+{
+    *ok = false;
+    QString t = text.trimmed();
+    bool negative = false;
+    if (t.startsWith(QLatin1Char('(')) && t.endsWith(QLatin1Char(')'))) {
+        negative = true;
+        t = t.mid(1, t.size() - 2).trimmed();
+    } else if (t.startsWith(QLatin1Char('-'))) {
+        negative = true;
+        t = t.mid(1).trimmed();
+    } else if (t.startsWith(QLatin1Char('+'))) {
+        t = t.mid(1).trimmed();
+    }
+    if (t.startsWith(QLatin1Char('$')))
+        t = t.mid(1).trimmed();
+    // Digits with thousands separated by commas in threes (or none at all), then at most one point and digits.
+    static const QRegularExpression amount(QStringLiteral("^(?:(\\d{1,3}(?:,\\d{3})+)|(\\d*))(?:\\.(\\d*))?$"));
+    const QRegularExpressionMatch match = amount.match(t);
+    if (!match.hasMatch())
+        return 0;
+    QString whole = match.captured(1).isEmpty() ? match.captured(2) : match.captured(1);
+    whole.remove(QLatin1Char(','));
+    const QString fraction = match.captured(3);
+    if (whole.isEmpty() && fraction.isEmpty())
+        return 0;
+    if (whole.size() > 12) // beyond any gift, and beyond exact cents in a double
+        return 0;
+    const double value = (whole.isEmpty() ? QStringLiteral("0") : whole).toDouble() +
+                         (fraction.isEmpty() ? 0.0 : (QStringLiteral("0.") + fraction).toDouble());
+    *ok = true;
+    return negative ? -value : value;
 }
 
 namespace {

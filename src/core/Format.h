@@ -20,6 +20,9 @@ QString money(double amount);
 QString moneyCell(double amount);
 // Whole cents, so totals add up exactly.
 qint64 cents(double amount);
+// Reads a typed amount as the money boxes show it: "$1,234.50", "1234.5", "-5", "(5.00)", blanks around it
+// allowed. Anything else (letters, two signs, a misplaced comma, a second point) is not an amount: ok is false.
+double parseAmount(const QString& text, bool* ok);
 
 // (555) 123-4567 from stored text; withBlank false gives (555)123-4567. Text without ten digits is
 // returned as stored.

@@ -65,6 +65,11 @@ void useModel(QComboBox* combo, QAbstractItemModel* model)
     combo->setCurrentIndex(-1);
 }
 
+void fillWithIds(QComboBox* combo, const QString& sql, const SqlParams& params)
+{
+    useModel(combo, modelWithIds(sql, params, combo));
+}
+
 void selectText(QComboBox* combo, const QString& text)
 {
     combo->setCurrentIndex(combo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive));

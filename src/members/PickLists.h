@@ -37,6 +37,8 @@ private:
 QStandardItemModel* modelWithIds(const QString& sql, const SqlParams& params, QObject* parent);
 // Shows a model in a pick list with no selection and no signal.
 void useModel(QComboBox* combo, QAbstractItemModel* model);
+// The two together, for a list of its own.
+void fillWithIds(QComboBox* combo, const QString& sql, const SqlParams& params = {});
 
 // Selects the first entry whose text equals the text exactly (letter case included); none: no selection.
 void selectText(QComboBox* combo, const QString& text);

@@ -2,6 +2,7 @@
 
 #include "ListGrid.h"
 #include "PickLists.h"
+#include "frmContributionEntry.h"
 
 #include "core/MainMod.h"
 #include "core/Permissions.h"
@@ -19,17 +20,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-
-namespace {
-
-// The contribution screen comes later; until then its door says so, in the menu's words.
-void notAvailableYet(const QString& screen)
-{
-    Messages::show(QStringLiteral("%1 is not available yet.").arg(screen), QStringLiteral("Kov"),
-                   Messages::Icon::Information);
-}
-
-} // namespace
 
 frmMemberEntry::frmMemberEntry(QWidget* parent) : Screen(parent)
 {
@@ -172,8 +162,11 @@ void frmMemberEntry::chkNewEmail_Click()
 
 void frmMemberEntry::vsfgMemberContributions_DblClick(int row)
 {
-    if (row >= 0)
-        notAvailableYet(QStringLiteral("Contribution entry"));
+    if (row < 0)
+        return;
+    const qint64 id = vsfgMemberContributions->value(row, 0).toLongLong();
+    if (frmContributionEntry* entry = ScreenRegistry::load<frmContributionEntry>())
+        entry->LoadContribution(id);
 }
 
 void frmMemberEntry::vsfgProspectContacts_DblClick(int row)

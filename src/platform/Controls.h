@@ -2,6 +2,7 @@
 
 #include "Twips.h"
 
+#include <QDateEdit>
 #include <QLabel>
 #include <QString>
 
@@ -29,6 +30,15 @@ inline QLabel* label(QWidget* parent, const QString& text, int left, int top, in
 inline QLabel* rightLabel(QWidget* parent, const QString& text, int left, int top, int width, int height = 255)
 {
     return label(parent, text, left, top, width, height, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+// A date picker shown as M/d/yyyy with a calendar drop-down.
+inline QDateEdit* datePicker(QWidget* parent, const char* objectName, int left, int top, int width)
+{
+    auto* picker = make<QDateEdit>(parent, objectName, left, top, width, 285);
+    picker->setDisplayFormat(QStringLiteral("M/d/yyyy"));
+    picker->setCalendarPopup(true);
+    return picker;
 }
 
 } // namespace Controls

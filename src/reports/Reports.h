@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QDate>
+#include <QtGlobal>
+
 // One procedure per printed report. Each fetches its rows, lays them out and shows them in the Report Viewer
 // or prints them; a report that cannot be produced says so and the program goes on. Callers check rights.
 namespace Reports {
@@ -10,5 +13,15 @@ void PrintDiscipleshipTrainingClassListingReport();
 void PrintWednesdayNightClassListingReport();
 void PrintCareGroupListingReport();
 void PrintChurchRespListingReport();
+
+// Every gift entered (saved) from the first day to the last, both whole, in the order entered, with totals per
+// designation and in all: the batch check against the counted cash. Previewed.
+void PrintContributionsEntryControlReport(const QDate& fromDate, const QDate& toDate);
+
+// One giving statement per giver, each a letter from the church on a page of its own: the gifts dated from the
+// first day to the last, by designation with subtotals, and the giver's total. Member kAllMembers makes one for
+// every giver. Previewed.
+inline constexpr qint64 kAllMembers = 0;
+void PrintMemberContributionsReport(qint64 member, const QDate& fromDate, const QDate& toDate);
 
 } // namespace Reports

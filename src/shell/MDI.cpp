@@ -12,12 +12,15 @@
 #include "admin/frmUserEntry.h"
 #include "admin/frmValueEntry.h"
 #include "core/Permissions.h"
+#include "members/frmContributionEntry.h"
 #include "members/frmMemberEntry.h"
 #include "outreach/frmOutreachPhaseEntry.h"
 #include "outreach/frmProspectContactEntry.h"
 #include "platform/Guard.h"
 #include "platform/Messages.h"
 #include "reports/Reports.h"
+#include "reports/frmContributionsEntryControlReport.h"
+#include "reports/frmMemberContributionsReport.h"
 #include "schema/PermissionNames.h"
 
 #include <QAction>
@@ -150,7 +153,7 @@ void MDI::buildMenus()
 
     QMenu* contributions = addMenu(nullptr, QStringLiteral("Contributions"), QStringLiteral("Contributions"));
     addCommand(contributions, QStringLiteral("ContributionEntry"), QStringLiteral("Contribution Entry"),
-               {kMemberContributions}, Refusal::kViewScreen, notAvailable(QStringLiteral("Contribution entry")));
+               {kMemberContributions}, Refusal::kViewScreen, open<frmContributionEntry>());
 
     QMenu* admin = addMenu(nullptr, QStringLiteral("Administrative"), QStringLiteral("Administrative"));
     QMenu* classes = addMenu(admin, QStringLiteral("ClassEntry"), QStringLiteral("Class Entry"));
@@ -193,9 +196,9 @@ void MDI::buildMenus()
         addMenu(reports, QStringLiteral("ContributionReports"), QStringLiteral("Contribution Reports"));
     addCommand(contributionReports, QStringLiteral("ContributionsEntryControlReport"),
                QStringLiteral("Contributions Entry Control Report"), {kMemberContributions}, report,
-               notAvailable(QStringLiteral("The contributions entry control report")));
+               open<frmContributionsEntryControlReport>());
     addCommand(contributionReports, QStringLiteral("MemberContributions"), QStringLiteral("Member Contributions"),
-               {kMemberContributions}, report, notAvailable(QStringLiteral("The member contributions report")));
+               {kMemberContributions}, report, open<frmMemberContributionsReport>());
     QMenu* adminReports = addMenu(reports, QStringLiteral("AdminReports"), QStringLiteral("Administrative Reports"));
     addCommand(adminReports, QStringLiteral("SSClassListing"), QStringLiteral("Sunday School Class Listing"),
                {kAdministrativeReport}, report, Reports::PrintSundaySchoolListingReport);

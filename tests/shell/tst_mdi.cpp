@@ -157,7 +157,7 @@ private slots:
                                           << "frmProspectContactEntry";
         QTest::newRow("Attendance Navigator") << "AttendanceNavigator" << "Attendance Navigator" << record << "";
         QTest::newRow("Attendance Entry") << "AttendanceEntry" << "Attendance Entry/Edit" << record << "";
-        QTest::newRow("Contribution Entry") << "ContributionEntry" << "Member Contributions" << screen << "";
+        QTest::newRow("Contribution Entry") << "ContributionEntry" << "Member Contributions" << screen << "frmContributionEntry";
         QTest::newRow("SS Class") << "SSClassEntry" << "Sunday School Class Entry/Edit" << record << "frmSSClassEntry";
         QTest::newRow("DT Class") << "DTClassEntry" << "Discipleship Training Class Entry/Edit" << record
                                   << "frmDTClassEntry";
@@ -177,8 +177,10 @@ private slots:
         QTest::newRow("Wed Roll") << "WednesdayNightRollReport" << "Wednesday Night Roll Report" << report << "";
         QTest::newRow("Contact Sheet") << "ProspectVisitationSheet" << "Prospect Visitation Sheet Report" << report << "";
         QTest::newRow("SS Prospects") << "SSProsListing" << "Sunday School Prospect Listing" << report << "";
-        QTest::newRow("Entry Control") << "ContributionsEntryControlReport" << "Member Contributions" << report << "";
-        QTest::newRow("Contributions") << "MemberContributions" << "Member Contributions" << report << "";
+        QTest::newRow("Entry Control") << "ContributionsEntryControlReport" << "Member Contributions" << report
+                                          << "frmContributionsEntryControlReport";
+        QTest::newRow("Contributions") << "MemberContributions" << "Member Contributions" << report
+                                          << "frmMemberContributionsReport";
         QTest::newRow("SS Listing") << "SSClassListing" << "Administrative Report" << report << "Viewer";
         QTest::newRow("DT Listing") << "DiscTrainingClassListing" << "Administrative Report" << report << "Viewer";
         QTest::newRow("Wed Listing") << "WedNightClassListing" << "Administrative Report" << report << "Viewer";

@@ -129,6 +129,7 @@ struct Group {
     Band footer;
     bool newPage = false;      // every group starts on a page of its own
     bool repeatHeader = false; // the header repeats at the top of a page the group continues on
+    Band continuedHeader;      // repeated in place of the header, when it has elements
 };
 
 // The rows of a second query shown under each main row whose parentColumn equals their childColumn, in the

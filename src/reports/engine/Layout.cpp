@@ -134,6 +134,7 @@ private:
         for (const Group& group : d.groups) {
             columnOf(m_rows, group.column);
             compile(group.header, m_rows);
+            compile(group.continuedHeader, m_rows);
             compile(group.footer, m_rows);
         }
         if (d.subreport) {
@@ -294,7 +295,9 @@ private:
                 continue;
             Context context{&m_rows, m_groupRows.at(g)};
             context.continuation = true;
-            const Block repeated = make(d.groups.at(g).header, context);
+            const Group& group = d.groups.at(g);
+            const Block repeated =
+                make(group.continuedHeader.elements.isEmpty() ? group.header : group.continuedHeader, context);
             put(repeated, m_y);
             m_y += repeated.height;
         }

@@ -22,15 +22,19 @@ Qt::Alignment alignmentOf(Align align)
     return Qt::AlignLeft;
 }
 
-// The fonts of a document for one device: the painter is scaled to points, so a font's size is given in the
-// device's own units before that scale.
+// Text is drawn at ten times its size under a tenth of the scale: a font of a few device pixels would have its
+// advances rounded to whole pixels and run wider than the layout measured it.
+constexpr double kTextScale = 10.0;
+
+// The fonts of a document for one device: the painter is scaled to points (and text down by kTextScale), so a
+// font's size is given in the device's own units before that scale.
 QVector<QFont> fontsFor(const Document& document, const QPaintDevice* device)
 {
     const double dpi = device->logicalDpiY();
     QVector<QFont> fonts;
     for (const Font& font : document.fonts) {
         QFont f = qtFont(font);
-        f.setPointSizeF(font.size * 72.0 / dpi);
+        f.setPointSizeF(font.size * kTextScale * 72.0 / dpi);
         fonts.append(f);
     }
     return fonts;
@@ -50,13 +54,15 @@ void paintPage(QPainter& painter, const Document& document, int page, double pix
         else
             painter.drawLine(shape.rect.topLeft(), shape.rect.bottomRight());
     }
+    painter.scale(1.0 / kTextScale, 1.0 / kTextScale);
     int current = -1;
     for (const Run& run : p.runs) {
         if (run.font != current) {
             painter.setFont(fonts.at(run.font));
             current = run.font;
         }
-        painter.drawText(run.rect, int(alignmentOf(run.align) | Qt::AlignVCenter | Qt::TextDontClip), run.text);
+        const QRectF rect(run.rect.topLeft() * kTextScale, run.rect.size() * kTextScale);
+        painter.drawText(rect, int(alignmentOf(run.align) | Qt::AlignVCenter | Qt::TextDontClip), run.text);
     }
     painter.restore();
 }

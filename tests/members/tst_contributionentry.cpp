@@ -1,0 +1,570 @@
+#include "support/ScriptedMessages.h"
+#include "support/TestArea.h"
+#include "support/TestDatabase.h"
+
+#include "core/MainMod.h"
+#include "members/ListGrid.h"
+#include "members/MoneyEdit.h"
+#include "members/frmContributionEntry.h"
+#include "members/frmMemberEntry.h"
+#include "platform/Clock.h"
+#include "platform/IdList.h"
+#include "platform/SqlValue.h"
+#include "shell/ScreenRegistry.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using MainMod::MainDatabase;
+
+namespace {
+
+const QDate kToday(2026, 12, 7); // the test clock
+
+qint64 addRow(const QString& table, const QVariantMap& columns)
+{
+    QStringList marks;
+    QVariantList values;
+    for (auto it = columns.begin(); it != columns.end(); ++it) {
+        marks << QStringLiteral("?");
+        values << it.value();
+    }
+    MainDatabase.execute(
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+            .arg(table, QStringList(columns.keys()).join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
+        values);
+    return MainDatabase.scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+}
+
+// A person; listed for contribution entry unless told otherwise.
+qint64 addGiver(const QString& last, const QString& first, const QString& envelope, bool listed = true)
+{
+    return addRow(QStringLiteral("Member"), {{"Last_Name", last},
+                                             {"First_Name", first},
+                                             {"Status", "Member"},
+                                             {"Envelope", envelope},
+                                             {"ShowInContributionList", listed ? 1 : 0}});
+}
+
+qint64 addGift(qint64 member, const QString& date, double amount, const QString& envelope, const QString& ref,
+               const QString& designation)
+{
+    return addRow(QStringLiteral("Member_Contributions"), {{"MemberID", member},
+                                                           {"ContributionDate", date},
+                                                           {"EnvelopeNumber", envelope},
+                                                           {"Amount", amount},
+                                                           {"RefNumber", ref},
+                                                           {"Designation", designation},
+                                                           {"UserName", "someone"},
+                                                           {"DateEntered", "2026-01-02 03:04:05"}});
+}
+
+frmContributionEntry* openScreen()
+{
+    MainMod::CurrentUserType = QStringLiteral("Admin");
+    MainMod::CurrentUsername = QStringLiteral("clerk");
+    auto* screen = ScreenRegistry::load<frmContributionEntry>();
+    QApplication::setActiveWindow(ScreenRegistry::area());
+    return screen;
+}
+
+void typeInto(QLineEdit* edit, const QString& text)
+{
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+void pick(QComboBox* combo, const QString& text)
+{
+    combo->setCurrentIndex(combo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive));
+}
+
+int giftCount()
+{
+    return MainDatabase.scalar(QStringLiteral("SELECT COUNT(*) FROM Member_Contributions")).toInt();
+}
+
+// Every column of a gift but its ID, as text.
+QStringList gift(qint64 id)
+{
+    Recordset rs = MainDatabase.openRecordset(QStringLiteral("SELECT * FROM Member_Contributions WHERE ID = ?"), {id});
+    if (rs.Eof())
+        return {};
+    QStringList values;
+    for (const char* column : {"MemberID", "ContributionDate", "EnvelopeNumber", "Amount", "RefNumber", "Designation",
+                               "UserName", "DateEntered"})
+        values << rs.Text(QString::fromLatin1(column));
+    return values;
+}
+
+qint64 lastGiftId()
+{
+    return MainDatabase.scalar(QStringLiteral("SELECT MAX(ID) FROM Member_Contributions")).toLongLong();
+}
+
+} // namespace
+
+class TestContributionEntry : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_db = std::make_unique<TestDatabase>();
+        m_area = std::make_unique<TestArea>();
+        m_messages = std::make_unique<ScriptedMessages>(); // designations: Building Fund, General Fund, Missions
+    }
+    void cleanup()
+    {
+        m_messages.reset();
+        m_area.reset();
+        m_db.reset();
+    }
+
+    void opensOnTheListedGiversInNameOrder()
+    {
+        addGiver("Young", "Zoe", "3");
+        addGiver("Adams", "Amy", "1");
+        addGiver("Hidden", "Hal", "2", false);
+        addGiver("Adams", "Al", "");
+        frmContributionEntry* screen = openScreen();
+        QStringList names;
+        for (int i = 0; i < screen->cmbMember->count(); ++i)
+            names << screen->cmbMember->itemText(i) + QLatin1Char('=') +
+                         screen->cmbMember->itemData(i, frmContributionEntry::kEnvelopeRole).toString();
+        QCOMPARE(names, (QStringList{"Adams, Al =", "Adams, Amy =1", "Young, Zoe =3"}));
+        QCOMPARE(screen->cmbMember->currentIndex(), -1);
+        QCOMPARE(screen->cmbDesignation->count(), 3);
+        QCOMPARE(screen->cmbDesignation->currentIndex(), -1);
+        QCOMPARE(screen->dtDate->date(), kToday);
+        QCOMPARE(QApplication::focusWidget(), screen->dtDate);
+        grabIfAsked(screen->parentWidget(), QStringLiteral("frmContributionEntry-opened"));
+    }
+
+    void threeSavesKeepDateAndDesignationAndStampEach()
+    {
+        const qint64 amy = addGiver("Adams", "Amy", "101");
+        const qint64 bob = addGiver("Brown", "Bob", "102");
+        const qint64 cy = addGiver("Cole", "Cy", "");
+        frmContributionEntry* screen = openScreen();
+        screen->dtDate->setDate(QDate(2026, 12, 6));
+        pick(screen->cmbDesignation, "General Fund");
+
+        const struct {
+            const char* envelope;
+            const char* member; // picked when no envelope is typed
+            const char* amount;
+            const char* ref;
+        } batch[] = {{"101", "", "25", "1001"}, {"102", "", "$1,234.50", ""}, {"", "Cole, Cy ", "40", "77"}};
+        QList<qint64> ids;
+        for (const auto& entry : batch) {
+            if (*entry.envelope)
+                typeInto(screen->txtEnv, QString::fromLatin1(entry.envelope));
+            else
+                pick(screen->cmbMember, QString::fromLatin1(entry.member));
+            typeInto(screen->txtAmount, QString::fromLatin1(entry.amount));
+            typeInto(screen->txtRefNo, QString::fromLatin1(entry.ref));
+            if (ids.size() == 1)
+                grabIfAsked(screen->parentWidget(), QStringLiteral("frmContributionEntry-keying"));
+            QTest::mouseClick(screen->btnSave, Qt::LeftButton);
+            ids << lastGiftId();
+            QCOMPARE(screen->txtID->text(), QString());
+            QCOMPARE(screen->cmbMember->currentIndex(), -1);
+            QCOMPARE(screen->txtEnv->text(), QString());
+            QCOMPARE(screen->txtAmount->value(), QString());
+            QCOMPARE(screen->txtRefNo->text(), QString());
+            QCOMPARE(screen->dtDate->date(), QDate(2026, 12, 6));
+            QCOMPARE(screen->cmbDesignation->currentText(), QStringLiteral("General Fund"));
+            QCOMPARE(QApplication::focusWidget(), screen->cmbMember);
+            Clock::advance(61000);
+        }
+        QCOMPARE(m_messages->count(), 0);
+        QCOMPARE(gift(ids[0]), (QStringList{QString::number(amy), "2026-12-06", "101", "25", "1001", "General Fund",
+                                            "clerk", "2026-12-07 10:00:00"}));
+        QCOMPARE(gift(ids[1]), (QStringList{QString::number(bob), "2026-12-06", "102", "1234.5", "", "General Fund",
+                                            "clerk", "2026-12-07 10:01:01"}));
+        // A giver without an envelope number gives without one.
+        QCOMPARE(gift(ids[2]), (QStringList{QString::number(cy), "2026-12-06", "", "40", "77", "General Fund", "clerk",
+                                            "2026-12-07 10:02:02"}));
+    }
+
+    // Each step types one more character; the member the list then shows ("" for none).
+    void envelopeTypedCharacterByCharacter_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("members");
+        QTest::newRow("1 then 12") << "12" << QStringList{"Ace, Al ", "Bay, Bo "};
+        QTest::newRow("held by nobody listed") << "123" << QStringList{"Ace, Al ", "Bay, Bo ", ""};
+        QTest::newRow("first of two holders") << "7" << QStringList{"Cox, Cy "};
+        QTest::newRow("letter case counts") << "a1" << QStringList{"", ""};
+        QTest::newRow("blank counts") << "1 " << QStringList{"Ace, Al ", ""};
+        QTest::newRow("a way back") << "13" << QStringList{"Ace, Al ", ""};
+    }
+    void envelopeTypedCharacterByCharacter()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, members);
+        addGiver("Ace", "Al", "1");
+        addGiver("Bay", "Bo", "12");
+        addGiver("Zed", "Zip", "123", false);
+        addGiver("Dunn", "Di", "7");
+        addGiver("Cox", "Cy", "7");
+        addGiver("Fay", "Fe", "A1");
+        frmContributionEntry* screen = openScreen();
+        screen->txtEnv->setFocus();
+        for (int i = 0; i < typed.size(); ++i) {
+            QTest::keyClick(screen->txtEnv, typed.at(i).toLatin1());
+            QCOMPARE(screen->cmbMember->currentText(), members.at(i));
+            QCOMPARE(screen->txtEnv->text(), typed.left(i + 1));
+        }
+    }
+
+    void pickingAMemberFillsTheEnvelope()
+    {
+        addGiver("Ace", "Al", "1");
+        addGiver("Bay", "Bo", "");
+        addGiver("Cox", "Cy", "1"); // shares Al's number: the number picks Al, the first holder
+        frmContributionEntry* screen = openScreen();
+        pick(screen->cmbMember, "Ace, Al ");
+        QCOMPARE(screen->txtEnv->text(), QStringLiteral("1"));
+        pick(screen->cmbMember, "Bay, Bo ");
+        QCOMPARE(screen->txtEnv->text(), QString());
+        pick(screen->cmbMember, "Cox, Cy ");
+        QCOMPARE(screen->txtEnv->text(), QStringLiteral("1"));
+        QCOMPARE(screen->cmbMember->currentText(), QStringLiteral("Ace, Al "));
+    }
+
+    void envelopeNobodyHoldsIsRefusedOnLeavingTheBox_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("nobody's") << "99" << true;
+        QTest::newRow("unlisted holder's") << "5" << true;
+        QTest::newRow("listed") << "1" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void envelopeNobodyHoldsIsRefusedOnLeavingTheBox()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, refused);
+        addGiver("Ace", "Al", "1");
+        addGiver("Hid", "Hy", "5", false);
+        frmContributionEntry* screen = openScreen();
+        typeInto(screen->txtEnv, typed);
+        QTest::keyClick(screen->txtEnv, Qt::Key_Tab);
+        QCOMPARE(m_messages->count(), refused ? 1 : 0);
+        if (!refused) {
+            QCOMPARE(QApplication::focusWidget(), screen->txtAmount);
+            return;
+        }
+        const Messages::Message shown = m_messages->last();
+        QCOMPARE(shown.text,
+                 QStringLiteral("Envenlope number: %1 is not assigned to a member. Please re-enter.").arg(typed));
+        QCOMPARE(shown.title, QStringLiteral("Invalid Envelope Number"));
+        QCOMPARE(shown.icon, Messages::Icon::Exclamation);
+        QCOMPARE(screen->txtEnv->text(), QString());
+        QCOMPARE(QApplication::focusWidget(), screen->txtEnv);
+        QCOMPARE(screen->cmbMember->currentIndex(), -1);
+    }
+
+    // What Save does with the typed amount: stored value, or the message shown and nothing written.
+    void amountIsReadBeforeAnythingIsWritten_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("refusal");
+        const QString invalid = QStringLiteral("Amount must be a number.");
+        const QString required = QStringLiteral("Member, Amount, and Designation are Required.");
+        QTest::newRow("money as shown") << "$1,234.50"
+                                        << "1234.5"
+                                        << "";
+        QTest::newRow("plain") << "1234.5"
+                               << "1234.5"
+                               << "";
+        QTest::newRow("negative") << "-5"
+                                  << "-5"
+                                  << "";
+        QTest::newRow("parenthesised") << "(5.00)"
+                                       << "-5"
+                                       << "";
+        QTest::newRow("cents only") << ".5"
+                                    << "0.5"
+                                    << "";
+        QTest::newRow("blanks around") << " 12 "
+                                       << "12"
+                                       << "";
+        QTest::newRow("fraction of a cent") << "10.005"
+                                            << "10.01"
+                                            << "";
+        QTest::newRow("words") << "ten dollars"
+                               << "" << invalid;
+        QTest::newRow("trailing letters") << "12abc"
+                                          << "" << invalid;
+        QTest::newRow("two points") << "1.2.3"
+                                    << "" << invalid;
+        QTest::newRow("misplaced comma") << "1,23"
+                                         << "" << invalid;
+        QTest::newRow("two signs") << "--5"
+                                   << "" << invalid;
+        QTest::newRow("only a sign") << "$"
+                                     << "" << invalid;
+        QTest::newRow("blanks only") << "   "
+                                     << "" << required;
+    }
+    void amountIsReadBeforeAnythingIsWritten()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QFETCH(QString, refusal);
+        addGiver("Ace", "Al", "1");
+        frmContributionEntry* screen = openScreen();
+        typeInto(screen->txtEnv, QStringLiteral("1"));
+        pick(screen->cmbDesignation, "Missions");
+        typeInto(screen->txtAmount, typed);
+        QTest::keyClick(screen->txtAmount, Qt::Key_Tab);
+        QTest::mouseClick(screen->btnSave, Qt::LeftButton);
+        if (refusal.isEmpty()) {
+            QCOMPARE(m_messages->count(), 0);
+            QCOMPARE(gift(lastGiftId()).at(3), stored);
+            return;
+        }
+        QCOMPARE(m_messages->count(), 1);
+        QCOMPARE(m_messages->last().text, refusal);
+        QCOMPARE(m_messages->last().title, refusal.startsWith(QLatin1String("Member"))
+                                               ? QStringLiteral("Required Fields")
+                                               : QStringLiteral("Invalid Amount"));
+        QCOMPARE(giftCount(), 0);
+        // The input stays for correction.
+        QCOMPARE(screen->txtAmount->value(), typed);
+        QCOMPARE(screen->txtEnv->text(), QStringLiteral("1"));
+    }
+
+    void amountShowsAsMoneyWhenNotBeingEdited()
+    {
+        addGiver("Ace", "Al", "1");
+        frmContributionEntry* screen = openScreen();
+        typeInto(screen->txtAmount, QStringLiteral("-1234.5"));
+        QCOMPARE(screen->txtAmount->text(), QStringLiteral("-1234.5"));
+        QTest::keyClick(screen->txtAmount, Qt::Key_Tab);
+        QCOMPARE(screen->txtAmount->text(), QStringLiteral("($1,234.50)"));
+        screen->txtAmount->setFocus();
+        QCOMPARE(screen->txtAmount->text(), QStringLiteral("-1234.5"));
+        typeInto(screen->txtAmount, QStringLiteral("abc"));
+        QTest::keyClick(screen->txtAmount, Qt::Key_Tab);
+        QCOMPARE(screen->txtAmount->text(), QStringLiteral("abc"));
+    }
+
+    void requiredFields_data()
+    {
+        QTest::addColumn<bool>("member");
+        QTest::addColumn<bool>("amount");
+        QTest::addColumn<bool>("designation");
+        QTest::newRow("no member") << false << true << true;
+        QTest::newRow("no amount") << true << false << true;
+        QTest::newRow("no designation") << true << true << false;
+    }
+    void requiredFields()
+    {
+        QFETCH(bool, member);
+        QFETCH(bool, amount);
+        QFETCH(bool, designation);
+        addGiver("Ace", "Al", "1");
+        frmContributionEntry* screen = openScreen();
+        if (member)
+            pick(screen->cmbMember, "Ace, Al ");
+        if (amount)
+            typeInto(screen->txtAmount, QStringLiteral("5"));
+        if (designation)
+            pick(screen->cmbDesignation, "Missions");
+        QTest::mouseClick(screen->btnSave, Qt::LeftButton);
+        QCOMPARE(m_messages->count(), 1);
+        QCOMPARE(m_messages->last().text, QStringLiteral("Member, Amount, and Designation are Required."));
+        QCOMPARE(m_messages->last().title, QStringLiteral("Required Fields"));
+        QCOMPARE(m_messages->last().icon, Messages::Icon::None);
+        QCOMPARE(giftCount(), 0);
+    }
+
+    void anEditRewritesEveryColumnAndReturnsToANewEntry()
+    {
+        const qint64 amy = addGiver("Adams", "Amy", "101");
+        const qint64 bob = addGiver("Brown", "Bob", "102");
+        const qint64 other = addGift(bob, "2026-11-01", 10, "102", "5", "General Fund");
+        const qint64 id = addGift(amy, "2026-11-29", 50, "101", "4711", "Building Fund");
+        frmContributionEntry* screen = openScreen();
+        screen->LoadContribution(id);
+        QCOMPARE(screen->txtID->text(), QString::number(id));
+        QCOMPARE(screen->cmbMember->currentText(), QStringLiteral("Adams, Amy "));
+        QCOMPARE(screen->dtDate->date(), QDate(2026, 11, 29));
+        QCOMPARE(screen->txtEnv->text(), QStringLiteral("101"));
+        QCOMPARE(screen->txtAmount->text(), QStringLiteral("$50.00"));
+        QCOMPARE(screen->txtRefNo->text(), QStringLiteral("4711"));
+        QCOMPARE(screen->cmbDesignation->currentText(), QStringLiteral("Building Fund"));
+
+        // The envelope was Bob's: correcting it moves the gift to him.
+        typeInto(screen->txtEnv, QStringLiteral("102"));
+        typeInto(screen->txtAmount, QStringLiteral("55"));
+        screen->dtDate->setDate(QDate(2026, 11, 30));
+        pick(screen->cmbDesignation, "Missions");
+        typeInto(screen->txtRefNo, QStringLiteral("4712"));
+        Clock::advance(5000);
+        MainMod::CurrentUsername = QStringLiteral("treasurer");
+        QTest::mouseClick(screen->btnSave, Qt::LeftButton);
+        QCOMPARE(m_messages->count(), 0);
+        QCOMPARE(giftCount(), 2);
+        QCOMPARE(gift(id), (QStringList{QString::number(bob), "2026-11-30", "102", "55", "4712", "Missions",
+                                        "treasurer", "2026-12-07 10:00:05"}));
+        QCOMPARE(gift(other).at(3), QStringLiteral("10"));
+        QCOMPARE(screen->txtID->text(), QString());
+        QCOMPARE(screen->cmbMember->currentIndex(), -1);
+        QCOMPARE(screen->cmbDesignation->currentText(), QStringLiteral("Missions"));
+    }
+
+    void showingAGiftAlwaysShowsItsOwnReference()
+    {
+        const qint64 amy = addGiver("Adams", "Amy", "101");
+        const qint64 id = addGift(amy, "2026-11-29", 50, "", "", "General Fund");
+        frmContributionEntry* screen = openScreen();
+        typeInto(screen->txtRefNo, QStringLiteral("9999")); // half-typed entry of another gift
+        screen->LoadContribution(id);
+        QCOMPARE(screen->txtRefNo->text(), QString());
+        // An empty stored envelope shows the giver's present number.
+        QCOMPARE(screen->txtEnv->text(), QStringLiteral("101"));
+        QTest::mouseClick(screen->btnSave, Qt::LeftButton);
+        QCOMPARE(gift(id).at(4), QString());
+    }
+
+    void memberNotInListKeepsTheId()
+    {
+        addGiver("Adams", "Amy", "101");
+        const qint64 hidden = addGiver("Hid", "Hy", "5", false);
+        const qint64 id = addGift(hidden, "2026-11-29", 50, "5", "", "General Fund");
+        frmContributionEntry* screen = openScreen();
+        screen->LoadContribution(id);
+        QCOMPARE(m_messages->count(), 1);
+        QCOMPARE(m_messages->last().title, QStringLiteral("Member Not In List"));
+        QCOMPARE(m_messages->last().text, QStringLiteral("This member is not selected to show up in the list. You must "
+                                                         "select that item on member entry and reopen."));
+        QCOMPARE(m_messages->last().icon, Messages::Icon::Critical);
+        QCOMPARE(screen->txtID->text(), QString::number(id));
+        QCOMPARE(screen->cmbMember->currentIndex(), -1);
+        QCOMPARE(screen->txtAmount->value(), QString());
+        // A gift that is gone shows nothing and says nothing.
+        m_messages->clear();
+        screen->LoadContribution(id + 100);
+        QCOMPARE(m_messages->count(), 0);
+    }
+
+    void savingAnEditOfAGiftDeletedMeanwhileIsRefused()
+    {
+        const qint64 amy = addGiver("Adams", "Amy", "101");
+        const qint64 id = addGift(amy, "2026-11-29", 50, "101", "", "General Fund");
+        frmContributionEntry* screen = openScreen();
+        screen->LoadContribution(id);
+        MainDatabase.execute(QStringLiteral("DELETE FROM Member_Contributions WHERE ID = ?"), {id});
+        QTest::mouseClick(screen->btnSave, Qt::LeftButton);
+        QCOMPARE(m_messages->count(), 1);
+        QCOMPARE(m_messages->last().title, QStringLiteral("Contribution Not Found"));
+        QCOMPARE(giftCount(), 0);
+        QCOMPARE(screen->txtID->text(), QString::number(id));
+    }
+
+    void deleteAsksThenClearsEverything_data()
+    {
+        QTest::addColumn<bool>("stored");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("stored, yes") << true << int(Messages::Answer::Yes);
+        QTest::newRow("stored, no") << true << int(Messages::Answer::No);
+        QTest::newRow("new entry, yes") << false << int(Messages::Answer::Yes);
+    }
+    void deleteAsksThenClearsEverything()
+    {
+        QFETCH(bool, stored);
+        QFETCH(int, answer);
+        const qint64 amy = addGiver("Adams", "Amy", "101");
+        const qint64 other = addGift(amy, "2026-11-01", 10, "101", "", "General Fund");
+        const qint64 id = addGift(amy, "2026-11-29", 50, "101", "7", "Missions");
+        frmContributionEntry* screen = openScreen();
+        if (stored) {
+            screen->LoadContribution(id);
+        } else {
+            pick(screen->cmbMember, "Adams, Amy ");
+            pick(screen->cmbDesignation, "Missions");
+            screen->dtDate->setDate(QDate(2026, 1, 1));
+        }
+        m_messages->answer(Messages::Answer(answer));
+        QTest::mouseClick(screen->btnDelete, Qt::LeftButton);
+        QCOMPARE(m_messages->count(), 1);
+        QCOMPARE(m_messages->last().text,
+                 QStringLiteral("Are you sure you want to permanently remove this Contribution?"));
+        QCOMPARE(m_messages->last().title, QStringLiteral("Delete Confirmation"));
+        QCOMPARE(m_messages->last().buttons, Messages::Buttons::YesNo);
+        const bool yes = Messages::Answer(answer) == Messages::Answer::Yes;
+        QCOMPARE(gift(id).isEmpty(), stored && yes);
+        QVERIFY(!gift(other).isEmpty());
+        QCOMPARE(screen->cmbMember->currentIndex() < 0, yes);
+        if (yes) {
+            QCOMPARE(screen->txtID->text(), QString());
+            QCOMPARE(screen->dtDate->date(), kToday);
+            QCOMPARE(screen->cmbDesignation->currentIndex(), -1);
+            QCOMPARE(screen->txtEnv->text(), QString());
+            QCOMPARE(screen->txtAmount->value(), QString());
+            QCOMPARE(screen->txtRefNo->text(), QString());
+        }
+    }
+
+    void saveRefreshesTheMemberScreenShowingThatMember()
+    {
+        const qint64 amy = addGiver("Adams", "Amy", "101");
+        const qint64 bob = addGiver("Brown", "Bob", "102");
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        auto* member = ScreenRegistry::load<frmMemberEntry>();
+        member->LoadMember(amy);
+        QCOMPARE(member->vsfgMemberContributions->rows(), 0);
+        frmContributionEntry* screen = openScreen();
+        pick(screen->cmbDesignation, "General Fund");
+
+        // Another member's gift leaves the member screen as it was: a gift stored behind its back stays unseen.
+        addGift(amy, "2026-12-01", 1, "101", "", "General Fund");
+        typeInto(screen->txtEnv, QStringLiteral("102"));
+        typeInto(screen->txtAmount, QStringLiteral("20"));
+        QTest::mouseClick(screen->btnSave, Qt::LeftButton);
+        QCOMPARE(member->vsfgMemberContributions->rows(), 0);
+
+        typeInto(screen->txtEnv, QStringLiteral("101"));
+        typeInto(screen->txtAmount, QStringLiteral("30"));
+        QTest::mouseClick(screen->btnSave, Qt::LeftButton);
+        QCOMPARE(member->vsfgMemberContributions->rows(), 2);
+        QCOMPARE(member->txtContributionTotal->text(), QStringLiteral("$31.00"));
+        Q_UNUSED(bob);
+    }
+
+    void memberScreenGridOpensTheGift()
+    {
+        const qint64 amy = addGiver("Adams", "Amy", "101");
+        addGift(amy, "2026-12-01", 12.5, "101", "", "General Fund");
+        const qint64 id = addGift(amy, "2026-12-06", 40, "101", "88", "Missions");
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        auto* member = ScreenRegistry::load<frmMemberEntry>();
+        member->LoadMember(amy);
+        // Newest first: the gift of 12/6 is the first row.
+        emit member->vsfgMemberContributions->rowDoubleClicked(0);
+        auto* screen = ScreenRegistry::find<frmContributionEntry>();
+        QVERIFY(screen);
+        QCOMPARE(screen->txtID->text(), QString::number(id));
+        QCOMPARE(screen->txtRefNo->text(), QStringLiteral("88"));
+        QCOMPARE(screen->cmbDesignation->currentText(), QStringLiteral("Missions"));
+        QCOMPARE(m_messages->count(), 0);
+    }
+
+private:
+    std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<TestArea> m_area;
+    std::unique_ptr<ScriptedMessages> m_messages;
+};
+
+QTEST_MAIN(TestContributionEntry)
+#include "tst_contributionentry.moc"
