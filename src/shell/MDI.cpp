@@ -17,6 +17,7 @@
 #include "platform/Messages.h"
 #include "reports/Reports.h"
 #include "schema/PermissionNames.h"
+#include "search/frmMemberNavigator.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -107,7 +108,7 @@ void MDI::buildMenus()
 
     QMenu* names = addMenu(nullptr, QStringLiteral("Names"), QStringLiteral("Names"));
     addCommand(names, QStringLiteral("MemberNavigator"), QStringLiteral("Member Navigator"), memberView, record,
-               notAvailable(QStringLiteral("The member navigator")));
+               open<frmMemberNavigator>());
     addCommand(names, QStringLiteral("MemberEntry"), QStringLiteral("Member/Prospect Entry/Edit"), memberView, record,
                open<frmMemberEntry>());
 
