@@ -68,9 +68,32 @@ void addYesNo(SearchStatement& search, const QComboBox* combo, const QString& co
                    (combo->currentText() == QLatin1String("True") ? QStringLiteral(" <> 0") : QStringLiteral(" = 0")));
 }
 
+// A stored date as M/d/yyyy, read straight from its ISO text: a full grid shows forty thousand of them.
 QString dateCell(const QVariant& stored)
 {
+    const QString text = stored.toString();
+    if (text.size() >= 10 && text.at(4) == QLatin1Char('-') && text.at(7) == QLatin1Char('-')) {
+        bool okYear = false;
+        bool okMonth = false;
+        bool okDay = false;
+        const int year = QStringView(text).left(4).toInt(&okYear);
+        const int month = QStringView(text).mid(5, 2).toInt(&okMonth);
+        const int day = QStringView(text).mid(8, 2).toInt(&okDay);
+        if (okYear && okMonth && okDay && QDate::isValid(year, month, day))
+            return QString::number(month) + QLatin1Char('/') + QString::number(day) + QLatin1Char('/') +
+                   QString::number(year);
+    }
     return Format::dateText(SqlValue::toDate(stored));
+}
+
+// Phones are stored as the masked text, so most are shown as they stand.
+QString phoneCell(const QVariant& stored)
+{
+    const QString text = stored.toString();
+    if (text.isEmpty() || (text.size() == 14 && text.at(0) == QLatin1Char('(') && text.at(4) == QLatin1Char(')') &&
+                           text.at(5) == QLatin1Char(' ') && text.at(9) == QLatin1Char('-')))
+        return text;
+    return Format::phone(text);
 }
 
 } // namespace
@@ -118,17 +141,10 @@ void frmMemberNavigator::UpdateGrids()
     while (query.next()) {
         NavigatorRow row;
         row.id = query.value(0).toLongLong();
-        row.cells = {query.value(1).toString(),
-                     query.value(2).toString(),
-                     Format::phone(query.value(3).toString()),
-                     Format::phone(query.value(4).toString()),
-                     Format::phone(query.value(5).toString()),
-                     query.value(6).toString(),
-                     query.value(7).toString(),
-                     dateCell(query.value(8)),
-                     dateCell(query.value(9)),
-                     query.value(10).toString(),
-                     query.value(11).toString()};
+        row.cells = {query.value(1).toString(),  query.value(2).toString(), phoneCell(query.value(3)),
+                     phoneCell(query.value(4)),  phoneCell(query.value(5)), query.value(6).toString(),
+                     query.value(7).toString(),  dateCell(query.value(8)),  dateCell(query.value(9)),
+                     query.value(10).toString(), query.value(11).toString()};
         rows.append(std::move(row));
     }
     const QSqlError error = query.lastError();

@@ -90,7 +90,7 @@ NavigatorGrid::NavigatorGrid(QWidget* parent) : QTableView(parent), m_model(new 
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     // Column widths follow the first rows only: fitting twenty thousand rows would keep the user waiting.
-    horizontalHeader()->setResizeContentsPrecision(500);
+    horizontalHeader()->setResizeContentsPrecision(200);
     connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid())
             emit rowDoubleClicked(index.row());
