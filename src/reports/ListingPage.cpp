@@ -42,8 +42,8 @@ void countFooter(Definition& d, const QString& what)
 {
     d.reportFooter.height = 22;
     d.reportFooter.add(Element::make(Kind::Rule, 0, 4, d.bodyWidth(), 0));
-    d.reportFooter.add(Element::label(0, 8, 110, 12, what).bold());
-    d.reportFooter.add(Element::make(Kind::Count, 110, 8, 60, 12).bold());
+    d.reportFooter.add(Element::label(0, 8, 140, 12, what).bold());
+    d.reportFooter.add(Element::make(Kind::Count, 140, 8, 60, 12).bold());
 }
 
 void stamp(Definition& d)

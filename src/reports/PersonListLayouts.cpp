@@ -34,7 +34,7 @@ void personHead(Band& band, double width, const QString& statusColumn, const QSt
     pair(band, 420, 5, 45, statusCaption, width - 465, statusColumn);
     field(band, 0, 19, 250, QStringLiteral("Street"));
     field(band, 0, 31, 250, QStringLiteral("CityLine"));
-    pair(band, 255, 19, 25, QStringLiteral("Home"), 70, QStringLiteral("Phone"), ReportEngine::Format::Phone);
+    pair(band, 255, 19, 28, QStringLiteral("Home"), 67, QStringLiteral("Phone"), ReportEngine::Format::Phone);
     pair(band, 350, 19, 20, QStringLiteral("Cell"), 70, QStringLiteral("Cell"), ReportEngine::Format::Phone);
     pair(band, 440, 19, 25, QStringLiteral("Work"), width - 465, QStringLiteral("Work_Phone"),
          ReportEngine::Format::Phone);
@@ -86,7 +86,7 @@ Definition crptMemberNavigatorReport()
     personHead(b, width, QStringLiteral("Member_Active_Status"), QStringLiteral("Church"));
     personalLine(b, 46, width);
     pair(b, 0, 58, 60, QStringLiteral("Member since"), 60, QStringLiteral("Member_Since"), ReportEngine::Format::Date);
-    pair(b, 125, 58, 60, QStringLiteral("Came forward"), 55, QStringLiteral("Came_Forward"),
+    pair(b, 125, 58, 62, QStringLiteral("Came forward"), 53, QStringLiteral("Came_Forward"),
          ReportEngine::Format::Date);
     pair(b, 245, 58, 45, QStringLiteral("Baptized"), 55, QStringLiteral("Baptized"), ReportEngine::Format::Date);
     pair(b, 350, 58, 75, QStringLiteral("Previous church"), width - 425, QStringLiteral("Previous_Church"));
@@ -153,17 +153,17 @@ Definition crptProspectNavigatorReport()
     contacts.childColumn = QStringLiteral("Prospect_ID");
     contacts.header.height = 13;
     const QVector<QPair<QString, double>> captions{
-        {"Contact", 20}, {"Action", 80}, {"Type", 175}, {"Rating", 250}, {"Visitors", 315}};
+        {"Contact", 20}, {"Action", 80}, {"Type", 175}, {"Rating", 248}, {"Visitors", 335}};
     for (const auto& [caption, x] : captions)
         contacts.header.add(Element::label(x, 0, 90, 12, caption).bold().size(7.5));
     contacts.detail.height = 13;
     contacts.detail
         .add(Element::field(20, 0, 58, 12, QStringLiteral("Contact_Date"), ReportEngine::Format::Date).size(kSize))
         .add(Element::field(80, 0, 93, 12, QStringLiteral("Action")).size(kSize))
-        .add(Element::field(175, 0, 73, 12, QStringLiteral("Type")).size(kSize))
-        .add(Element::field(250, 0, 63, 12, QStringLiteral("Rating")).size(kSize))
-        .add(Element::field(315, 0, 110, 12, QStringLiteral("Visitor1Name")).size(kSize))
-        .add(Element::field(430, 0, width - 430, 12, QStringLiteral("Visitor2Name")).size(kSize))
+        .add(Element::field(175, 0, 70, 12, QStringLiteral("Type")).size(kSize))
+        .add(Element::field(248, 0, 84, 12, QStringLiteral("Rating")).size(kSize))
+        .add(Element::field(335, 0, 110, 12, QStringLiteral("Visitor1Name")).size(kSize))
+        .add(Element::field(448, 0, width - 448, 12, QStringLiteral("Visitor2Name")).size(kSize))
         .add(Element::field(80, 12, width - 80, 0, QStringLiteral("Notes")).size(kSize - 0.5).italic().growing());
     contacts.empty.height = 13;
     contacts.empty.add(Element::label(20, 0, 200, 12, QStringLiteral("No contacts recorded.")).italic().size(7.5));
@@ -181,7 +181,8 @@ Definition crptProspectNavigatorShortReport()
     ListingPage::frame(d, {{QStringLiteral("Name"), 0, 170},
                            {QStringLiteral("Address"), 12, 158, 1},
                            {QStringLiteral("Phone"), 175, 80},
-                           {QStringLiteral("Prospect Status"), 260, 70},
+                           {QStringLiteral("Prospect"), 260, 70},
+                           {QStringLiteral("Status"), 260, 70, 1},
                            {QStringLiteral("Phase"), 335, 80},
                            {QStringLiteral("Next Contact"), 420, 120},
                            {QStringLiteral("Source"), 335, 205, 1}});

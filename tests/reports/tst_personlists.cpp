@@ -2,11 +2,14 @@
 #include "support/ScriptedMessages.h"
 #include "support/TestDatabase.h"
 
+#include "DemoData.h"
 #include "core/MainMod.h"
 #include "platform/Transaction.h"
 #include "reports/PersonLists.h"
+#include "reports/ReportOutput.h"
 #include "reports/Reports.h"
 
+#include <QDir>
 #include <QtTest>
 
 using MainMod::MainDatabase;
@@ -292,6 +295,44 @@ private slots:
         QCOMPARE(output.deliveries.at(0).report.rights,
                  (QStringList{"Member Navigator Report", "Attendance Navigator Report"}));
         QCOMPARE(output.deliveries.at(2).report.rights, QStringList{"Mailing Labels Report"});
+    }
+
+    // The prospects of the demonstration church with their contacts. With KOV_GRAB_DIR set, both prospect lists
+    // are written to PDF files as well.
+    void demoChurchProspectLists()
+    {
+        TestDatabase tdb;
+        RecordingOutput output;
+        ScriptedMessages messages;
+        DemoData::fill(MainDatabase);
+        MainMod::LoadChurchInfo();
+        QList<qint64> prospects;
+        Recordset rs = MainDatabase.openRecordset(QStringLiteral("SELECT ID FROM Member WHERE Status = 'Prospect'"));
+        for (; !rs.Eof(); rs.MoveNext())
+            prospects << rs.Id();
+        QVERIFY(!prospects.isEmpty());
+        const int contacts = MainDatabase
+                                 .scalar(QStringLiteral("SELECT COUNT(*) FROM Prospect_Contact WHERE Prospect_ID IN "
+                                                        "(SELECT ID FROM Member WHERE Status = 'Prospect')"))
+                                 .toInt();
+        QVERIFY(contacts > 0);
+        QCOMPARE(PersonLists::prospectContactRows(prospects).size(), contacts);
+        Reports::PrintProspectNavigatorReport(prospects, true);
+        Reports::PrintProspectNavigatorShortReport(prospects, true);
+        QCOMPARE(messages.count(), 0);
+        for (const auto& delivery : output.deliveries) {
+            const QStringList texts = allTexts(*delivery.report.document);
+            QCOMPARE(texts.at(texts.indexOf(QStringLiteral("Number of prospects:")) + 1),
+                     QString::number(prospects.size()));
+        }
+        const QString folder = qEnvironmentVariable("KOV_GRAB_DIR");
+        if (!folder.isEmpty()) {
+            QDir().mkpath(folder);
+            QVERIFY(ReportOutput::writePdf(*output.deliveries.at(0).report.document,
+                                           QDir(folder).filePath(QStringLiteral("prospect-list.pdf"))));
+            QVERIFY(ReportOutput::writePdf(*output.deliveries.at(1).report.document,
+                                           QDir(folder).filePath(QStringLiteral("prospect-short-list.pdf"))));
+        }
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include "DemoData.h"
 #include "core/MainMod.h"
+#include "core/TypeAhead.h"
 #include "members/frmMemberEntry.h"
 #include "reports/ReportOutput.h"
 #include "reports/Viewer.h"
@@ -202,6 +203,29 @@ private slots:
         QVERIFY(s->vsfgMembers->height() > 100);
         s->btnExit->click();
         QVERIFY(!MainMod::MemberNavigatorOpen());
+    }
+
+    // Typed keys go to the shared type-ahead on ten lists; Receive NL, HOH and Organization keep the list's own keys.
+    void typeAheadOnExactlyItsLists()
+    {
+        TestDatabase tdb;
+        TestArea area;
+        seed();
+        frmMemberNavigator* s = openNavigator();
+        const QList<QComboBox*> typeAhead{
+            s->cmbStatus,  s->cmbChurchStatus, s->cmbProspectStatus, s->cmbDobAnniv, s->cmbResponsibility,
+            s->cmbSSClass, s->cmbCG,           s->cmbDiscClass,      s->cmbWedClass, s->cmbDeacon};
+        for (QComboBox* combo : s->Frame1->findChildren<QComboBox*>()) {
+            MainMod::TypeAheadState.LastCombo = nullptr;
+            combo->setFocus();
+            QTest::keyClick(combo, Qt::Key_A);
+            QCOMPARE(MainMod::TypeAheadState.LastCombo == combo, typeAhead.contains(combo));
+        }
+        // Keys in quick succession build one prefix: "mar" is March, not April.
+        MainMod::KeyPressDelay = 5;
+        s->cmbDobAnniv->setCurrentIndex(-1);
+        QTest::keyClicks(s->cmbDobAnniv, QStringLiteral("mar"));
+        QCOMPARE(s->cmbDobAnniv->currentText(), QStringLiteral("March"));
     }
 
     void noCriterionListsEveryoneInNameOrder()
