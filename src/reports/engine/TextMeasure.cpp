@@ -55,6 +55,14 @@ QString TextMeasure::elide(const Font& font, const QString& text, double width)
     Entry& e = entry(font);
     if (text.size() * e.widestChar <= width)
         return text;
+    auto known = e.widths.constFind(text);
+    if (known == e.widths.constEnd()) {
+        if (e.widths.size() > 100000)
+            e.widths.clear();
+        known = e.widths.insert(text, e.metrics.horizontalAdvance(text) / kScale);
+    }
+    if (*known <= width)
+        return text;
     return e.metrics.elidedText(text, Qt::ElideRight, width * kScale);
 }
 
