@@ -42,7 +42,10 @@ private slots:
         ScriptedMessages messages;
         MainMod::CurrentUserType = QStringLiteral("Admin");
         const qint64 ann = TestDatabase::addMember(QStringLiteral("Adams"), QStringLiteral("Ann"));
-        const qint64 bob = TestDatabase::addMember(QStringLiteral("Baker"), QStringLiteral("Bob"));
+        // Well past the old 16-bit ceiling.
+        MainMod::MainDatabase.execute(
+            QStringLiteral("INSERT INTO Member (ID, Last_Name, First_Name) VALUES (70000, 'Baker', 'Bob')"));
+        const qint64 bob = 70000;
         auto* s = ScreenRegistry::load<CheckNavigator>();
         QVERIFY(s);
         QList<NavigatorRow> rows;
