@@ -39,14 +39,6 @@ Element notes(double x, double width)
     return Element::field(x, 14, width, 0, QStringLiteral("Notes")).growing().italic().size(8);
 }
 
-void countFooter(Definition& d, const QString& what)
-{
-    d.reportFooter.height = 22;
-    d.reportFooter.add(Element::make(Kind::Rule, 0, 4, d.bodyWidth(), 0));
-    d.reportFooter.add(Element::label(0, 8, 110, 12, what).bold());
-    d.reportFooter.add(Element::make(Kind::Count, 110, 8, 60, 12).bold());
-}
-
 } // namespace
 
 Rows classListingRows(ClassKind kind)
@@ -104,7 +96,7 @@ Definition crptClassListing(const QString& title)
         .add(Element::field(370, 1, 95, 12, QStringLiteral("AsstTeacherName")))
         .add(Element::field(468, 1, 72, 12, QStringLiteral("Location")).growing())
         .add(notes(118, 422));
-    countFooter(d, QStringLiteral("Number of classes:"));
+    ListingPage::countFooter(d, QStringLiteral("Number of classes:"));
     return d;
 }
 
@@ -120,7 +112,7 @@ Definition crptCareGroupListingReport()
         .add(Element::field(180, 1, 175, 12, QStringLiteral("AsstLeaderName")))
         .add(Element::field(360, 1, 180, 12, QStringLiteral("SSName")).growing())
         .add(notes(20, 520));
-    countFooter(d, QStringLiteral("Number of groups:"));
+    ListingPage::countFooter(d, QStringLiteral("Number of groups:"));
     return d;
 }
 

@@ -38,6 +38,14 @@ void frame(Definition& d, const QVector<Heading>& headings)
     d.pageFooter.add(Element::make(Kind::PageNofM, width / 2, 4, width / 2, 11).right().size(7.5));
 }
 
+void countFooter(Definition& d, const QString& what)
+{
+    d.reportFooter.height = 22;
+    d.reportFooter.add(Element::make(Kind::Rule, 0, 4, d.bodyWidth(), 0));
+    d.reportFooter.add(Element::label(0, 8, 140, 12, what).bold());
+    d.reportFooter.add(Element::make(Kind::Count, 140, 8, 60, 12).bold());
+}
+
 void stamp(Definition& d)
 {
     d.texts.insert(kChurchName, MainMod::ChurchName);

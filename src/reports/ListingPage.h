@@ -17,6 +17,8 @@ struct Heading {
 };
 
 void frame(ReportEngine::Definition& definition, const QVector<Heading>& headings);
+// A rule and "what" with the number of rows at the report's end.
+void countFooter(ReportEngine::Definition& definition, const QString& what);
 // Fills the frame's church name and print date from the program's settings and clock.
 void stamp(ReportEngine::Definition& definition);
 

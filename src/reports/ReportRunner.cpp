@@ -30,6 +30,22 @@ ReportEngine::Rows fetchRows(const QString& sql, const SqlParams& params)
     return rows;
 }
 
+QString inIdList(const QString& column)
+{
+    return column + QStringLiteral(" IN (SELECT value FROM json_each(?))");
+}
+
+QVariant idListValue(const QList<qint64>& ids)
+{
+    QString list = QStringLiteral("[");
+    for (qint64 id : ids) {
+        if (list.size() > 1)
+            list += QLatin1Char(',');
+        list += QString::number(id);
+    }
+    return list + QLatin1Char(']');
+}
+
 bool produce(const QString& title, const QStringList& rights, ReportOutput::Mode mode,
              const std::function<ReportEngine::Document()>& build)
 {

@@ -14,6 +14,11 @@ namespace Reports {
 // into the statement.
 ReportEngine::Rows fetchRows(const QString& sql, const SqlParams& params = {});
 
+// The people of a print request as one bound value, so a list of any length reaches no statement or variable
+// limit: the condition "column IN (SELECT value FROM json_each(?))" with idListValue(ids) bound to it.
+QString inIdList(const QString& column);
+QVariant idListValue(const QList<qint64>& ids);
+
 // The frame of every report: with the hourglass held, build fetches and lays out the pages, which then go to
 // the viewer or the printer. A report that cannot be produced shows one message naming it, and the program
 // goes on. Returns true when the report was shown or printed.

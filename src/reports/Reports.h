@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QList>
 #include <QtGlobal>
 
 // One procedure per printed report. Each fetches its rows, lays them out and shows them in the Report Viewer
@@ -23,5 +24,13 @@ void PrintContributionsEntryControlReport(const QDate& fromDate, const QDate& to
 // every giver. Previewed.
 inline constexpr qint64 kAllMembers = 0;
 void PrintMemberContributionsReport(qint64 member, const QDate& fromDate, const QDate& toDate);
+
+// The lists of the people a navigator found, given by ID (the order and repeats of the list do not matter):
+// previewed when preview is true, otherwise one copy printed. The labels are always previewed.
+void PrintMemberNavigatorReport(const QList<qint64>& ids, bool preview);
+void PrintMemberNavigatorDOBAnnivReport(const QList<qint64>& ids, bool preview);
+void PrintProspectNavigatorReport(const QList<qint64>& ids, bool preview);
+void PrintProspectNavigatorShortReport(const QList<qint64>& ids, bool preview);
+void PrintMailingLabels(const QList<qint64>& ids);
 
 } // namespace Reports

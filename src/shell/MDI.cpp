@@ -22,6 +22,7 @@
 #include "reports/frmContributionsEntryControlReport.h"
 #include "reports/frmMemberContributionsReport.h"
 #include "schema/PermissionNames.h"
+#include "search/frmMemberNavigator.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -135,7 +136,7 @@ void MDI::buildMenus()
 
     QMenu* names = addMenu(nullptr, QStringLiteral("Names"), QStringLiteral("Names"));
     addCommand(names, QStringLiteral("MemberNavigator"), QStringLiteral("Member Navigator"), memberView, record,
-               notAvailable(QStringLiteral("The member navigator")));
+               open<frmMemberNavigator>());
     addCommand(names, QStringLiteral("MemberEntry"), QStringLiteral("Member/Prospect Entry/Edit"), memberView, record,
                open<frmMemberEntry>());
 

@@ -150,7 +150,7 @@ private slots:
         const QString report = QStringLiteral("You do not have permission to view this report.");
         const QString screen = QStringLiteral("You do not have permission to view this screen.");
         QTest::newRow("Setup") << "CompanyInfo" << "Church Info" << record << "frmChurchInfo";
-        QTest::newRow("Member Navigator") << "MemberNavigator" << "Member View" << record << "";
+        QTest::newRow("Member Navigator") << "MemberNavigator" << "Member View" << record << "frmMemberNavigator";
         QTest::newRow("Member Entry") << "MemberEntry" << "Member View" << record << "frmMemberEntry";
         QTest::newRow("Prospect Navigator") << "ProspectNavigator" << "Member View" << record << "";
         QTest::newRow("Prospect Contact") << "ProspectEntry" << "Prospect Contact Entry/Edit" << record

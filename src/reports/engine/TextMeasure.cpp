@@ -36,7 +36,7 @@ TextMeasure::Entry& TextMeasure::entry(const Font& font)
             return e;
     const QFont qfont = qtFont(font);
     QFontMetricsF metrics(qfont, &m_device);
-    m_entries.append({font, qfont, metrics, metrics.maxWidth() / kScale});
+    m_entries.append({font, qfont, metrics, metrics.maxWidth() / kScale, {}});
     return m_entries.last();
 }
 
@@ -54,6 +54,14 @@ QString TextMeasure::elide(const Font& font, const QString& text, double width)
 {
     Entry& e = entry(font);
     if (text.size() * e.widestChar <= width)
+        return text;
+    auto known = e.widths.constFind(text);
+    if (known == e.widths.constEnd()) {
+        if (e.widths.size() > 100000)
+            e.widths.clear();
+        known = e.widths.insert(text, e.metrics.horizontalAdvance(text) / kScale);
+    }
+    if (*known <= width)
         return text;
     return e.metrics.elidedText(text, Qt::ElideRight, width * kScale);
 }

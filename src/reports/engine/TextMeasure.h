@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QImage>
 #include <QStringList>
 #include <QVector>
@@ -32,6 +33,8 @@ private:
         QFont qfont;
         QFontMetricsF metrics;
         double widestChar;
+        // Widths of texts already measured: lists repeat their towns, statuses and classes row after row.
+        QHash<QString, double> widths;
     };
     Entry& entry(const Font& font);
 

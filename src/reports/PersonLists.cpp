@@ -1,0 +1,198 @@
+// The queries of the lists of people, and their report procedures.
+#include "PersonLists.h"
+
+#include "ListingPage.h"
+#include "ReportRunner.h"
+#include "Reports.h"
+
+#include "reports/engine/Layout.h"
+#include "schema/PermissionNames.h"
+
+namespace PersonLists {
+
+namespace {
+
+// "Last, First" of a joined person, or Null when there is none.
+QString shortName(const QString& alias)
+{
+    return QStringLiteral("CASE WHEN %1.ID IS NULL THEN NULL ELSE IFNULL(%1.Last_Name,'') || ', ' || "
+                          "IFNULL(%1.First_Name,'') END")
+        .arg(alias);
+}
+
+// Captioned memo text, or Null when the memo is empty, so an empty memo takes no room on the page.
+QString captioned(const QString& column, const QString& caption, const QString& name)
+{
+    return QStringLiteral("CASE WHEN IFNULL(%1,'') = '' THEN NULL ELSE '%2: ' || %1 END AS %3")
+        .arg(column, caption, name);
+}
+
+// The columns the layouts print a person's name, street and town with, after the columns of the list proper.
+const QString kShownName =
+    QStringLiteral(
+        "TRIM(IFNULL(Member.Last_Name,'') || ', ' || IFNULL(Member.First_Name,'') || ' ' || "
+        "IFNULL(Member.Middle_Name,'') "
+        "|| ' ' || IFNULL(Member.Title,'')) AS FullName, "
+        "IFNULL(Member.Address_1,'') || CASE WHEN IFNULL(Member.Address_2,'') = '' THEN '' "
+        "ELSE ', ' || Member.Address_2 END AS Street, "
+        "TRIM(IFNULL(Member.City,'') || CASE WHEN IFNULL(Member.City,'') <> '' AND IFNULL(Member.State,'') || "
+        "IFNULL(Member.Zip,'') <> '' THEN ', ' ELSE '' END || IFNULL(Member.State,'') || ' ' || IFNULL(Member.Zip,'')) "
+        "AS CityLine, ") +
+    captioned(QStringLiteral("Member.Notes"), QStringLiteral("Notes"), QStringLiteral("NotesText"));
+
+const QString kPersonHead = QStringLiteral(
+    "Member.ID, Member.Status, Member.First_Name, Member.Middle_Name, Member.Last_Name, Member.Title, "
+    "Member.Address_1, Member.Address_2, Member.City, Member.State, Member.Zip, Member.Phone, Member.Cell, "
+    "Member.Work_Phone, Member.Email");
+
+const QString kDetailsAndHistory = QStringLiteral(
+    "Member.Place_Of_Work, Member.Occupation, Member.Date_Of_Birth, Member.Head_Of_Household, Member.Gender, "
+    "Member.Marital_Status, Member.Anniversary_Date, Member.Hobbies, Member.Organizations, Member.Map_Section, "
+    "Member.Notes, Member.Member_Active_Status, Member.Member_Since, Member.Previous_Church, Member.Came_Forward, "
+    "Member.Baptized");
+
+const QString kOrder = QStringLiteral(" ORDER BY Member.Last_Name, Member.First_Name, Member.ID");
+
+} // namespace
+
+ReportEngine::Rows memberListRows(const QList<qint64>& ids)
+{
+    return Reports::fetchRows(
+        QStringLiteral("SELECT %1, %2, Sunday_School.Name AS \"Sunday_School.Name\", "
+                       "Discipleship_Training.Name AS \"Discipleship_Training.Name\", "
+                       "Wednesday_Night.Name AS \"Wednesday_Night.Name\", %3 AS CGLeader, %4 AS Deacon, "
+                       "Member.Receive_Newsletter_Via_Mail, Member.Receive_Newsletter_Via_EMail, %5, %7, %8 "
+                       "FROM Member "
+                       "LEFT JOIN Care_Group ON Member.Care_Group_Assigned = Care_Group.ID "
+                       "LEFT JOIN Member AS CGLeaderTbl ON Care_Group.Group_Leader = CGLeaderTbl.ID "
+                       "LEFT JOIN Sunday_School ON Member.Sunday_School_Class = Sunday_School.ID "
+                       "LEFT JOIN Discipleship_Training ON Member.Discipleship_Training_Class = "
+                       "Discipleship_Training.ID "
+                       "LEFT JOIN Wednesday_Night ON Member.Wednesday_Night_Class = Wednesday_Night.ID "
+                       "LEFT JOIN Member AS DeaconTbl ON Member.DeaconID = DeaconTbl.ID "
+                       "WHERE %6")
+                .arg(kPersonHead, kDetailsAndHistory, shortName(QStringLiteral("CGLeaderTbl")),
+                     shortName(QStringLiteral("DeaconTbl")), kShownName, Reports::inIdList(QStringLiteral("Member.ID")),
+                     captioned(QStringLiteral("Member.Hobbies"), QStringLiteral("Hobbies"),
+                               QStringLiteral("HobbiesText")),
+                     captioned(QStringLiteral("Member.Organizations"), QStringLiteral("Organizations"),
+                               QStringLiteral("OrganizationsText"))) +
+            kOrder,
+        {Reports::idListValue(ids)});
+}
+
+ReportEngine::Rows prospectListRows(const QList<qint64>& ids)
+{
+    return Reports::fetchRows(
+        QStringLiteral("SELECT %1, Member.Prospect_Phase, Member.Prospect_Next_Contact_Date, "
+                       "Member.Prospect_Next_Contact_Action, %2, Sunday_School.Name AS Name, %3 AS CGLeader, "
+                       "Member.Receive_Newsletter_Via_Mail, Member.Receive_Newsletter_Via_EMail, "
+                       "Member.Prospect_Source, Member.Prospect_Active_Status, Member.Prospect_Note, "
+                       "Member.Prospect_Member_Of, %4, %6 "
+                       "FROM Member "
+                       "LEFT JOIN Care_Group ON Member.Prospect_Care_Group_Assigned = Care_Group.ID "
+                       "LEFT JOIN Member AS CGLeaderTbl ON Care_Group.Group_Leader = CGLeaderTbl.ID "
+                       "LEFT JOIN Sunday_School ON Member.Prospect_Sunday_School_Class_Assigned = Sunday_School.ID "
+                       "WHERE %5")
+                .arg(kPersonHead, kDetailsAndHistory, shortName(QStringLiteral("CGLeaderTbl")), kShownName,
+                     Reports::inIdList(QStringLiteral("Member.ID")),
+                     captioned(QStringLiteral("Member.Prospect_Note"), QStringLiteral("Prospect note"),
+                               QStringLiteral("ProspectNoteText"))) +
+            kOrder,
+        {Reports::idListValue(ids)});
+}
+
+ReportEngine::Rows prospectContactRows(const QList<qint64>& ids)
+{
+    // Contacts of one day come newest entry first, so the order never changes between runs.
+    const auto visitor = [](const QString& alias) {
+        return QStringLiteral("CASE WHEN %1.ID IS NULL THEN NULL ELSE IFNULL(%1.Last_Name,'') || ', ' || "
+                              "IFNULL(%1.First_Name,'') || ' ' || IFNULL(%1.Middle_Name,'') END")
+            .arg(alias);
+    };
+    return Reports::fetchRows(
+        QStringLiteral("SELECT Prospect_Contact.Prospect_ID, Prospect_Contact.ID, Prospect_Contact.Contact_Date, "
+                       "Prospect_Contact.Action, Prospect_Contact.Type, %1 AS Visitor1Name, %2 AS Visitor2Name, "
+                       "Prospect_Contact.Rating, Prospect_Contact.Notes FROM Prospect_Contact "
+                       "LEFT JOIN Member AS Visitor1Tbl ON Prospect_Contact.Visitor1 = Visitor1Tbl.ID "
+                       "LEFT JOIN Member AS Visitor2Tbl ON Prospect_Contact.Visitor2 = Visitor2Tbl.ID "
+                       "WHERE %3 ORDER BY Prospect_Contact.Contact_Date DESC, Prospect_Contact.ID DESC")
+            .arg(visitor(QStringLiteral("Visitor1Tbl")), visitor(QStringLiteral("Visitor2Tbl")),
+                 Reports::inIdList(QStringLiteral("Prospect_Contact.Prospect_ID"))),
+        {Reports::idListValue(ids)});
+}
+
+ReportEngine::Rows mailingLabelRows(const QList<qint64>& ids)
+{
+    return Reports::fetchRows(
+        QStringLiteral("SELECT Member.First_Name, Member.Middle_Name, Member.Last_Name, Member.Title, "
+                       "Member.Address_1, Member.Address_2, Member.City, Member.State, Member.Zip FROM Member "
+                       "WHERE %1 ORDER BY Member.Last_Name, Member.First_Name, Member.Middle_Name, Member.ID")
+            .arg(Reports::inIdList(QStringLiteral("Member.ID"))),
+        {Reports::idListValue(ids)});
+}
+
+} // namespace PersonLists
+
+namespace Reports {
+
+namespace {
+
+using Fetch = ReportEngine::Rows (*)(const QList<qint64>&);
+
+ReportOutput::Mode modeOf(bool preview)
+{
+    return preview ? ReportOutput::Mode::Preview : ReportOutput::Mode::Print;
+}
+
+void printList(const QString& title, const QStringList& rights, ReportOutput::Mode mode,
+               ReportEngine::Definition (*define)(), Fetch fetch, const QList<qint64>& ids)
+{
+    produce(title, rights, mode, [&] {
+        ReportEngine::Definition d = define();
+        if (!d.labels)
+            ListingPage::stamp(d);
+        return ReportEngine::layout(d, fetch(ids));
+    });
+}
+
+// The member list goes out from the member and the attendance navigators.
+const QStringList kMemberListRights{PermissionNames::kMemberNavigatorReport,
+                                    PermissionNames::kAttendanceNavigatorReport};
+
+} // namespace
+
+void PrintMemberNavigatorReport(const QList<qint64>& ids, bool preview)
+{
+    printList(QStringLiteral("Member List"), kMemberListRights, modeOf(preview), PersonLists::crptMemberNavigatorReport,
+              PersonLists::memberListRows, ids);
+}
+
+void PrintMemberNavigatorDOBAnnivReport(const QList<qint64>& ids, bool preview)
+{
+    printList(QStringLiteral("Birthday and Anniversary List"), {PermissionNames::kMemberNavigatorReport},
+              modeOf(preview), PersonLists::crptMemberNavigatorDOBAnnivReport, PersonLists::memberListRows, ids);
+}
+
+void PrintProspectNavigatorReport(const QList<qint64>& ids, bool preview)
+{
+    produce(QStringLiteral("Prospect List"), {PermissionNames::kProspectNavigatorReport}, modeOf(preview), [&] {
+        ReportEngine::Definition d = PersonLists::crptProspectNavigatorReport();
+        ListingPage::stamp(d);
+        return ReportEngine::layout(d, PersonLists::prospectListRows(ids), PersonLists::prospectContactRows(ids));
+    });
+}
+
+void PrintProspectNavigatorShortReport(const QList<qint64>& ids, bool preview)
+{
+    printList(QStringLiteral("Short Prospect List"), {PermissionNames::kProspectNavigatorReport}, modeOf(preview),
+              PersonLists::crptProspectNavigatorShortReport, PersonLists::prospectListRows, ids);
+}
+
+void PrintMailingLabels(const QList<qint64>& ids)
+{
+    printList(QStringLiteral("Mailing Labels"), {PermissionNames::kMailingLabelsReport}, ReportOutput::Mode::Preview,
+              PersonLists::crptMailingLabels, PersonLists::mailingLabelRows, ids);
+}
+
+} // namespace Reports

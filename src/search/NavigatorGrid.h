@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QStringList>
+#include <QTableView>
+
+// One row of a navigator grid: the person's ID as an integer, the cell texts, and the ticks of the check columns.
+struct NavigatorRow {
+    qint64 id = 0;
+    QStringList cells;
+    quint32 checks = 0; // bit c set: the check box of column c is ticked
+};
+
+// The rows of a navigator grid, replaced whole in one reset. Text cells are read-only; the check columns, when the
+// screen has any, are the only cells the user can change.
+class NavigatorModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setCheckColumns(const QList<int>& columns) { m_checkColumns = columns; }
+    void reset(const QStringList& headings, QList<NavigatorRow> rows);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    const NavigatorRow& row(int r) const { return m_rows.at(r); }
+    const QList<NavigatorRow>& rows() const { return m_rows; }
+    bool isCheckColumn(int column) const { return m_checkColumns.contains(column); }
+
+private:
+    QStringList m_headings;
+    QList<NavigatorRow> m_rows;
+    QList<int> m_checkColumns;
+};
+
+// The result grid of a navigator. Empty, it has no heading row either; filled, it shows the headings over one row
+// per person, every cell centred and the columns fitted to their text.
+class NavigatorGrid : public QTableView {
+    Q_OBJECT
+public:
+    explicit NavigatorGrid(QWidget* parent = nullptr);
+
+    NavigatorModel* navigatorModel() const { return m_model; }
+    void clear();
+    void fill(const QStringList& headings, QList<NavigatorRow> rows);
+
+    bool hasHeading() const { return m_model->columnCount() > 0; }
+    int dataRows() const { return m_model->rowCount(); }
+    QString text(int row, int column) const;
+    qint64 id(int row) const { return m_model->row(row).id; }
+    bool isChecked(int row, int column) const;
+    // The IDs of every data row, in grid order.
+    QList<qint64> ids() const;
+    // The data row picked, or -1.
+    int currentRow() const;
+    void pickRow(int row);
+
+signals:
+    // A data row was double-clicked.
+    void rowDoubleClicked(int row);
+
+private:
+    NavigatorModel* m_model;
+};
