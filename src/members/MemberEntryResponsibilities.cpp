@@ -2,7 +2,7 @@
 #include "frmMemberEntry.h"
 
 #include "MemberEntryControls.h"
-#include "MemberNavigatorLink.h"
+#include "search/MemberNavigatorLink.h"
 
 #include "core/MainMod.h"
 #include "core/Permissions.h"
@@ -50,7 +50,7 @@ void frmMemberEntry::ResponsibilitiesChanged()
     dtRespEnd->setDate(Clock::today());
     LoadResponsibilities();
     // The navigator's lists, its deacons among them.
-    MemberNavigatorLink::refresh();
+    MemberNavigatorLink::loadSearchValues();
 }
 
 void frmMemberEntry::btnAddResp_Click()

@@ -2,7 +2,7 @@
 // transaction; the save buttons; and the envelope-number warning.
 #include "frmMemberEntry.h"
 
-#include "MemberNavigatorLink.h"
+#include "search/MemberNavigatorLink.h"
 #include "MemberPicture.h"
 #include "PickLists.h"
 
@@ -190,7 +190,7 @@ void frmMemberEntry::btnSaveNew_Click()
         return;
     // The relatives' list too, so a person just added can be linked at once.
     ReloadNameLists();
-    MemberNavigatorLink::refresh();
+    MemberNavigatorLink::loadSearchValues();
     cmbMember->setFocus();
 }
 
@@ -200,7 +200,7 @@ void frmMemberEntry::btnSaveClose_Click()
         return;
     if (!SaveMember())
         return;
-    MemberNavigatorLink::refresh();
+    MemberNavigatorLink::loadSearchValues();
     Unload();
 }
 

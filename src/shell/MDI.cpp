@@ -135,10 +135,10 @@ void MDI::buildMenus()
     addCommand(file, QStringLiteral("Exit"), QStringLiteral("Exit"), {}, {}, [this] { Exit_Click(); });
 
     QMenu* names = addMenu(nullptr, QStringLiteral("Names"), QStringLiteral("Names"));
-    addCommand(names, QStringLiteral("MemberNavigator"), QStringLiteral("Member Navigator"), memberView, record,
-               open<frmMemberNavigator>());
-    addCommand(names, QStringLiteral("MemberEntry"), QStringLiteral("Member/Prospect Entry/Edit"), memberView, record,
-               open<frmMemberEntry>());
+    addScreen(names, QStringLiteral("MemberNavigator"), QStringLiteral("Member Navigator"), memberView, record,
+              open<frmMemberNavigator>());
+    addScreen(names, QStringLiteral("MemberEntry"), QStringLiteral("Member/Prospect Entry/Edit"), memberView, record,
+              open<frmMemberEntry>());
 
     QMenu* prospects = addMenu(nullptr, QStringLiteral("Prospects"), QStringLiteral("Prospects"));
     addCommand(prospects, QStringLiteral("ProspectNavigator"), QStringLiteral("Prospect Navigator"), memberView, record,
@@ -153,8 +153,8 @@ void MDI::buildMenus()
                {kAttendanceEntryEdit}, record, notAvailable(QStringLiteral("Attendance entry")));
 
     QMenu* contributions = addMenu(nullptr, QStringLiteral("Contributions"), QStringLiteral("Contributions"));
-    addCommand(contributions, QStringLiteral("ContributionEntry"), QStringLiteral("Contribution Entry"),
-               {kMemberContributions}, Refusal::kViewScreen, open<frmContributionEntry>());
+    addScreen(contributions, QStringLiteral("ContributionEntry"), QStringLiteral("Contribution Entry"),
+              {kMemberContributions}, Refusal::kViewScreen, open<frmContributionEntry>());
 
     QMenu* admin = addMenu(nullptr, QStringLiteral("Administrative"), QStringLiteral("Administrative"));
     QMenu* classes = addMenu(admin, QStringLiteral("ClassEntry"), QStringLiteral("Class Entry"));
@@ -195,11 +195,11 @@ void MDI::buildMenus()
                notAvailable(QStringLiteral("The Sunday School prospect listing")));
     QMenu* contributionReports =
         addMenu(reports, QStringLiteral("ContributionReports"), QStringLiteral("Contribution Reports"));
-    addCommand(contributionReports, QStringLiteral("ContributionsEntryControlReport"),
-               QStringLiteral("Contributions Entry Control Report"), {kMemberContributions}, report,
-               open<frmContributionsEntryControlReport>());
-    addCommand(contributionReports, QStringLiteral("MemberContributions"), QStringLiteral("Member Contributions"),
-               {kMemberContributions}, report, open<frmMemberContributionsReport>());
+    addScreen(contributionReports, QStringLiteral("ContributionsEntryControlReport"),
+              QStringLiteral("Contributions Entry Control Report"), {kMemberContributions}, report,
+              open<frmContributionsEntryControlReport>());
+    addScreen(contributionReports, QStringLiteral("MemberContributions"), QStringLiteral("Member Contributions"),
+              {kMemberContributions}, report, open<frmMemberContributionsReport>());
     QMenu* adminReports = addMenu(reports, QStringLiteral("AdminReports"), QStringLiteral("Administrative Reports"));
     addCommand(adminReports, QStringLiteral("SSClassListing"), QStringLiteral("Sunday School Class Listing"),
                {kAdministrativeReport}, report, Reports::PrintSundaySchoolListingReport);

@@ -464,9 +464,15 @@ private slots:
         choose(s->cmbDeacon, QStringLiteral("Gray, Gus"));
         found(s);
         const QString caption = s->Frame2->title();
-        // A new deacon, then the member screen's refresh.
-        addRow("Member_Responsibility", {{"Member_ID", c.ann}, {"Responsibility", "Deacon"}});
-        MemberNavigatorLink::loadSearchValues();
+        // A new deacon given on the member screen refreshes the open navigator.
+        {
+            ScriptedMessages messages; // the deacon rule's questions, answered Yes
+            auto* member = ScreenRegistry::load<frmMemberEntry>();
+            member->LoadMember(c.ann);
+            choose(member->cmbResp, QStringLiteral("Deacon"));
+            QTest::mouseClick(member->findChild<QPushButton*>(QStringLiteral("btnAddResp")), Qt::LeftButton);
+            member->Unload();
+        }
         QCOMPARE(entries(s->cmbDeacon), (QStringList{"Adams, Ann", "Gray, Gus", "Gray, Gus"}));
         for (QComboBox* combo : s->Frame1->findChildren<QComboBox*>())
             QCOMPARE(combo->currentIndex(), -1);
