@@ -241,8 +241,12 @@ int main(int argc, char* argv[])
                 .arg(*generated, 0, 'f', 1)
                 .arg(*generated < 60 ? QStringLiteral("met") : QStringLiteral("MISSED")));
 
+    // The operation column fits the longest name.
+    int nameWidth = 42;
+    for (const Bench::Operation& op : Bench::operations())
+        nameWidth = std::max(nameWidth, int(op.name.size()));
     const QString header = QStringLiteral("%1 %2 %3 %4 %5  %6")
-                               .arg(QStringLiteral("Operation"), -42)
+                               .arg(QStringLiteral("Operation"), -nameWidth)
                                .arg(QStringLiteral("Median ms"), 10)
                                .arg(QStringLiteral("Worst ms"), 10)
                                .arg(QStringLiteral("Raw ms"), 10)
@@ -254,7 +258,7 @@ int main(int argc, char* argv[])
     for (const Bench::Operation& op : Bench::operations()) {
         if (!op.name.contains(parser.value(onlyOption), Qt::CaseInsensitive))
             continue;
-        QString row = QStringLiteral("%1 ").arg(op.name, -42);
+        QString row = QStringLiteral("%1 ").arg(op.name, -nameWidth);
         try {
             const auto [own, raw] = timeBoth(op, runs);
             const double ratio = raw && raw->median > 0 ? own.median / raw->median : 0;
