@@ -1,0 +1,503 @@
+// Values a person may type that break naive SQL or text handling, typed into every text box of every entry
+// screen, saved and shown again: each comes back as the box held it, and no table is touched beyond the save.
+#include "support/ScriptedMessages.h"
+#include "support/TestArea.h"
+#include "support/TestDatabase.h"
+
+#include "admin/ClassEntryScreen.h"
+#include "admin/frmChurchInfo.h"
+#include "admin/frmResponsibilityEntry.h"
+#include "admin/frmUserEntry.h"
+#include "admin/frmValueEntry.h"
+#include "core/MainMod.h"
+#include "members/MoneyEdit.h"
+#include "members/frmContributionEntry.h"
+#include "members/frmMemberEntry.h"
+#include "outreach/frmProspectContactEntry.h"
+#include "platform/IdList.h"
+#include "platform/Recordset.h"
+#include "search/NavigatorGrid.h"
+#include "search/frmMemberNavigator.h"
+#include "shell/ScreenRegistry.h"
+#include "shell/frmLogin.h"
+
+#include <QAbstractSpinBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <functional>
+
+using MainMod::MainDatabase;
+
+namespace {
+
+using Texts = QMap<QString, QString>;
+
+const QString kLong = QString(300, QLatin1Char('W')) + QStringLiteral("end");
+
+// The values, by name. Each is typed into every free text box of a screen at once.
+const QList<QPair<const char*, QString>> kValues = {
+    {"apostrophe", QStringLiteral("O'Neil")},
+    {"double quotes", QStringLiteral("\"quoted\"")},
+    {"semicolon", QStringLiteral("a;b")},
+    {"always true", QStringLiteral("x' OR '1'='1")},
+    {"drop table", QStringLiteral("'; DROP TABLE Member; --")},
+    {"like wildcards", QStringLiteral("100%_done")},
+    {"glob characters", QStringLiteral("*?[")},
+    {"accents", QStringLiteral("Zoë Ångström-Núñez")},
+    {"non-Latin", QStringLiteral("Дмитрий 李小龍 ΑΒΓ")},
+    {"emoji", QStringLiteral("Joy 😀 👍🏽")},
+    {"backslash", QStringLiteral("C:\\dir\\_x")},
+    {"line break", QStringLiteral("line one\nline two")},
+    {"longer than any column", kLong},
+};
+
+// Types a value as a person would, key by key, each key carrying its character; what no single key types (a line
+// break, characters outside the basic plane) goes in through the clipboard and Ctrl+V.
+void enter(QWidget* box, const QString& value)
+{
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Delete);
+    bool keyed = true;
+    for (QChar ch : value)
+        keyed = keyed && ch.unicode() >= 0x20 && !ch.isSurrogate();
+    if (!keyed) {
+        QGuiApplication::clipboard()->setText(value);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        return;
+    }
+    for (QChar ch : value) {
+        if (ch.unicode() < 0x80) {
+            QTest::keyClick(box, char(ch.unicode()));
+        } else {
+            QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        }
+    }
+}
+
+QString textOf(QWidget* widget)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(widget))
+        return line->text();
+    if (auto* notes = qobject_cast<QPlainTextEdit*>(widget))
+        return notes->toPlainText();
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        return combo->currentText();
+    return QStringLiteral("<%1 is no text box>").arg(widget->objectName());
+}
+
+// The boxes a person types free text into: plain line edits and notes boxes. Masked and money boxes (their own
+// classes), number boxes the screen checks, and boxes that only show are left out.
+QList<QWidget*> freeTextBoxes(QWidget* screen, const QStringList& skipped)
+{
+    QList<QWidget*> boxes;
+    for (QLineEdit* line : screen->findChildren<QLineEdit*>()) {
+        if (!line->objectName().startsWith(QLatin1String("txt")) || skipped.contains(line->objectName()))
+            continue;
+        if (line->metaObject() != &QLineEdit::staticMetaObject || line->isReadOnly() || !line->isEnabled() ||
+            !line->inputMask().isEmpty())
+            continue;
+        boxes << line;
+    }
+    for (QPlainTextEdit* notes : screen->findChildren<QPlainTextEdit*>())
+        if (!notes->isReadOnly() && notes->isEnabled() && !skipped.contains(notes->objectName()))
+            boxes << notes;
+    return boxes;
+}
+
+// What the controls of the given names show.
+Texts readBoxes(QWidget* screen, const Texts& names)
+{
+    Texts shown;
+    for (auto it = names.begin(); it != names.end(); ++it) {
+        QWidget* control = screen->findChild<QWidget*>(it.key());
+        shown.insert(it.key(), control ? textOf(control) : QStringLiteral("<gone>"));
+    }
+    return shown;
+}
+
+void pickFirst(QComboBox* combo)
+{
+    for (int i = 0; i < combo->count(); ++i)
+        if (!combo->itemText(i).trimmed().isEmpty()) {
+            combo->setCurrentIndex(i);
+            return;
+        }
+    QFAIL(qPrintable(combo->objectName() + QStringLiteral(" offers nothing to choose")));
+}
+
+void pickText(QComboBox* combo, const QString& text)
+{
+    const int index = combo->findText(text, Qt::MatchStartsWith);
+    QVERIFY2(index >= 0, qPrintable(text));
+    combo->setCurrentIndex(index);
+}
+
+qint64 lastId(const QString& table)
+{
+    return MainDatabase.scalar(QStringLiteral("SELECT MAX(ID) FROM %1").arg(table)).toLongLong();
+}
+
+QMap<QString, int> rowCounts()
+{
+    QStringList tables;
+    Recordset rs = MainDatabase.openRecordset(
+        QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite%'"));
+    for (; !rs.Eof(); rs.MoveNext())
+        tables << rs.Text(QStringLiteral("name"));
+    QMap<QString, int> counts;
+    for (const QString& table : tables)
+        counts.insert(table, MainDatabase.scalar(QStringLiteral("SELECT COUNT(*) FROM \"%1\"").arg(table)).toInt());
+    return counts;
+}
+
+void closeAll(QMdiArea* area)
+{
+    area->closeAllSubWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+template <class T> T* as(Screen* screen)
+{
+    return qobject_cast<T*>(screen);
+}
+
+// One entry screen: how to open it on a new record, what else its save needs, how to save, and how to show the
+// saved record again in a fresh copy of the screen.
+struct Form {
+    QString name;
+    std::function<Screen*()> open;
+    QStringList skipped;
+    // Makes the record saveable; returns what it typed itself, by control name.
+    std::function<Texts(Screen*, const QString&)> complete;
+    std::function<void(Screen*)> save;
+    std::function<Screen*()> reshow;
+    QStringList grows; // tables the save may add one row to
+    // Reads the saved values back; by default the boxes of the same names.
+    std::function<Texts(Screen*, const Texts&)> readBack = {};
+};
+
+// The ready-made rows each case starts from.
+struct Church {
+    qint64 giver = 0;
+    qint64 prospect = 0;
+    qint64 clerk = 0;
+};
+
+Church seed()
+{
+    Church church;
+    church.giver = TestDatabase::addMember(QStringLiteral("Giver"), QStringLiteral("Gil"));
+    MainDatabase.execute(QStringLiteral("UPDATE Member SET Envelope = '7', ShowInContributionList = 1 WHERE ID = ?"),
+                         {church.giver});
+    church.prospect =
+        TestDatabase::addMember(QStringLiteral("Seeker"), QStringLiteral("Sam"), QStringLiteral("Prospect"));
+    church.clerk = TestDatabase::addMember(QStringLiteral("Clerk"), QStringLiteral("Cal"));
+    return church;
+}
+
+Texts none(Screen*, const QString&)
+{
+    return {};
+}
+
+template <class T> std::function<Screen*()> opener()
+{
+    return [] { return ScreenRegistry::load<T>(); };
+}
+
+void clickSave(Screen* screen)
+{
+    auto* save = screen->findChild<QPushButton*>(QStringLiteral("btnSave"));
+    QVERIFY(save);
+    QTest::mouseClick(save, Qt::LeftButton);
+}
+
+template <class T> Form classForm(const QString& name, const QString& table)
+{
+    return {name,
+            opener<T>(),
+            {},
+            none,
+            clickSave,
+            [table] {
+                auto* screen = ScreenRegistry::load<T>();
+                IdList::select(screen->cmbName, lastId(table));
+                return screen;
+            },
+            {table}};
+}
+
+QList<Form> forms()
+{
+    QList<Form> all;
+    all << Form{QStringLiteral("Church information"),
+                opener<frmChurchInfo>(),
+                {QStringLiteral("txtKeyPressDelay")},
+                [](Screen* screen, const QString&) {
+                    enter(as<frmChurchInfo>(screen)->txtKeyPressDelay, QStringLiteral("1"));
+                    return Texts{};
+                },
+                clickSave,
+                opener<frmChurchInfo>(),
+                {QStringLiteral("Church")}};
+    all << classForm<frmSSClassEntry>(QStringLiteral("Sunday School class"), QStringLiteral("Sunday_School"));
+    all << classForm<frmDTClassEntry>(QStringLiteral("Discipleship class"), QStringLiteral("Discipleship_Training"));
+    all << classForm<frmWedClassEntry>(QStringLiteral("Wednesday class"), QStringLiteral("Wednesday_Night"));
+    all << Form{QStringLiteral("Responsibility"),
+                opener<frmResponsibilityEntry>(),
+                {},
+                [](Screen* screen, const QString& value) {
+                    QComboBox* name = as<frmResponsibilityEntry>(screen)->cmbName;
+                    enter(name->lineEdit(), value);
+                    return Texts{{QStringLiteral("cmbName"), name->currentText()}};
+                },
+                clickSave,
+                [] {
+                    auto* screen = ScreenRegistry::load<frmResponsibilityEntry>();
+                    const QString name =
+                        MainDatabase
+                            .scalar(QStringLiteral("SELECT Name FROM Responsibilities ORDER BY rowid DESC LIMIT 1"))
+                            .toString();
+                    screen->cmbName->setCurrentIndex(screen->cmbName->findText(name, Qt::MatchFixedString));
+                    return screen;
+                },
+                {QStringLiteral("Responsibilities")}};
+    all << Form{
+        QStringLiteral("Defined values"),
+        opener<frmValueEntry>(),
+        {},
+        none,
+        [](Screen* screen) {
+            for (QPushButton* add : screen->findChildren<QPushButton*>())
+                if (add->objectName().startsWith(QLatin1String("btnAdd")))
+                    QTest::mouseClick(add, Qt::LeftButton);
+        },
+        opener<frmValueEntry>(),
+        {QStringLiteral("AttendanceLevels"), QStringLiteral("Prospect_Action"), QStringLiteral("Relationships"),
+         QStringLiteral("Prospect_Contact_Rating"), QStringLiteral("Titles"), QStringLiteral("Permission"),
+         QStringLiteral("Church_Organizations"), QStringLiteral("ContributionDesignation")},
+        [](Screen* screen, const Texts& typed) {
+            // Each box adds to the list beside it: the value is listed exactly once, as typed.
+            Texts listed;
+            for (auto it = typed.begin(); it != typed.end(); ++it) {
+                auto* list = screen->findChild<QListWidget*>(QStringLiteral("lst") + it.key().mid(3));
+                const auto found = list ? list->findItems(it.value(), Qt::MatchExactly) : QList<QListWidgetItem*>{};
+                listed.insert(it.key(), found.size() == 1 ? found.first()->text()
+                                                          : QStringLiteral("<listed %1 times>").arg(found.size()));
+            }
+            return listed;
+        }};
+    all << Form{QStringLiteral("Member"),
+                opener<frmMemberEntry>(),
+                {QStringLiteral("txtMemberID"), QStringLiteral("txtEnv"), QStringLiteral("txtAdded"),
+                 QStringLiteral("txtEdited"), QStringLiteral("txtContributionTotal"), QStringLiteral("txtFileType")},
+                [](Screen* screen, const QString&) {
+                    auto* member = as<frmMemberEntry>(screen);
+                    pickFirst(member->cmbMemberStatus);
+                    pickFirst(member->cmbChurchStatus);
+                    pickFirst(member->cmbProspectStatus);
+                    // The next contact's type is kept with a whole next step only.
+                    pickFirst(member->cmbNextPhase);
+                    pickFirst(member->cmbNextContactAction);
+                    return Texts{};
+                },
+                [](Screen* screen) { QTest::mouseClick(as<frmMemberEntry>(screen)->btnSaveNew, Qt::LeftButton); },
+                [] {
+                    auto* screen = ScreenRegistry::load<frmMemberEntry>();
+                    screen->LoadMember(lastId(QStringLiteral("Member")));
+                    return screen;
+                },
+                {QStringLiteral("Member")}};
+    all << Form{QStringLiteral("Contribution"),
+                opener<frmContributionEntry>(),
+                {QStringLiteral("txtEnv"), QStringLiteral("txtID")},
+                [](Screen* screen, const QString&) {
+                    auto* entry = as<frmContributionEntry>(screen);
+                    pickText(entry->cmbMember, QStringLiteral("Giver, Gil"));
+                    enter(entry->txtAmount, QStringLiteral("12.50"));
+                    pickFirst(entry->cmbDesignation);
+                    return Texts{};
+                },
+                clickSave,
+                [] {
+                    auto* screen = ScreenRegistry::load<frmContributionEntry>();
+                    screen->LoadContribution(lastId(QStringLiteral("Member_Contributions")));
+                    return screen;
+                },
+                {QStringLiteral("Member_Contributions")}};
+    all << Form{
+        QStringLiteral("Prospect contact"),
+        opener<frmProspectContactEntry>(),
+        {QStringLiteral("txtID")},
+        [](Screen* screen, const QString&) {
+            auto* contact = as<frmProspectContactEntry>(screen);
+            pickText(contact->cmbProspect, QStringLiteral("Seeker, Sam"));
+            pickFirst(contact->cmbAction);
+            pickText(contact->cmbVisitor1, QStringLiteral("Clerk, Cal"));
+            pickFirst(contact->cmbRating);
+            pickFirst(contact->cmbNextPhase);
+            pickFirst(contact->cmbNextContactAction);
+            return Texts{};
+        },
+        clickSave,
+        [] {
+            auto* screen = ScreenRegistry::load<frmProspectContactEntry>();
+            screen->LoadContact(lastId(QStringLiteral("Prospect_Contact")));
+            return screen;
+        },
+        {QStringLiteral("Prospect_Contact")},
+        [](Screen* screen, const Texts& typed) {
+            // The next step belongs to the prospect: the member screen shows it.
+            Texts back = readBoxes(screen, typed);
+            auto* member = ScreenRegistry::load<frmMemberEntry>();
+            member->LoadMember(
+                MainDatabase.scalar(QStringLiteral("SELECT ID FROM Member WHERE First_Name = 'Sam'")).toLongLong());
+            back.insert(QStringLiteral("txtNextType"), member->txtNextType->text());
+            return back;
+        }};
+    all << Form{QStringLiteral("User"),
+                opener<frmUserEntry>(),
+                {QStringLiteral("txtPassword")},
+                [](Screen* screen, const QString&) {
+                    auto* user = as<frmUserEntry>(screen);
+                    pickText(user->cmbName, QStringLiteral("Clerk, Cal"));
+                    pickText(user->cmbType, QStringLiteral("User"));
+                    enter(user->txtPassword, QStringLiteral("pw"));
+                    return Texts{};
+                },
+                clickSave,
+                [] {
+                    auto* screen = ScreenRegistry::load<frmUserEntry>();
+                    pickText(screen->cmbName, QStringLiteral("Clerk, Cal"));
+                    return screen;
+                },
+                {QStringLiteral("User")}};
+    return all;
+}
+
+} // namespace
+
+class TestHostileInput : public QObject {
+    Q_OBJECT
+
+private slots:
+    void comesBackAsTyped_data()
+    {
+        QTest::addColumn<int>("form");
+        QTest::addColumn<QString>("value");
+        const QList<Form> all = forms();
+        for (int f = 0; f < all.size(); ++f)
+            for (const auto& [name, value] : kValues)
+                QTest::addRow("%s: %s", qPrintable(all[f].name), name) << f << value;
+    }
+    void comesBackAsTyped()
+    {
+        QFETCH(int, form);
+        QFETCH(QString, value);
+        const Form f = forms().at(form);
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        seed();
+
+        Screen* screen = f.open();
+        QVERIFY(screen);
+        Texts typed = f.complete(screen, value);
+        const QList<QWidget*> boxes = freeTextBoxes(screen, f.skipped);
+        QVERIFY(!boxes.isEmpty());
+        for (QWidget* box : boxes) {
+            enter(box, value);
+            const QString held = textOf(box);
+            // A one-line box holds what fits of it; a line break is the box's to keep or drop, never more.
+            if (auto* line = qobject_cast<QLineEdit*>(box); line && !value.contains(QLatin1Char('\n')))
+                QCOMPARE(held, value.left(line->maxLength()));
+            else if (qobject_cast<QPlainTextEdit*>(box))
+                QCOMPARE(held, value);
+            typed.insert(box->objectName(), held);
+        }
+        const QMap<QString, int> before = rowCounts();
+        f.save(screen);
+        // Only questions (answered Yes) may come up: no refusal, no error.
+        for (const Messages::Message& shown : messages.shown())
+            QVERIFY2(shown.icon == Messages::Icon::Question,
+                     qPrintable(shown.title + QStringLiteral(": ") + shown.text));
+        closeAll(area.area());
+
+        Screen* again = f.reshow();
+        QVERIFY(again);
+        const Texts back = f.readBack ? f.readBack(again, typed) : readBoxes(again, typed);
+        for (auto it = typed.begin(); it != typed.end(); ++it)
+            QVERIFY2(back.value(it.key()) == it.value(),
+                     qPrintable(QStringLiteral("%1: typed [%2], shown again [%3]")
+                                    .arg(it.key(), it.value(), back.value(it.key()))));
+
+        const QMap<QString, int> after = rowCounts();
+        QCOMPARE(after.keys(), before.keys());
+        for (auto it = before.begin(); it != before.end(); ++it) {
+            const int added = after.value(it.key()) - it.value();
+            const int allowed = f.grows.contains(it.key()) ? 1 : 0;
+            QVERIFY2(added >= 0 && added <= allowed,
+                     qPrintable(QStringLiteral("%1: %2 rows more").arg(it.key()).arg(added)));
+        }
+        closeAll(area.area());
+    }
+
+    // Each search box of the member navigator finds the value literally: the person holding it, and no one whose
+    // text only matches it as a pattern.
+    void navigatorFindsItLiterally_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<QString>("value");
+        const QList<QPair<const char*, const char*>> boxes = {
+            {"txtName", "Last_Name"}, {"txtSearch", "Hobbies"}, {"txtMapSection", "Map_Section"}};
+        for (const auto& [box, column] : boxes)
+            for (const auto& [name, value] : kValues)
+                QTest::addRow("%s: %s", box, name) << box << column << value;
+    }
+    void navigatorFindsItLiterally()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, column);
+        QFETCH(QString, value);
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        // A one-line box keeps a line break or not; the stored value is what such a box holds.
+        QLineEdit scratch;
+        enter(&scratch, value);
+        const QString held = scratch.text();
+        const qint64 holder = TestDatabase::addMember(QStringLiteral("Holder"), QStringLiteral("Hal"));
+        MainDatabase.execute(QStringLiteral("UPDATE Member SET \"%1\" = ? WHERE ID = ?").arg(column), {held, holder});
+        // Texts a pattern reading of the value would also match.
+        for (const QString& decoy : {QStringLiteral("O Neil"), QStringLiteral("100 xdone"), QStringLiteral("100done"),
+                                     QStringLiteral("quoted"), QStringLiteral("ab"), QStringLiteral("dir"),
+                                     QStringLiteral("C:dir_x"), QStringLiteral("x"), QStringLiteral("*a[")}) {
+            const qint64 other = TestDatabase::addMember(QStringLiteral("Other"), QStringLiteral("Oz"));
+            MainDatabase.execute(QStringLiteral("UPDATE Member SET \"%1\" = ? WHERE ID = ?").arg(column),
+                                 {decoy, other});
+        }
+
+        auto* navigator = ScreenRegistry::load<frmMemberNavigator>();
+        auto* search = navigator->findChild<QLineEdit*>(box);
+        QVERIFY(search);
+        enter(search, held);
+        QTest::mouseClick(navigator->btnFind, Qt::LeftButton);
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(navigator->vsfgMembers->ids(), QList<qint64>{holder});
+        closeAll(area.area());
+    }
+};
+
+QTEST_MAIN(TestHostileInput)
+#include "tst_hostileinput.moc"
