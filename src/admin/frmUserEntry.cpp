@@ -53,8 +53,8 @@ frmUserEntry::frmUserEntry(QWidget* parent) : Screen(parent)
     rightLabel(this, QStringLiteral("Password"), 4650, 480, 1035);
     txtUsername = make<QLineEdit>(this, "txtUsername", 5790, 120, 2415, 285);
     txtPassword = make<QLineEdit>(this, "txtPassword", 5790, 480, 2415, 285);
-    txtUsername->setMaxLength(50);
-    txtPassword->setMaxLength(50);
+    txtUsername->setMaxLength(Passwords::kMaxLength);
+    txtPassword->setMaxLength(Passwords::kMaxLength);
     makePasswordBox(txtPassword);
     SelectAllOnFocus::install(txtUsername);
     SelectAllOnFocus::install(txtPassword);

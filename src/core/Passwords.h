@@ -6,6 +6,10 @@
 // still ignores letter case and surrounding blanks.
 namespace Passwords {
 
+// The longest user name and password an account takes. The log-in boxes hold no more, so a long password cut
+// short when the account was made is cut alike when it is typed at log-in.
+inline constexpr int kMaxLength = 50;
+
 QString hash(const QString& password);
 bool isHashed(const QString& stored);
 // True when the typed password matches the stored value, hashed or (from older data) plain.

@@ -33,6 +33,8 @@ frmLogin::frmLogin(QWidget* parent) : Screen(parent)
     Twips::place(txtUsername, 1200, 240, 2295, 285);
     txtPassword = new QLineEdit(this);
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
+    txtUsername->setMaxLength(Passwords::kMaxLength);
+    txtPassword->setMaxLength(Passwords::kMaxLength);
     makePasswordBox(txtPassword);
     Twips::place(txtPassword, 1200, 600, 2295, 285);
     btnLogin = new QPushButton(QStringLiteral("Login"), this);

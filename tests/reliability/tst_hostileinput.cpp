@@ -5,6 +5,7 @@
 #include "support/TestDatabase.h"
 
 #include "admin/ClassEntryScreen.h"
+#include "admin/frmCGClassEntry.h"
 #include "admin/frmChurchInfo.h"
 #include "admin/frmResponsibilityEntry.h"
 #include "admin/frmUserEntry.h"
@@ -13,6 +14,7 @@
 #include "members/MoneyEdit.h"
 #include "members/frmContributionEntry.h"
 #include "members/frmMemberEntry.h"
+#include "outreach/frmOutreachPhaseEntry.h"
 #include "outreach/frmProspectContactEntry.h"
 #include "platform/IdList.h"
 #include "platform/Recordset.h"
@@ -29,6 +31,7 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QtTest>
 #include <functional>
 
@@ -251,6 +254,20 @@ QList<Form> forms()
     all << classForm<frmSSClassEntry>(QStringLiteral("Sunday School class"), QStringLiteral("Sunday_School"));
     all << classForm<frmDTClassEntry>(QStringLiteral("Discipleship class"), QStringLiteral("Discipleship_Training"));
     all << classForm<frmWedClassEntry>(QStringLiteral("Wednesday class"), QStringLiteral("Wednesday_Night"));
+    all << Form{QStringLiteral("Care group"),
+                opener<frmCGClassEntry>(),
+                {},
+                [](Screen* screen, const QString&) {
+                    pickText(as<frmCGClassEntry>(screen)->cmbTeacher, QStringLiteral("Giver, Gil"));
+                    return Texts{};
+                },
+                clickSave,
+                [] {
+                    auto* screen = ScreenRegistry::load<frmCGClassEntry>();
+                    IdList::select(screen->cmbName, lastId(QStringLiteral("Care_Group")));
+                    return screen;
+                },
+                {QStringLiteral("Care_Group")}};
     all << Form{QStringLiteral("Responsibility"),
                 opener<frmResponsibilityEntry>(),
                 {},
@@ -449,6 +466,112 @@ private slots:
                      qPrintable(QStringLiteral("%1: %2 rows more").arg(it.key()).arg(added)));
         }
         closeAll(area.area());
+    }
+
+    // A phase renamed to the value keeps its prospects, who follow the new name; the same value as a number of
+    // weeks is refused and nothing is written.
+    void outreachPhaseCells_data()
+    {
+        QTest::addColumn<QString>("value");
+        for (const auto& [name, value] : kValues)
+            QTest::newRow(name) << value;
+    }
+    void outreachPhaseCells()
+    {
+        QFETCH(QString, value);
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        const qint64 prospect =
+            TestDatabase::addMember(QStringLiteral("Seeker"), QStringLiteral("Sam"), QStringLiteral("Prospect"));
+        MainDatabase.execute(QStringLiteral("UPDATE Member SET Prospect_Phase = 'First Visit' WHERE ID = ?"),
+                             {prospect});
+        const auto typeInCell = [](QTableWidget* grid, int row, int column, const QString& text) {
+            grid->setCurrentCell(row, column);
+            grid->editItem(grid->item(row, column));
+            auto* editor = grid->viewport()->findChild<QLineEdit*>();
+            QVERIFY(editor);
+            enter(editor, text);
+            const QString held = editor->text();
+            QTest::keyClick(editor, Qt::Key_Tab);
+            QCoreApplication::processEvents();
+            QCOMPARE(grid->item(row, column)->text(), held);
+        };
+
+        auto* screen = ScreenRegistry::load<frmOutreachPhaseEntry>();
+        const QMap<QString, int> before = rowCounts();
+        typeInCell(screen->vsfgPhase, 0, frmOutreachPhaseEntry::kWeeks, value);
+        QTest::mouseClick(screen->btnSave, Qt::LeftButton);
+        QCOMPARE(messages.count(), 1);
+        QCOMPARE(messages.last().title, QStringLiteral("Invalid Data Fields"));
+        QCOMPARE(
+            MainDatabase.scalar(QStringLiteral("SELECT TimePeriod FROM Outreach_Phase WHERE Phase = 'First Visit'"))
+                .toInt(),
+            1);
+        closeAll(area.area());
+
+        screen = ScreenRegistry::load<frmOutreachPhaseEntry>();
+        typeInCell(screen->vsfgPhase, 0, frmOutreachPhaseEntry::kName, value);
+        const QString held = screen->vsfgPhase->item(0, frmOutreachPhaseEntry::kName)->text();
+        QTest::mouseClick(screen->btnSave, Qt::LeftButton);
+        for (const Messages::Message& shown : messages.shown().mid(1))
+            QVERIFY2(shown.icon == Messages::Icon::Question, qPrintable(shown.text));
+        closeAll(area.area());
+        screen = ScreenRegistry::load<frmOutreachPhaseEntry>();
+        QCOMPARE(screen->vsfgPhase->item(0, frmOutreachPhaseEntry::kName)->text(), held);
+        QCOMPARE(MainDatabase.scalar(QStringLiteral("SELECT Prospect_Phase FROM Member WHERE ID = ?"), {prospect})
+                     .toString(),
+                 held);
+        QCOMPARE(rowCounts(), before);
+        closeAll(area.area());
+    }
+
+    // A password of any of the values is kept as its hash and lets its holder in; the value as a user name or
+    // password of someone else lets no one in.
+    void passwordsAndLogIn_data()
+    {
+        QTest::addColumn<QString>("value");
+        for (const auto& [name, value] : kValues)
+            QTest::newRow(name) << value;
+    }
+    void passwordsAndLogIn()
+    {
+        QFETCH(QString, value);
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        const Church church = seed();
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        auto* users = ScreenRegistry::load<frmUserEntry>();
+        pickText(users->cmbName, QStringLiteral("Clerk, Cal"));
+        pickText(users->cmbType, QStringLiteral("User"));
+        enter(users->txtUsername, QStringLiteral("cal"));
+        enter(users->txtPassword, value);
+        const QString password = users->txtPassword->text();
+        QTest::mouseClick(users->btnSave, Qt::LeftButton);
+        QCOMPARE(messages.count(), 0);
+        closeAll(area.area());
+        QVERIFY(MainDatabase.scalar(QStringLiteral("SELECT Password FROM User WHERE Username = 'cal'")).toString() !=
+                password);
+
+        const auto logIn = [&](const QString& user, const QString& typed) {
+            MainMod::CurrentUserID = 0;
+            MainMod::CurrentUserType.clear();
+            messages.clear();
+            auto* login = ScreenRegistry::load<frmLogin>();
+            enter(login->txtUsername, user);
+            enter(login->txtPassword, typed);
+            QTest::mouseClick(login->btnLogin, Qt::LeftButton);
+            closeAll(area.area());
+            return MainMod::CurrentUserID;
+        };
+        QCOMPARE(logIn(QStringLiteral("cal"), value), church.clerk);
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(logIn(value, value), qint64(0));
+        QCOMPARE(messages.last().title, QStringLiteral("Invalid Username/Password"));
+        QCOMPARE(logIn(QStringLiteral("cal' --"), QStringLiteral("x")), qint64(0));
+        QCOMPARE(logIn(QStringLiteral("cal"), QStringLiteral("' OR '1'='1")), qint64(0));
     }
 
     // Each search box of the member navigator finds the value literally: the person holding it, and no one whose
