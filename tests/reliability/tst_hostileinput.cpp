@@ -10,6 +10,7 @@
 #include "admin/frmResponsibilityEntry.h"
 #include "admin/frmUserEntry.h"
 #include "admin/frmValueEntry.h"
+#include "core/Format.h"
 #include "core/MainMod.h"
 #include "members/MoneyEdit.h"
 #include "members/frmContributionEntry.h"
@@ -83,6 +84,12 @@ void enter(QWidget* box, const QString& value)
             QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
         }
     }
+}
+
+// A question the person answers (Yes by default here), not a refusal or an error.
+bool asked(const Messages::Message& shown)
+{
+    return shown.buttons != Messages::Buttons::Ok;
 }
 
 QString textOf(QWidget* widget)
@@ -445,8 +452,7 @@ private slots:
         f.save(screen);
         // Only questions (answered Yes) may come up: no refusal, no error.
         for (const Messages::Message& shown : messages.shown())
-            QVERIFY2(shown.icon == Messages::Icon::Question,
-                     qPrintable(shown.title + QStringLiteral(": ") + shown.text));
+            QVERIFY2(asked(shown), qPrintable(shown.title + QStringLiteral(": ") + shown.text));
         closeAll(area.area());
 
         Screen* again = f.reshow();
@@ -465,6 +471,100 @@ private slots:
             QVERIFY2(added >= 0 && added <= allowed,
                      qPrintable(QStringLiteral("%1: %2 rows more").arg(it.key()).arg(added)));
         }
+        closeAll(area.area());
+    }
+
+    // Boxes the screen reads as a number or an envelope: the value is refused with a message, nothing is written,
+    // and the screen still holds what was typed elsewhere.
+    void numberBoxesRefuse_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("value");
+        const QList<QPair<const char*, const char*>> boxes = {
+            {"Church information", "txtKeyPressDelay"}, {"Contribution", "txtAmount"}, {"Contribution", "txtEnv"}};
+        for (const auto& [form, box] : boxes)
+            for (const auto& [name, value] : kValues) {
+                // The pause is read as the number its text starts with ("100%_done" is 100): that is kept.
+                if (QLatin1String(box) == QLatin1String("txtKeyPressDelay") && Format::leadingNumber(value) >= 1)
+                    continue;
+                QTest::addRow("%s %s: %s", form, box, name) << form << box << value;
+            }
+    }
+    void numberBoxesRefuse()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, box);
+        QFETCH(QString, value);
+        Form f;
+        for (const Form& each : forms())
+            if (each.name == form)
+                f = each;
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        seed();
+        Screen* screen = f.open();
+        f.complete(screen, value);
+        for (QWidget* other : freeTextBoxes(screen, f.skipped))
+            enter(other, QStringLiteral("kept"));
+        const QMap<QString, int> before = rowCounts();
+        auto* target = screen->findChild<QLineEdit*>(box);
+        QVERIFY(target);
+        enter(target, value);
+        QTest::keyClick(target, Qt::Key_Tab); // leaving the box is the first check
+        if (ScreenRegistry::isOpen(QString::fromLatin1(screen->metaObject()->className())))
+            f.save(screen);
+        QVERIFY(messages.count() > 0);
+        for (const Messages::Message& shown : messages.shown())
+            QVERIFY2(shown.icon != Messages::Icon::Critical, qPrintable(shown.text));
+        QCOMPARE(rowCounts(), before);
+        QVERIFY(ScreenRegistry::isOpen(QString::fromLatin1(screen->metaObject()->className())));
+        for (QWidget* other : freeTextBoxes(screen, f.skipped))
+            QCOMPARE(textOf(other), QStringLiteral("kept"));
+        closeAll(area.area());
+    }
+
+    // Deleting the value from a value list clears it from the people who hold it, and from no one else.
+    void valueListDeleteIsLiteral_data()
+    {
+        QTest::addColumn<QString>("value");
+        for (const auto& [name, value] : kValues)
+            QTest::newRow(name) << value;
+    }
+    void valueListDeleteIsLiteral()
+    {
+        QFETCH(QString, value);
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        const QStringList decoys{QStringLiteral("O Neil"), QStringLiteral("100 xdone"), QStringLiteral("*a["),
+                                 QStringLiteral("C:dir_x"), QStringLiteral("x")};
+        QList<qint64> holders;
+        for (const QString& title : QStringList{value} + decoys) {
+            MainDatabase.execute(QStringLiteral("INSERT INTO Titles (Title) VALUES (?)"), {title});
+            const qint64 id = TestDatabase::addMember(QStringLiteral("Holder"), QStringLiteral("Hal"));
+            MainDatabase.execute(QStringLiteral("UPDATE Member SET Title = ? WHERE ID = ?"), {title, id});
+            holders << id;
+        }
+        const int titles = MainDatabase.scalar(QStringLiteral("SELECT COUNT(*) FROM Titles")).toInt();
+
+        auto* screen = ScreenRegistry::load<frmValueEntry>();
+        const auto found = screen->lstTitle->findItems(value, Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        screen->lstTitle->setCurrentItem(found.first());
+        QTest::mouseClick(screen->btnDeleteTitle, Qt::LeftButton);
+        for (const Messages::Message& shown : messages.shown())
+            QVERIFY2(asked(shown), qPrintable(shown.text));
+        QCOMPARE(MainDatabase.scalar(QStringLiteral("SELECT COUNT(*) FROM Titles")).toInt(), titles - 1);
+        QVERIFY(MainDatabase.scalar(QStringLiteral("SELECT Title FROM Member WHERE ID = ?"), {holders[0]}).isNull());
+        for (int i = 1; i < holders.size(); ++i)
+            QCOMPARE(
+                MainDatabase.scalar(QStringLiteral("SELECT Title FROM Member WHERE ID = ?"), {holders[i]}).toString(),
+                decoys[i - 1]);
+        QVERIFY(screen->lstTitle->findItems(value, Qt::MatchExactly).isEmpty());
         closeAll(area.area());
     }
 
@@ -516,7 +616,7 @@ private slots:
         const QString held = screen->vsfgPhase->item(0, frmOutreachPhaseEntry::kName)->text();
         QTest::mouseClick(screen->btnSave, Qt::LeftButton);
         for (const Messages::Message& shown : messages.shown().mid(1))
-            QVERIFY2(shown.icon == Messages::Icon::Question, qPrintable(shown.text));
+            QVERIFY2(asked(shown), qPrintable(shown.text));
         closeAll(area.area());
         screen = ScreenRegistry::load<frmOutreachPhaseEntry>();
         QCOMPARE(screen->vsfgPhase->item(0, frmOutreachPhaseEntry::kName)->text(), held);
