@@ -305,6 +305,23 @@ const QList<Guarded>& guarded()
     return all;
 }
 
+// A fresh church with the main window's commands, its screens opening in a test area, reports recorded.
+struct Office {
+    TestDatabase tdb;
+    TestArea area;
+    ScriptedMessages messages;
+    RecordingOutput output;
+    MDI mdi;
+
+    Office() { ScreenRegistry::setArea(area.area()); }
+    ~Office()
+    {
+        area.area()->closeAllSubWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ScreenRegistry::setArea(nullptr);
+    }
+};
+
 } // namespace
 
 class TestPermissionTable : public QObject {
@@ -340,12 +357,10 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QString, right);
         const CommandRight& expected = kCommands[control];
-        TestDatabase tdb;
-        TestArea area;
-        ScriptedMessages messages;
-        RecordingOutput output;
-        MDI mdi;
-        ScreenRegistry::setArea(area.area());
+        Office office;
+        ScriptedMessages& messages = office.messages;
+        RecordingOutput& output = office.output;
+        MDI& mdi = office.mdi;
         seed();
 
         // Every right but the command's own (both, where either will do): refused, nothing opens.
@@ -355,7 +370,7 @@ private slots:
         QCOMPARE(messages.last().text, expected.refusal);
         QCOMPARE(messages.last().title, QStringLiteral("Invalid Permission"));
         QCOMPARE(messages.last().icon, Messages::Icon::Exclamation);
-        QVERIFY(area.area()->subWindowList().isEmpty());
+        QVERIFY(office.area.area()->subWindowList().isEmpty());
         QVERIFY(output.deliveries.isEmpty());
 
         // That one right alone: allowed, and something opens or is produced.
@@ -363,8 +378,7 @@ private slots:
         userWith({right});
         mdi.runCommand(control);
         QVERIFY2(!refused(messages), qPrintable(messages.last().text));
-        QVERIFY(!area.area()->subWindowList().isEmpty() || !output.deliveries.isEmpty() || messages.count() > 0);
-        ScreenRegistry::setArea(nullptr);
+        QVERIFY(!office.area.area()->subWindowList().isEmpty() || !output.deliveries.isEmpty() || messages.count() > 0);
     }
 
     void guardedControls_data()
@@ -378,12 +392,10 @@ private slots:
         QFETCH(int, index);
         const Guarded& g = guarded()[index];
         for (const bool allowed : {false, true}) {
-            TestDatabase tdb;
-            TestArea area;
-            ScriptedMessages messages;
-            RecordingOutput output;
-            MDI mdi;
-            ScreenRegistry::setArea(area.area());
+            Office office;
+            ScriptedMessages& messages = office.messages;
+            RecordingOutput& output = office.output;
+            MDI& mdi = office.mdi;
             const Church church = seed();
             userWith(allowed ? g.reach + QStringList{g.right} : allBut({g.right}));
             g.use(mdi, church);
@@ -400,9 +412,32 @@ private slots:
                 QCOMPARE(g.wentAhead(church), allowed);
             else
                 QCOMPARE(output.deliveries.size(), allowed ? 1 : 0);
-            area.area()->closeAllSubWindows();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            ScreenRegistry::setArea(nullptr);
+        }
+    }
+
+    // The church screen needs its right to open; Save asks again, so a right withdrawn meanwhile stops the save.
+    void churchInfoSaveAsksAgain()
+    {
+        for (const bool allowed : {false, true}) {
+            Office office;
+            ScriptedMessages& messages = office.messages;
+            MDI& mdi = office.mdi;
+            const qint64 user = userWith({kChurchInfo});
+            mdi.runCommand(QStringLiteral("CompanyInfo"));
+            auto* church = ScreenRegistry::find(QStringLiteral("frmChurchInfo"));
+            QVERIFY(church);
+            QTest::keyClicks(church->findChild<QLineEdit*>(QStringLiteral("txtCompany")), QStringLiteral("Grace"));
+            QTest::keyClicks(church->findChild<QLineEdit*>(QStringLiteral("txtKeyPressDelay")), QStringLiteral("1"));
+            if (!allowed)
+                MainDatabase.execute(QStringLiteral("DELETE FROM UserPermission WHERE MemberID = ?"), {user});
+            click(church->findChild<QPushButton*>(QStringLiteral("btnSave")));
+            QCOMPARE(refused(messages), !allowed);
+            if (!allowed) {
+                QCOMPARE(messages.last().text, kSave);
+                QCOMPARE(messages.last().icon, Messages::Icon::Exclamation);
+            }
+            QCOMPARE(MainDatabase.scalar(QStringLiteral("SELECT COUNT(*) FROM Church WHERE Name = 'Grace'")).toInt(),
+                     allowed ? 1 : 0);
         }
     }
 
@@ -410,11 +445,9 @@ private slots:
     void contributionsTabNeedsItsRight()
     {
         for (const bool allowed : {false, true}) {
-            TestDatabase tdb;
-            TestArea area;
-            ScriptedMessages messages;
-            MDI mdi;
-            ScreenRegistry::setArea(area.area());
+            Office office;
+            ScriptedMessages& messages = office.messages;
+            MDI& mdi = office.mdi;
             const Church church = seed();
             userWith(allowed ? QStringList{kMemberView, kMemberContributions} : allBut({kMemberContributions}));
             frmMemberEntry* screen = memberScreen(mdi, church.ann);
@@ -425,8 +458,6 @@ private slots:
                                   screen->SSTab1->isTabVisible(i));
             QCOMPARE(shown, allowed);
             QCOMPARE(messages.count(), 0);
-            area.area()->closeAllSubWindows();
-            ScreenRegistry::setArea(nullptr);
         }
     }
 
