@@ -57,19 +57,34 @@ void Database::openConnection(const QString& path, bool mayCreate)
 {
     close();
     m_connectionName = QStringLiteral("kov-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-    // mode=rw keeps SQLite from creating a file that vanished since we looked.
-    QString name = QString::fromUtf8(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded());
-    name += mayCreate ? QStringLiteral("?mode=rwc") : QStringLiteral("?mode=rw");
-    db.setDatabaseName(name);
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
-    if (!db.open()) {
-        const QSqlError error = db.lastError();
-        db = QSqlDatabase();
+    QSqlError error;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+        // mode=rw keeps SQLite from creating a file that vanished since we looked.
+        QString name = QString::fromUtf8(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded());
+        name += mayCreate ? QStringLiteral("?mode=rwc") : QStringLiteral("?mode=rw");
+        db.setDatabaseName(name);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+        if (!db.open()) {
+            error = db.lastError();
+        } else {
+            // A rollback journal beside the file, synced before and after each commit: a crash or a power cut
+            // part-way through a write leaves all of it or none of it. No -wal/-shm files beside the database,
+            // which network shares do not keep safely.
+            QSqlQuery query(db);
+            for (const char* pragma : {"PRAGMA journal_mode = DELETE", "PRAGMA synchronous = FULL"})
+                if (!query.exec(QString::fromLatin1(pragma))) {
+                    error = query.lastError();
+                    break;
+                }
+        }
+    }
+    if (error.isValid()) {
         QSqlDatabase::removeDatabase(m_connectionName);
         m_connectionName.clear();
-        throw DbError(DbError::Kind::NotKovDatabase, path,
-                      QStringLiteral("The database file \"%1\" could not be opened: %2").arg(path, driverMessage(error)));
+        throw DbError(
+            isBusy(error) ? DbError::Kind::Busy : DbError::Kind::NotKovDatabase, path,
+            QStringLiteral("The database file \"%1\" could not be opened: %2").arg(path, driverMessage(error)));
     }
     m_path = path;
 }
