@@ -15,12 +15,25 @@ namespace {
 // How long a statement waits for a file that another program holds before it gives up.
 constexpr int kBusyTimeoutMs = 5000;
 
+// The driver's code for an error; an extended code carries its primary one in the low byte.
+int primaryCode(const QSqlError& error)
+{
+    return error.nativeErrorCode().toInt() & 0xff;
+}
+
 bool isBusy(const QSqlError& error)
 {
-    const QString code = error.nativeErrorCode();
-    return code == QLatin1String("5") || code == QLatin1String("6") ||
-           error.driverText().contains(QLatin1String("locked"), Qt::CaseInsensitive) ||
+    const int code = primaryCode(error);
+    return code == 5 || code == 6 || error.driverText().contains(QLatin1String("locked"), Qt::CaseInsensitive) ||
            error.databaseText().contains(QLatin1String("locked"), Qt::CaseInsensitive);
+}
+
+// A file opened read-only refuses every write (SQLITE_READONLY); in a folder that cannot be written the journal
+// cannot be made beside it (SQLITE_CANTOPEN, once the file is open).
+bool isReadOnly(const QSqlError& error)
+{
+    const int code = primaryCode(error);
+    return code == 8 || code == 14;
 }
 
 QString driverMessage(const QSqlError& error)
@@ -57,33 +70,19 @@ void Database::openConnection(const QString& path, bool mayCreate)
 {
     close();
     m_connectionName = QStringLiteral("kov-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-    QSqlError error;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-        // mode=rw keeps SQLite from creating a file that vanished since we looked.
-        QString name = QString::fromUtf8(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded());
-        name += mayCreate ? QStringLiteral("?mode=rwc") : QStringLiteral("?mode=rw");
-        db.setDatabaseName(name);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
-        if (!db.open()) {
-            error = db.lastError();
-        } else {
-            // A rollback journal beside the file, synced before and after each commit: a crash or a power cut
-            // part-way through a write leaves all of it or none of it. No -wal/-shm files beside the database,
-            // which network shares do not keep safely.
-            QSqlQuery query(db);
-            for (const char* pragma : {"PRAGMA journal_mode = DELETE", "PRAGMA synchronous = FULL"})
-                if (!query.exec(QString::fromLatin1(pragma))) {
-                    error = query.lastError();
-                    break;
-                }
-        }
-    }
-    if (error.isValid()) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    // mode=rw keeps SQLite from creating a file that vanished since we looked.
+    QString name = QString::fromUtf8(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded());
+    name += mayCreate ? QStringLiteral("?mode=rwc") : QStringLiteral("?mode=rw");
+    db.setDatabaseName(name);
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    if (!db.open()) {
+        const QSqlError error = db.lastError();
+        db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_connectionName);
         m_connectionName.clear();
         throw DbError(
-            isBusy(error) ? DbError::Kind::Busy : DbError::Kind::NotKovDatabase, path,
+            DbError::Kind::NotKovDatabase, path,
             QStringLiteral("The database file \"%1\" could not be opened: %2").arg(path, driverMessage(error)));
     }
     m_path = path;
@@ -97,6 +96,7 @@ void Database::open(const QString& path, const QString& password)
     openConnection(path, false);
     try {
         checkGate(password);
+        useSafeJournal();
     } catch (...) {
         close();
         throw;
@@ -128,6 +128,16 @@ void Database::create(const QString& path)
         throw DbError(DbError::Kind::Statement, path,
                       QStringLiteral("The file \"%1\" already exists; it is left as it is.").arg(path));
     openConnection(path, true);
+    useSafeJournal();
+}
+
+void Database::useSafeJournal()
+{
+    // A rollback journal beside the file, synced before and after each commit: a crash or a power cut part-way
+    // through a write leaves all of it or none of it. No -wal/-shm files beside the database, which network shares
+    // do not keep safely.
+    scalar(QStringLiteral("PRAGMA journal_mode = DELETE"));
+    execute(QStringLiteral("PRAGMA synchronous = FULL"));
 }
 
 void Database::close()
@@ -153,6 +163,13 @@ bool Database::isOpen() const
 
 void Database::fail(const QString& sql, const QSqlError& error)
 {
+    // SQLite goes on reading a file moved or deleted under it, and refuses to write it as if it were read-only
+    // (SQLITE_READONLY_DBMOVED, also when another file took its place).
+    constexpr int kReadOnlyDbMoved = 1032;
+    if (error.nativeErrorCode().toInt() == kReadOnlyDbMoved || (!m_path.isEmpty() && !QFileInfo::exists(m_path)))
+        throw DbError(DbError::Kind::Vanished, sql, QStringLiteral("%1 (%2)").arg(driverMessage(error), m_path));
+    if (isReadOnly(error))
+        throw DbError(DbError::Kind::ReadOnly, sql, QStringLiteral("%1 (%2)").arg(driverMessage(error), m_path));
     throw DbError(isBusy(error) ? DbError::Kind::Busy : DbError::Kind::Statement, sql, driverMessage(error));
 }
 
@@ -271,8 +288,8 @@ bool Database::tableHasAutoId(const QString& table)
     if (it != m_autoIdTables.constEnd())
         return *it;
     checkIdentifier(table);
-    const QVariant sql = scalar(QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'table' AND name = ?"),
-                                {table});
+    const QVariant sql =
+        scalar(QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'table' AND name = ?"), {table});
     const bool autoId = sql.toString().contains(QLatin1String("AUTOINCREMENT"), Qt::CaseInsensitive);
     m_autoIdTables.insert(table, autoId);
     return autoId;
