@@ -163,13 +163,23 @@ bool Database::isOpen() const
 
 void Database::fail(const QString& sql, const QSqlError& error)
 {
+    const auto aboutTheFile = [&](DbError::Kind kind, const QString& what) {
+        return DbError(kind, sql,
+                       QStringLiteral("The database file \"%1\" %2\n\n%3\n\nStatement: %4")
+                           .arg(m_path, what, driverMessage(error), sql));
+    };
     // SQLite goes on reading a file moved or deleted under it, and refuses to write it as if it were read-only
     // (SQLITE_READONLY_DBMOVED, also when another file took its place).
     constexpr int kReadOnlyDbMoved = 1032;
     if (error.nativeErrorCode().toInt() == kReadOnlyDbMoved || (!m_path.isEmpty() && !QFileInfo::exists(m_path)))
-        throw DbError(DbError::Kind::Vanished, sql, QStringLiteral("%1 (%2)").arg(driverMessage(error), m_path));
+        throw aboutTheFile(DbError::Kind::Vanished,
+                           QStringLiteral("is no longer where Kov opened it: it was moved or deleted. Nothing was "
+                                          "changed; close Kov, put the file back and start Kov again."));
     if (isReadOnly(error))
-        throw DbError(DbError::Kind::ReadOnly, sql, QStringLiteral("%1 (%2)").arg(driverMessage(error), m_path));
+        throw aboutTheFile(
+            DbError::Kind::ReadOnly,
+            QStringLiteral("cannot be written: it is read-only, or the folder it is in is. Nothing "
+                           "was changed; ask whoever looks after this computer to allow changes to it."));
     throw DbError(isBusy(error) ? DbError::Kind::Busy : DbError::Kind::Statement, sql, driverMessage(error));
 }
 

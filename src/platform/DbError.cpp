@@ -11,20 +11,13 @@ QString compose(DbError::Kind kind, const QString& statement, const QString& dri
         return QStringLiteral("The database file is in use by another program and stayed locked; "
                               "try again once that program is done with it.\n\n%1\n\nStatement: %2")
             .arg(driverMessage, statement);
+    // The kinds about the file itself carry their whole text, naming the file.
     case DbError::Kind::MissingFile:
     case DbError::Kind::NotKovDatabase:
     case DbError::Kind::WrongPassword:
-        return driverMessage;
     case DbError::Kind::ReadOnly:
-        return QStringLiteral("The database file cannot be written: it is read-only, or the folder it is in is. "
-                              "Nothing was changed; ask whoever looks after this computer to allow changes to it."
-                              "\n\n%1\n\nStatement: %2")
-            .arg(driverMessage, statement);
     case DbError::Kind::Vanished:
-        return QStringLiteral("The database file is no longer where Kov opened it: it was moved or deleted. "
-                              "Nothing was changed; close Kov, put the file back and start Kov again."
-                              "\n\n%1\n\nStatement: %2")
-            .arg(driverMessage, statement);
+        return driverMessage;
     }
     return driverMessage;
 }
