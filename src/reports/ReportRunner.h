@@ -19,6 +19,12 @@ ReportEngine::Rows fetchRows(const QString& sql, const SqlParams& params = {});
 QString inIdList(const QString& column);
 QVariant idListValue(const QList<qint64>& ids);
 
+// Previewed, or printed without a dialog.
+inline ReportOutput::Mode modeOf(bool preview)
+{
+    return preview ? ReportOutput::Mode::Preview : ReportOutput::Mode::Print;
+}
+
 // The frame of every report: with the hourglass held, build fetches and lays out the pages, which then go to
 // the viewer or the printer. A report that cannot be produced shows one message naming it, and the program
 // goes on. Returns true when the report was shown or printed.
