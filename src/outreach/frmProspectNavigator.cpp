@@ -32,7 +32,7 @@ using Controls::rightLabel;
 
 namespace {
 
-constexpr int kWidth = 11835;    // twips: the criteria frame and its margins
+constexpr int kWidth = 13200;    // twips: the criteria frame and its margins
 constexpr int kGridMargin = 120; // the grids' place in their frames
 constexpr int kGridTop = 240;
 constexpr int kFrameGap = 100;     // between the two grid frames
@@ -47,7 +47,7 @@ frmProspectNavigator::frmProspectNavigator(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmProspectNavigator"));
     setWindowTitle(QStringLiteral("Prospect Navigator"));
-    buildFrames(QRect(120, 0, 11535, 2655), QStringLiteral("Prospects"), QRect(120, 2760, 10935, 2415));
+    buildFrames(QRect(120, 0, 12900, 2655), QStringLiteral("Prospects"), QRect(120, 2760, 10935, 2415));
     Frame3 = make<QGroupBox>(this, "Frame3", 120, 5280, 10935, 2415);
     Frame3->setTitle(QStringLiteral("Contacts"));
     vsfgContact = make<NavigatorGrid>(Frame3, "vsfgContact", kGridMargin, kGridTop, 8415, 1935);
@@ -60,55 +60,59 @@ frmProspectNavigator::frmProspectNavigator(QWidget* parent)
 void frmProspectNavigator::buildCriteria()
 {
     QGroupBox* f = Frame1;
+    // Today's fonts need more room than designed: the columns are wider and the buttons too.
     // Left column: the outreach state.
-    rightLabel(f, QStringLiteral("Phase"), 120, 240, 900);
-    cmbPhase = pickList(f, "cmbPhase", 1080, 240, 3180);
-    chkNextDate = make<QCheckBox>(f, "chkNextDate", 120, 600, 1000, 285);
-    chkNextDate->setText(QStringLiteral("Next Contact"));
-    dtStartDate = datePicker(f, "dtStartDate", 1230, 600, 1380);
-    Controls::label(f, QStringLiteral("to"), 2640, 600, 200, 285, Qt::AlignCenter);
-    dtEndDate = datePicker(f, "dtEndDate", 2880, 600, 1380);
-    rightLabel(f, QStringLiteral("Next Action"), 120, 1080, 900);
-    cmbNextAction = pickList(f, "cmbNextAction", 1080, 1080, 3180);
-    chkPrevDate = make<QCheckBox>(f, "chkPrevDate", 120, 1440, 1100, 285);
-    chkPrevDate->setText(QStringLiteral("Previous Contact"));
-    dtStartDatePrev = datePicker(f, "dtStartDatePrev", 1230, 1440, 1380);
-    Controls::label(f, QStringLiteral("to"), 2640, 1440, 200, 285, Qt::AlignCenter);
-    dtEndDatePrev = datePicker(f, "dtEndDatePrev", 2880, 1440, 1380);
-    rightLabel(f, QStringLiteral("Prev. Act,"), 120, 1920, 900);
-    cmbPrevAction = pickList(f, "cmbPrevAction", 1080, 1920, 3180);
+    const auto left = [f](const QString& caption, int top) { rightLabel(f, caption, 120, top, 1300); };
+    const auto range = [f](const char* box, const QString& caption, const char* from, const char* to, int top,
+                           QCheckBox*& check, QDateEdit*& start, QDateEdit*& end) {
+        check = make<QCheckBox>(f, box, 120, top, 1800, 285);
+        check->setText(caption);
+        start = datePicker(f, from, 1920, top, 1400);
+        Controls::label(f, QStringLiteral("to"), 3320, top, 220, 285, Qt::AlignCenter);
+        end = datePicker(f, to, 3540, top, 1400);
+    };
+    left(QStringLiteral("Phase"), 240);
+    cmbPhase = pickList(f, "cmbPhase", 1480, 240, 3460);
+    range("chkNextDate", QStringLiteral("Next Contact"), "dtStartDate", "dtEndDate", 600, chkNextDate, dtStartDate,
+          dtEndDate);
+    left(QStringLiteral("Next Action"), 1080);
+    cmbNextAction = pickList(f, "cmbNextAction", 1480, 1080, 3460);
+    range("chkPrevDate", QStringLiteral("Previous Contact"), "dtStartDatePrev", "dtEndDatePrev", 1440, chkPrevDate,
+          dtStartDatePrev, dtEndDatePrev);
+    left(QStringLiteral("Prev. Act,"), 1920);
+    cmbPrevAction = pickList(f, "cmbPrevAction", 1480, 1920, 3460);
 
     // Middle column: statuses and free text.
-    const auto middle = [f](const QString& caption, int top) { rightLabel(f, caption, 4320, top, 1140); };
+    const auto middle = [f](const QString& caption, int top) { rightLabel(f, caption, 5000, top, 1380); };
     middle(QStringLiteral("Member Status"), 240);
-    cmbStatus = pickList(f, "cmbStatus", 5520, 240, 2280);
+    cmbStatus = pickList(f, "cmbStatus", 6440, 240, 2000);
     middle(QStringLiteral("Church Status"), 600);
-    cmbChurchStatus = pickList(f, "cmbChurchStatus", 5520, 600, 2280);
+    cmbChurchStatus = pickList(f, "cmbChurchStatus", 6440, 600, 2000);
     middle(QStringLiteral("Prospect Status"), 960);
-    cmbProspectStatus = pickList(f, "cmbProspectStatus", 5520, 960, 2280);
+    cmbProspectStatus = pickList(f, "cmbProspectStatus", 6440, 960, 2000);
     middle(QStringLiteral("Search"), 1320);
-    txtSearch = textBox(f, "txtSearch", 5520, 1320, 2280);
+    txtSearch = textBox(f, "txtSearch", 6440, 1320, 2000);
     middle(QStringLiteral("Name"), 1680);
-    txtName = textBox(f, "txtName", 5520, 1680, 2280);
+    txtName = textBox(f, "txtName", 6440, 1680, 2000);
 
     // Right column: what the person is assigned to as a prospect, dates of the year, the map.
-    const auto right = [f](const QString& caption, int top) { rightLabel(f, caption, 7860, top, 960); };
+    const auto right = [f](const QString& caption, int top) { rightLabel(f, caption, 8500, top, 1000); };
     right(QStringLiteral("SS Class"), 240);
-    cmbSSClass = pickList(f, "cmbSSClass", 8880, 240, 2535);
+    cmbSSClass = pickList(f, "cmbSSClass", 9560, 240, 3220);
     right(QStringLiteral("CG Assign"), 600);
-    cmbCG = pickList(f, "cmbCG", 8880, 600, 2535);
+    cmbCG = pickList(f, "cmbCG", 9560, 600, 3220);
     right(QStringLiteral("DOB/Anniv"), 960);
-    cmbDobAnniv = pickList(f, "cmbDobAnniv", 8880, 960, 2535);
+    cmbDobAnniv = pickList(f, "cmbDobAnniv", 9560, 960, 3220);
     right(QStringLiteral("Map"), 1320);
-    txtMapSection = textBox(f, "txtMapSection", 8880, 1320, 2535);
+    txtMapSection = textBox(f, "txtMapSection", 9560, 1320, 3220);
 
-    btnPrintMailingLabels = button(f, "btnPrintMailingLabels", QStringLiteral("Print Mail Lbl"), 7920, 1680, 1095);
-    btnPrintListShort = button(f, "btnPrintListShort", QStringLiteral("Print Short"), 9120, 1680, 1095);
-    btnPrintList = button(f, "btnPrintList", QStringLiteral("Print List"), 10320, 1680, 1095);
-    btnPrintPS = button(f, "btnPrintPS", QStringLiteral("Print PCS"), 6720, 2160, 1095);
-    btnFind = button(f, "btnFind", QStringLiteral("Find"), 7920, 2160, 1095);
-    btnClear = button(f, "btnClear", QStringLiteral("Clear"), 9120, 2160, 1095);
-    btnExit = button(f, "btnExit", QStringLiteral("Exit"), 10320, 2160, 1095);
+    btnPrintMailingLabels = button(f, "btnPrintMailingLabels", QStringLiteral("Print Mail Lbl"), 8800, 1680, 1300);
+    btnPrintListShort = button(f, "btnPrintListShort", QStringLiteral("Print Short"), 10140, 1680, 1300);
+    btnPrintList = button(f, "btnPrintList", QStringLiteral("Print List"), 11480, 1680, 1300);
+    btnPrintPS = button(f, "btnPrintPS", QStringLiteral("Print PCS"), 7460, 2160, 1300);
+    btnFind = button(f, "btnFind", QStringLiteral("Find"), 8800, 2160, 1300);
+    btnClear = button(f, "btnClear", QStringLiteral("Clear"), 10140, 2160, 1300);
+    btnExit = button(f, "btnExit", QStringLiteral("Exit"), 11480, 2160, 1300);
 
     const QList<QWidget*> order{cmbPhase,
                                 chkNextDate,
