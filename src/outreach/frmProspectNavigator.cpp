@@ -53,6 +53,8 @@ frmProspectNavigator::frmProspectNavigator(QWidget* parent)
     vsfgContact = make<NavigatorGrid>(Frame3, "vsfgContact", kGridMargin, kGridTop, 8415, 1935);
     // The sheets printed are one block of rows, so the count asked about is the count printed.
     vsfgMembers->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    // Column widths from the first rows: arrow keys and Find must not wait on measuring text.
+    vsfgMembers->horizontalHeader()->setResizeContentsPrecision(50);
     buildCriteria();
     connectHandlers();
 }

@@ -2,6 +2,7 @@
 
 #include "PersonSheets.h"
 #include "PrintLoop.h"
+#include "ReportRunner.h"
 #include "Reports.h"
 
 #include "core/Permissions.h"
@@ -98,6 +99,11 @@ void frmMemberInformationUpdateReport::runReport()
     }
     if (ids.isEmpty())
         return;
-    Reports::printEach(QStringLiteral("Member Information Update"), int(ids.size()),
-                       [&ids](int i) { return Reports::PrintMemberInfoUpdateReport(ids.at(i), false); });
+    // Thousands of sheets go to the printer in jobs of this many.
+    constexpr int kSheetsPerJob = 50;
+    Reports::printInJobs(PersonSheets::kUpdateTitle, {PermissionNames::kMemberInformationUpdateReport}, int(ids.size()),
+                         kSheetsPerJob, [&ids](int i) {
+                             return Reports::build(PersonSheets::kUpdateTitle,
+                                                   [id = ids.at(i)] { return PersonSheets::updateSheet(id); });
+                         });
 }

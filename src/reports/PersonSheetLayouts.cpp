@@ -91,7 +91,7 @@ Definition crptProspectVisitationSheetReport()
 Definition crptMemberInfoUpdateReport()
 {
     Definition d;
-    d.title = QStringLiteral("Member Information Update");
+    d.title = kUpdateTitle;
     ListingPage::frame(d, {});
     const double width = d.bodyWidth();
 

@@ -162,6 +162,15 @@ QList<qint64> groupIds(const QString& group)
     return ids;
 }
 
+ReportEngine::Document updateSheet(qint64 memberId)
+{
+    ReportEngine::Definition d = crptMemberInfoUpdateReport();
+    ListingPage::stamp(d);
+    const ReportEngine::Rows rows = updateRows(memberId);
+    addFamily(d, rows, QStringLiteral("ID"));
+    return ReportEngine::layout(d, rows);
+}
+
 } // namespace PersonSheets
 
 namespace Reports {
@@ -180,14 +189,8 @@ bool PrintProspectVisitationSheetReport(qint64 memberId, bool preview)
 
 bool PrintMemberInfoUpdateReport(qint64 memberId, bool preview)
 {
-    return produce(QStringLiteral("Member Information Update"), {PermissionNames::kMemberInformationUpdateReport},
-                   modeOf(preview), [memberId] {
-                       ReportEngine::Definition d = PersonSheets::crptMemberInfoUpdateReport();
-                       ListingPage::stamp(d);
-                       const ReportEngine::Rows rows = PersonSheets::updateRows(memberId);
-                       PersonSheets::addFamily(d, rows, QStringLiteral("ID"));
-                       return ReportEngine::layout(d, rows);
-                   });
+    return produce(PersonSheets::kUpdateTitle, {PermissionNames::kMemberInformationUpdateReport}, modeOf(preview),
+                   [memberId] { return PersonSheets::updateSheet(memberId); });
 }
 
 } // namespace Reports

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reports/engine/Definition.h"
+#include "reports/engine/Document.h"
 #include "reports/engine/Rows.h"
 
 #include <QList>
@@ -23,6 +24,10 @@ inline const QString kAllHeads = QStringLiteral("***All Head of Household***");
 inline const QString kAllMembers = QStringLiteral("***All Members & Child of Members***");
 // The IDs of a group, in name order.
 QList<qint64> groupIds(const QString& group);
+
+inline const QString kUpdateTitle = QStringLiteral("Member Information Update");
+// The update sheet of one member, laid out.
+ReportEngine::Document updateSheet(qint64 memberId);
 
 ReportEngine::Definition crptProspectVisitationSheetReport();
 ReportEngine::Definition crptMemberInfoUpdateReport();

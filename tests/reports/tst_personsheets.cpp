@@ -206,9 +206,50 @@ private slots:
         d = ScreenRegistry::load<frmMemberInformationUpdateReport>();
         d->cmbProspect->setCurrentIndex(0);
         QTest::mouseClick(d->btnOK, Qt::LeftButton);
-        QCOMPARE(output.deliveries.size(), 2);
-        QCOMPARE(firstNameOn(*output.deliveries.at(0).report.document), QStringLiteral("Ames, Amy"));
-        QCOMPARE(firstNameOn(*output.deliveries.at(1).report.document), QStringLiteral("Bell, Ben"));
+        QCOMPARE(output.deliveries.size(), 1);
+        QCOMPARE(output.deliveries.last().mode, ReportOutput::Mode::Print);
+        QCOMPARE(output.last().pageCount(), 2);
+        QCOMPARE(firstNameOn(output.last()), QStringLiteral("Ames, Amy"));
+        QVERIFY(output.last().pageTexts(1).contains(QStringLiteral("Bell, Ben")));
+    }
+
+    // Thousands of sheets go out in jobs of fifty; a job the printer refuses stops the loop, and only the sheets
+    // of the jobs printed count.
+    void updateSheetsGoOutInJobs()
+    {
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        for (int i = 0; i < 120; ++i)
+            addPerson(QStringLiteral("Head%1").arg(i, 3, 10, QLatin1Char('0')), "Hal", {{"Head_Of_Household", 1}});
+        RecordingOutput output;
+        auto* d = ScreenRegistry::load<frmMemberInformationUpdateReport>();
+        d->cmbProspect->setCurrentIndex(0);
+        QTest::mouseClick(d->btnOK, Qt::LeftButton);
+        QCOMPARE(output.deliveries.size(), 3);
+        QCOMPARE(output.deliveries.at(0).report.document->pageCount(), 50);
+        QCOMPARE(output.deliveries.at(2).report.document->pageCount(), 20);
+        QVERIFY(output.deliveries.at(2).report.document->pageTexts(19).contains(QStringLiteral("Head119, Hal")));
+        QVERIFY(output.deliveries.at(2).report.document->pageTexts(19).contains(QStringLiteral("Page 1 of 1")));
+        QCOMPARE(messages.count(), 0);
+
+        output.deliveries.clear();
+        int jobs = 0;
+        struct Refusing : RecordingOutput {
+            int* jobs;
+            bool deliver(const ReportOutput::Report& report, ReportOutput::Mode mode) override
+            {
+                RecordingOutput::deliver(report, mode);
+                return ++*jobs < 2;
+            }
+        } refusing;
+        refusing.jobs = &jobs;
+        d = ScreenRegistry::load<frmMemberInformationUpdateReport>();
+        d->cmbProspect->setCurrentIndex(0);
+        QTest::mouseClick(d->btnOK, Qt::LeftButton);
+        QCOMPARE(jobs, 2);
+        QCOMPARE(messages.last().text, QStringLiteral("Printing stopped: 50 of 120 printed."));
     }
 
     void contactSheetDialogPreviewsOne()
