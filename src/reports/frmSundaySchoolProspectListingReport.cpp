@@ -56,12 +56,13 @@ frmSundaySchoolProspectListingReport::frmSundaySchoolProspectListingReport(QWidg
     btnSelectAll = button(this, "btnSelectAll", QStringLiteral("Select All"), 120, 3520);
     btnSelectNone = button(this, "btnSelectNone", QStringLiteral("Select None"), 1440, 3520);
     Label1 = Controls::label(this, QStringLiteral("Print Prospect Sheet for Next Action Occruring Between:"), 3960, 120,
-                             4200, 255);
-    dtStart = Controls::datePicker(this, "dtStart", 3960, 420, 1575);
-    Controls::label(this, QStringLiteral("and"), 5595, 420, 420, 285, Qt::AlignCenter);
-    dtEnd = Controls::datePicker(this, "dtEnd", 6075, 420, 1575);
-    Label3 = Controls::label(this, QStringLiteral("Print Prospect Sheet for Next Action Being:"), 3960, 900, 4200);
-    lstAction = tickList(this, "lstAction", 3960, 1180, 4200, 2220);
+                             4200, 480, Qt::AlignLeft | Qt::AlignTop);
+    Label1->setWordWrap(true);
+    dtStart = Controls::datePicker(this, "dtStart", 3960, 640, 1575);
+    Controls::label(this, QStringLiteral("and"), 5595, 640, 420, 285, Qt::AlignCenter);
+    dtEnd = Controls::datePicker(this, "dtEnd", 6075, 640, 1575);
+    Label3 = Controls::label(this, QStringLiteral("Print Prospect Sheet for Next Action Being:"), 3960, 1100, 4200);
+    lstAction = tickList(this, "lstAction", 3960, 1400, 4200, 2000);
     btnOK = button(this, "btnOK", QStringLiteral("Ok"), 5640, 3520);
     btnCancel = button(this, "btnCancel", QStringLiteral("Cancel"), 6945, 3520);
     Label1->setObjectName(QStringLiteral("Label1"));

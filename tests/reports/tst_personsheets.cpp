@@ -56,12 +56,17 @@ private slots:
         link(head, "Spouse", wife);
         link(head, "Son", son);
         link(head, "Daughter", girl);
+        // A link without a relationship sorts first and shows blanks.
+        const qint64 guest = addPerson("Reed", "Gia", {{"Gender", "Female"}});
+        addRow("Family_Connection", {{"Member_ID", head}, {"Relative_Member_ID", guest}});
         const QString text = PersonSheets::familyText(head, true);
         QVERIFY(text.endsWith(QStringLiteral("\r\n")));
-        const QStringList lines = text.chopped(2).split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.size(), 3);
+        QStringList lines = text.chopped(2).split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 4);
         for (const QString& line : lines)
             QCOMPARE(line.size(), 70);
+        QCOMPARE(lines.takeFirst(), QStringLiteral("Gia Reed").leftJustified(26) + QString(21, QLatin1Char(' ')) +
+                                        QStringLiteral("Female").leftJustified(11) + QString(12, QLatin1Char(' ')));
         QCOMPARE(lines.at(0), QStringLiteral("Ruth").leftJustified(26) + QStringLiteral("Daughter").leftJustified(21) +
                                   QString(23, QLatin1Char(' ')));
         QCOMPARE(lines.at(1).left(47), QStringLiteral("Bartholomew Reed-Montgome Son                  "));
