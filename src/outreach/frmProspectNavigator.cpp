@@ -2,7 +2,6 @@
 
 #include "frmProspectContactEntry.h"
 
-#include "core/MainMod.h"
 #include "core/Permissions.h"
 #include "core/TypeAhead.h"
 #include "members/PickLists.h"
@@ -25,7 +24,6 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QSqlQuery>
 
 using Controls::make;
 using Controls::rightLabel;
