@@ -2,7 +2,7 @@
 # Installs the Debian packages Kov builds and tests with, when any is missing.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev libqt6sql6-sqlite libgl-dev fonts-dejavu-core xvfb xauth poppler-utils)
+packages=(cmake g++ make qt6-base-dev libqt6sql6-sqlite libsqlite3-dev libgl-dev fonts-dejavu-core xvfb xauth poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -162,14 +162,20 @@ bool frmMemberEntry::WriteMember()
         MainDatabase.execute(QStringLiteral("INSERT INTO Member_Organizations (MemberID, Organization) VALUES (?, ?)"),
                              {m_memberId, lstMemberOrganizations->item(i)->text()});
 
-    // The file last: when it cannot be written, the rows go back too.
-    if (!pictureName.isEmpty() && !MemberPicture::save(m_picture, pictureName)) {
+    // The file last: when it cannot be written, the rows go back too. It replaces the one there only once the rows
+    // are stored, so a commit that fails (another program holding the database) leaves the old picture.
+    QSaveFile pictureFile(MemberPicture::path(pictureName));
+    if (!pictureName.isEmpty() && !MemberPicture::save(m_picture, pictureFile)) {
         Messages::show(QStringLiteral("The picture could not be saved as \"%1\". The member was not saved.")
                            .arg(MemberPicture::path(pictureName)),
                        QStringLiteral("Picture Not Saved"), Messages::Icon::Exclamation);
         return false;
     }
     transaction.commit();
+    if (!pictureName.isEmpty() && !pictureFile.commit())
+        Messages::show(
+            QStringLiteral("The picture could not be saved as \"%1\".").arg(MemberPicture::path(pictureName)),
+            QStringLiteral("Picture Not Saved"), Messages::Icon::Exclamation);
     return true;
 }
 

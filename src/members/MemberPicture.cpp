@@ -37,11 +37,13 @@ QString path(const QString& fileName)
     return QDir(MainMod::PictureFolder).filePath(fileName);
 }
 
-bool save(const QImage& image, const QString& fileName)
+bool save(const QImage& image, QSaveFile& file)
 {
-    const QByteArray suffix = QFileInfo(fileName).suffix().toLower().toLatin1();
+    const QByteArray suffix = QFileInfo(file.fileName()).suffix().toLower().toLatin1();
     const bool writable = QImageWriter::supportedImageFormats().contains(suffix);
-    QImageWriter writer(path(fileName), writable ? suffix : QByteArrayLiteral("png"));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QImageWriter writer(&file, writable ? suffix : QByteArrayLiteral("png"));
     return writer.write(image);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QSaveFile>
 #include <QString>
 
 // Member pictures: read from the file the user picks, fitted to the size they are kept at, and kept in the picture
@@ -22,8 +23,9 @@ QString extension(const QString& fileName);
 // the folder as configured ends with one.
 QString path(const QString& fileName);
 
-// Writes the picture under its file name in the picture folder, replacing a file of that name. An extension no
-// image writer handles gets PNG data, which reads back by its content. False when the file could not be written.
-bool save(const QImage& image, const QString& fileName);
+// Writes the picture into the file (opened here, made for path(fileName)): the file takes the place of the one of
+// that name only at its commit(), so a save that fails before it leaves the picture that was there. An extension no
+// image writer handles gets PNG data, which reads back by its content. False when it could not be written.
+bool save(const QImage& image, QSaveFile& file);
 
 } // namespace MemberPicture

@@ -15,12 +15,25 @@ namespace {
 // How long a statement waits for a file that another program holds before it gives up.
 constexpr int kBusyTimeoutMs = 5000;
 
+// The driver's code for an error; an extended code carries its primary one in the low byte.
+int primaryCode(const QSqlError& error)
+{
+    return error.nativeErrorCode().toInt() & 0xff;
+}
+
 bool isBusy(const QSqlError& error)
 {
-    const QString code = error.nativeErrorCode();
-    return code == QLatin1String("5") || code == QLatin1String("6") ||
-           error.driverText().contains(QLatin1String("locked"), Qt::CaseInsensitive) ||
+    const int code = primaryCode(error);
+    return code == 5 || code == 6 || error.driverText().contains(QLatin1String("locked"), Qt::CaseInsensitive) ||
            error.databaseText().contains(QLatin1String("locked"), Qt::CaseInsensitive);
+}
+
+// A file opened read-only refuses every write (SQLITE_READONLY); in a folder that cannot be written the journal
+// cannot be made beside it (SQLITE_CANTOPEN, once the file is open).
+bool isReadOnly(const QSqlError& error)
+{
+    const int code = primaryCode(error);
+    return code == 8 || code == 14;
 }
 
 QString driverMessage(const QSqlError& error)
@@ -68,8 +81,9 @@ void Database::openConnection(const QString& path, bool mayCreate)
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_connectionName);
         m_connectionName.clear();
-        throw DbError(DbError::Kind::NotKovDatabase, path,
-                      QStringLiteral("The database file \"%1\" could not be opened: %2").arg(path, driverMessage(error)));
+        throw DbError(
+            DbError::Kind::NotKovDatabase, path,
+            QStringLiteral("The database file \"%1\" could not be opened: %2").arg(path, driverMessage(error)));
     }
     m_path = path;
 }
@@ -82,6 +96,7 @@ void Database::open(const QString& path, const QString& password)
     openConnection(path, false);
     try {
         checkGate(password);
+        useSafeJournal();
     } catch (...) {
         close();
         throw;
@@ -113,6 +128,16 @@ void Database::create(const QString& path)
         throw DbError(DbError::Kind::Statement, path,
                       QStringLiteral("The file \"%1\" already exists; it is left as it is.").arg(path));
     openConnection(path, true);
+    useSafeJournal();
+}
+
+void Database::useSafeJournal()
+{
+    // A rollback journal beside the file, synced before and after each commit: a crash or a power cut part-way
+    // through a write leaves all of it or none of it. No -wal/-shm files beside the database, which network shares
+    // do not keep safely.
+    scalar(QStringLiteral("PRAGMA journal_mode = DELETE"));
+    execute(QStringLiteral("PRAGMA synchronous = FULL"));
 }
 
 void Database::close()
@@ -138,6 +163,23 @@ bool Database::isOpen() const
 
 void Database::fail(const QString& sql, const QSqlError& error)
 {
+    const auto aboutTheFile = [&](DbError::Kind kind, const QString& what) {
+        return DbError(kind, sql,
+                       QStringLiteral("The database file \"%1\" %2\n\n%3\n\nStatement: %4")
+                           .arg(m_path, what, driverMessage(error), sql));
+    };
+    // SQLite goes on reading a file moved or deleted under it, and refuses to write it as if it were read-only
+    // (SQLITE_READONLY_DBMOVED, also when another file took its place).
+    constexpr int kReadOnlyDbMoved = 1032;
+    if (error.nativeErrorCode().toInt() == kReadOnlyDbMoved || (!m_path.isEmpty() && !QFileInfo::exists(m_path)))
+        throw aboutTheFile(DbError::Kind::Vanished,
+                           QStringLiteral("is no longer where Kov opened it: it was moved or deleted. Nothing was "
+                                          "changed; close Kov, put the file back and start Kov again."));
+    if (isReadOnly(error))
+        throw aboutTheFile(
+            DbError::Kind::ReadOnly,
+            QStringLiteral("cannot be written: it is read-only, or the folder it is in is. Nothing "
+                           "was changed; ask whoever looks after this computer to allow changes to it."));
     throw DbError(isBusy(error) ? DbError::Kind::Busy : DbError::Kind::Statement, sql, driverMessage(error));
 }
 
@@ -256,8 +298,8 @@ bool Database::tableHasAutoId(const QString& table)
     if (it != m_autoIdTables.constEnd())
         return *it;
     checkIdentifier(table);
-    const QVariant sql = scalar(QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'table' AND name = ?"),
-                                {table});
+    const QVariant sql =
+        scalar(QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'table' AND name = ?"), {table});
     const bool autoId = sql.toString().contains(QLatin1String("AUTOINCREMENT"), Qt::CaseInsensitive);
     m_autoIdTables.insert(table, autoId);
     return autoId;

@@ -55,6 +55,7 @@ public:
 private:
     void openConnection(const QString& path, bool mayCreate);
     void checkGate(const QString& password);
+    void useSafeJournal();
     [[noreturn]] void fail(const QString& sql, const class QSqlError& error);
 
     QString m_connectionName;

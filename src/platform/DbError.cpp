@@ -11,9 +11,12 @@ QString compose(DbError::Kind kind, const QString& statement, const QString& dri
         return QStringLiteral("The database file is in use by another program and stayed locked; "
                               "try again once that program is done with it.\n\n%1\n\nStatement: %2")
             .arg(driverMessage, statement);
+    // The kinds about the file itself carry their whole text, naming the file.
     case DbError::Kind::MissingFile:
     case DbError::Kind::NotKovDatabase:
     case DbError::Kind::WrongPassword:
+    case DbError::Kind::ReadOnly:
+    case DbError::Kind::Vanished:
         return driverMessage;
     }
     return driverMessage;

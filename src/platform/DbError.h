@@ -12,6 +12,8 @@ public:
         MissingFile,    // no file at the path
         NotKovDatabase, // a file, but not one of ours
         WrongPassword,  // one of ours, with another password
+        ReadOnly,       // the file, or the folder its journal goes in, cannot be written
+        Vanished,       // the file was moved or deleted while we had it open
     };
 
     DbError(Kind kind, QString statement, QString driverMessage);

@@ -2,79 +2,14 @@
 #include "PersonLists.h"
 
 #include "ListingPage.h"
+#include "ReportBlocks.h"
 
 namespace PersonLists {
 
 using namespace ReportEngine;
-
-namespace {
-
-constexpr double kLine = 12; // one line of a block
-constexpr double kSize = 8;  // the text of a block
-
-// A caption and its value on one line of a block; the value starts where the caption ends.
-void pair(Band& band, double x, double y, double captionWidth, const QString& caption, double valueWidth,
-          const QString& column, ReportEngine::Format format = ReportEngine::Format::Text)
-{
-    band.add(Element::label(x, y, captionWidth, kLine, caption).size(kSize - 0.5).italic());
-    band.add(Element::field(x + captionWidth, y, valueWidth, kLine, column, format).size(kSize));
-}
-
-void field(Band& band, double x, double y, double width, const QString& column,
-           ReportEngine::Format format = ReportEngine::Format::Text)
-{
-    band.add(Element::field(x, y, width, kLine, column, format).size(kSize));
-}
-
-// The head of a person's block: name, status, address, phones and e-mail.
-void personHead(Band& band, double width, const QString& statusColumn, const QString& statusCaption)
-{
-    band.add(Element::field(0, 4, 300, 14, QStringLiteral("FullName")).bold().size(10));
-    band.add(Element::field(305, 5, 110, 12, QStringLiteral("Status")).size(kSize));
-    pair(band, 420, 5, 45, statusCaption, width - 465, statusColumn);
-    field(band, 0, 19, 250, QStringLiteral("Street"));
-    field(band, 0, 31, 250, QStringLiteral("CityLine"));
-    pair(band, 255, 19, 28, QStringLiteral("Home"), 67, QStringLiteral("Phone"), ReportEngine::Format::Phone);
-    pair(band, 350, 19, 20, QStringLiteral("Cell"), 70, QStringLiteral("Cell"), ReportEngine::Format::Phone);
-    pair(band, 440, 19, 25, QStringLiteral("Work"), width - 465, QStringLiteral("Work_Phone"),
-         ReportEngine::Format::Phone);
-    pair(band, 255, 31, 25, QStringLiteral("Email"), width - 280, QStringLiteral("Email"));
-}
-
-void personalLine(Band& band, double y, double width)
-{
-    pair(band, 0, y, 30, QStringLiteral("Born"), 60, QStringLiteral("Date_Of_Birth"), ReportEngine::Format::BirthDate);
-    pair(band, 95, y, 55, QStringLiteral("Anniversary"), 60, QStringLiteral("Anniversary_Date"),
-         ReportEngine::Format::BirthDate);
-    pair(band, 215, y, 38, QStringLiteral("Gender"), 50, QStringLiteral("Gender"));
-    pair(band, 305, y, 40, QStringLiteral("Marital"), 60, QStringLiteral("Marital_Status"));
-    pair(band, 410, y, 80, QStringLiteral("Head of household"), width - 490, QStringLiteral("Head_Of_Household"),
-         ReportEngine::Format::YesNo);
-}
-
-void workLine(Band& band, double y, double width)
-{
-    pair(band, 0, y, 50, QStringLiteral("Works at"), 160, QStringLiteral("Place_Of_Work"));
-    pair(band, 215, y, 50, QStringLiteral("Occupation"), 140, QStringLiteral("Occupation"));
-    pair(band, 410, y, 30, QStringLiteral("Map"), width - 440, QStringLiteral("Map_Section"));
-}
-
-void newsletterLine(Band& band, double x, double y)
-{
-    pair(band, x, y, 80, QStringLiteral("Newsletter by mail"), 22, QStringLiteral("Receive_Newsletter_Via_Mail"),
-         ReportEngine::Format::YesNo);
-    pair(band, x + 105, y, 30, QStringLiteral("e-mail"), 22, QStringLiteral("Receive_Newsletter_Via_EMail"),
-         ReportEngine::Format::YesNo);
-}
-
-// The memos of a block, one under the other from y: each takes room only when it holds text.
-void memos(Band& band, double y, double width, const QStringList& columns)
-{
-    for (const QString& column : columns)
-        band.add(Element::field(0, y, width, 0, column).size(kSize - 0.5).growing());
-}
-
-} // namespace
+using ReportBlocks::field;
+using ReportBlocks::kSize;
+using ReportBlocks::memos;
 
 Definition crptMemberNavigatorReport()
 {
@@ -83,22 +18,7 @@ Definition crptMemberNavigatorReport()
     ListingPage::frame(d, {});
     const double width = d.bodyWidth();
     Band& b = d.detail;
-    personHead(b, width, QStringLiteral("Member_Active_Status"), QStringLiteral("Church"));
-    personalLine(b, 46, width);
-    pair(b, 0, 58, 60, QStringLiteral("Member since"), 60, QStringLiteral("Member_Since"), ReportEngine::Format::Date);
-    pair(b, 125, 58, 62, QStringLiteral("Came forward"), 53, QStringLiteral("Came_Forward"),
-         ReportEngine::Format::Date);
-    pair(b, 245, 58, 45, QStringLiteral("Baptized"), 55, QStringLiteral("Baptized"), ReportEngine::Format::Date);
-    pair(b, 350, 58, 75, QStringLiteral("Previous church"), width - 425, QStringLiteral("Previous_Church"));
-    pair(b, 0, 70, 64, QStringLiteral("Sunday School"), 111, QStringLiteral("Sunday_School.Name"));
-    pair(b, 180, 70, 60, QStringLiteral("Discipleship"), 105, QStringLiteral("Discipleship_Training.Name"));
-    pair(b, 350, 70, 75, QStringLiteral("Wednesday night"), width - 425, QStringLiteral("Wednesday_Night.Name"));
-    pair(b, 0, 82, 60, QStringLiteral("Care group"), 115, QStringLiteral("CGLeader"));
-    pair(b, 180, 82, 60, QStringLiteral("Deacon"), 105, QStringLiteral("Deacon"));
-    newsletterLine(b, 350, 82);
-    workLine(b, 94, width);
-    memos(b, 107, width,
-          {QStringLiteral("HobbiesText"), QStringLiteral("OrganizationsText"), QStringLiteral("NotesText")});
+    ReportBlocks::memberBlock(b, width);
     b.add(Element::make(Kind::Rule, 0, 109, width, 0));
     b.height = 112;
     ListingPage::countFooter(d, QStringLiteral("Number of people:"));
@@ -125,26 +45,17 @@ Definition crptMemberNavigatorDOBAnnivReport()
     return d;
 }
 
-Definition crptProspectNavigatorReport()
+namespace {
+
+// A block per prospect with every contact under it.
+Definition prospectsWithContacts(const QString& title)
 {
     Definition d;
-    d.title = QStringLiteral("Prospect List");
+    d.title = title;
     ListingPage::frame(d, {});
     const double width = d.bodyWidth();
     Band& b = d.detail;
-    personHead(b, width, QStringLiteral("Prospect_Active_Status"), QStringLiteral("Prospect"));
-    personalLine(b, 46, width);
-    pair(b, 0, 58, 64, QStringLiteral("Sunday School"), 111, QStringLiteral("Name"));
-    pair(b, 180, 58, 60, QStringLiteral("Care group"), 105, QStringLiteral("CGLeader"));
-    pair(b, 350, 58, 40, QStringLiteral("Source"), width - 390, QStringLiteral("Prospect_Source"));
-    pair(b, 0, 70, 60, QStringLiteral("Phase"), 115, QStringLiteral("Prospect_Phase"));
-    pair(b, 180, 70, 60, QStringLiteral("Next contact"), 55, QStringLiteral("Prospect_Next_Contact_Date"),
-         ReportEngine::Format::Date);
-    field(b, 295, 70, 115, QStringLiteral("Prospect_Next_Contact_Action"));
-    pair(b, 410, 70, 45, QStringLiteral("Member of"), width - 455, QStringLiteral("Prospect_Member_Of"));
-    workLine(b, 82, width);
-    newsletterLine(b, 0, 94);
-    memos(b, 108, width, {QStringLiteral("ProspectNoteText"), QStringLiteral("NotesText")});
+    ReportBlocks::prospectBlock(b, width);
     b.height = 110;
 
     // Every contact under its prospect, newest first.
@@ -171,6 +82,29 @@ Definition crptProspectNavigatorReport()
     // Each prospect ends under a rule, after its contacts.
     d.detail.add(Element::make(Kind::Rule, 0, 0, width, 0));
     ListingPage::countFooter(d, QStringLiteral("Number of prospects:"));
+    return d;
+}
+
+} // namespace
+
+Definition crptProspectNavigatorReport()
+{
+    return prospectsWithContacts(QStringLiteral("Prospect List"));
+}
+
+Definition crptSundaySchoolProspectListingReport()
+{
+    Definition d = prospectsWithContacts(QStringLiteral("Sunday School Prospect Listing"));
+    // Hobbies and organizations in full after the notes.
+    memos(d.detail, 108, d.bodyWidth(), {QStringLiteral("HobbiesText"), QStringLiteral("OrganizationsText")});
+    Group group;
+    group.column = QStringLiteral("Prospect_Sunday_School_Class_Assigned");
+    group.repeatHeader = true;
+    group.header.height = 22;
+    group.header.add(Element::label(0, 2, 40, 16, QStringLiteral("Class")).italic().size(10));
+    group.header.add(Element::field(42, 2, 300, 16, QStringLiteral("Name")).bold().size(12));
+    group.header.add(Element::label(345, 4, 100, 14, QStringLiteral("(continued)")).italic().size(8).onContinuation());
+    d.groups.append(group);
     return d;
 }
 

@@ -2,6 +2,7 @@
 #include "PersonLists.h"
 
 #include "ListingPage.h"
+#include "ReportBlocks.h"
 #include "ReportRunner.h"
 #include "Reports.h"
 
@@ -11,34 +12,6 @@
 namespace PersonLists {
 
 namespace {
-
-// "Last, First" of a joined person, or Null when there is none.
-QString shortName(const QString& alias)
-{
-    return QStringLiteral("CASE WHEN %1.ID IS NULL THEN NULL ELSE IFNULL(%1.Last_Name,'') || ', ' || "
-                          "IFNULL(%1.First_Name,'') END")
-        .arg(alias);
-}
-
-// Captioned memo text, or Null when the memo is empty, so an empty memo takes no room on the page.
-QString captioned(const QString& column, const QString& caption, const QString& name)
-{
-    return QStringLiteral("CASE WHEN IFNULL(%1,'') = '' THEN NULL ELSE '%2: ' || %1 END AS %3")
-        .arg(column, caption, name);
-}
-
-// The columns the layouts print a person's name, street and town with, after the columns of the list proper.
-const QString kShownName =
-    QStringLiteral(
-        "TRIM(IFNULL(Member.Last_Name,'') || ', ' || IFNULL(Member.First_Name,'') || ' ' || "
-        "IFNULL(Member.Middle_Name,'') "
-        "|| ' ' || IFNULL(Member.Title,'')) AS FullName, "
-        "IFNULL(Member.Address_1,'') || CASE WHEN IFNULL(Member.Address_2,'') = '' THEN '' "
-        "ELSE ', ' || Member.Address_2 END AS Street, "
-        "TRIM(IFNULL(Member.City,'') || CASE WHEN IFNULL(Member.City,'') <> '' AND IFNULL(Member.State,'') || "
-        "IFNULL(Member.Zip,'') <> '' THEN ', ' ELSE '' END || IFNULL(Member.State,'') || ' ' || IFNULL(Member.Zip,'')) "
-        "AS CityLine, ") +
-    captioned(QStringLiteral("Member.Notes"), QStringLiteral("Notes"), QStringLiteral("NotesText"));
 
 const QString kPersonHead = QStringLiteral(
     "Member.ID, Member.Status, Member.First_Name, Member.Middle_Name, Member.Last_Name, Member.Title, "
@@ -71,40 +44,47 @@ ReportEngine::Rows memberListRows(const QList<qint64>& ids)
                        "LEFT JOIN Wednesday_Night ON Member.Wednesday_Night_Class = Wednesday_Night.ID "
                        "LEFT JOIN Member AS DeaconTbl ON Member.DeaconID = DeaconTbl.ID "
                        "WHERE %6")
-                .arg(kPersonHead, kDetailsAndHistory, shortName(QStringLiteral("CGLeaderTbl")),
-                     shortName(QStringLiteral("DeaconTbl")), kShownName, Reports::inIdList(QStringLiteral("Member.ID")),
-                     captioned(QStringLiteral("Member.Hobbies"), QStringLiteral("Hobbies"),
-                               QStringLiteral("HobbiesText")),
-                     captioned(QStringLiteral("Member.Organizations"), QStringLiteral("Organizations"),
-                               QStringLiteral("OrganizationsText"))) +
+                .arg(kPersonHead, kDetailsAndHistory, ReportBlocks::shortName(QStringLiteral("CGLeaderTbl")),
+                     ReportBlocks::shortName(QStringLiteral("DeaconTbl")), ReportBlocks::shownNameColumns(),
+                     Reports::inIdList(QStringLiteral("Member.ID")),
+                     ReportBlocks::captioned(QStringLiteral("Member.Hobbies"), QStringLiteral("Hobbies"),
+                                             QStringLiteral("HobbiesText")),
+                     ReportBlocks::captioned(QStringLiteral("Member.Organizations"), QStringLiteral("Organizations"),
+                                             QStringLiteral("OrganizationsText"))) +
             kOrder,
         {Reports::idListValue(ids)});
 }
 
-ReportEngine::Rows prospectListRows(const QList<qint64>& ids)
+namespace {
+
+// The prospect list's columns for the people a condition picks, with further columns after them.
+ReportEngine::Rows prospectRows(const QString& where, const SqlParams& params, const QString& orderBy,
+                                const QString& moreColumns = {})
 {
     return Reports::fetchRows(
         QStringLiteral("SELECT %1, Member.Prospect_Phase, Member.Prospect_Next_Contact_Date, "
                        "Member.Prospect_Next_Contact_Action, %2, Sunday_School.Name AS Name, %3 AS CGLeader, "
                        "Member.Receive_Newsletter_Via_Mail, Member.Receive_Newsletter_Via_EMail, "
                        "Member.Prospect_Source, Member.Prospect_Active_Status, Member.Prospect_Note, "
-                       "Member.Prospect_Member_Of, %4, %6 "
+                       "Member.Prospect_Member_Of, %4, %6%7 "
                        "FROM Member "
                        "LEFT JOIN Care_Group ON Member.Prospect_Care_Group_Assigned = Care_Group.ID "
                        "LEFT JOIN Member AS CGLeaderTbl ON Care_Group.Group_Leader = CGLeaderTbl.ID "
                        "LEFT JOIN Sunday_School ON Member.Prospect_Sunday_School_Class_Assigned = Sunday_School.ID "
                        "WHERE %5")
-                .arg(kPersonHead, kDetailsAndHistory, shortName(QStringLiteral("CGLeaderTbl")), kShownName,
-                     Reports::inIdList(QStringLiteral("Member.ID")),
-                     captioned(QStringLiteral("Member.Prospect_Note"), QStringLiteral("Prospect note"),
-                               QStringLiteral("ProspectNoteText"))) +
-            kOrder,
-        {Reports::idListValue(ids)});
+                .arg(kPersonHead, kDetailsAndHistory, ReportBlocks::shortName(QStringLiteral("CGLeaderTbl")),
+                     ReportBlocks::shownNameColumns(), where,
+                     ReportBlocks::captioned(QStringLiteral("Member.Prospect_Note"), QStringLiteral("Prospect note"),
+                                             QStringLiteral("ProspectNoteText")),
+                     moreColumns.isEmpty() ? QString() : QStringLiteral(", ") + moreColumns) +
+            orderBy,
+        params);
 }
 
-ReportEngine::Rows prospectContactRows(const QList<qint64>& ids)
+// Every contact with the people a condition on Prospect_Contact picks, newest first. Contacts of one day come
+// newest entry first, so the order never changes between runs.
+ReportEngine::Rows contactRows(const QString& where, const SqlParams& params)
 {
-    // Contacts of one day come newest entry first, so the order never changes between runs.
     const auto visitor = [](const QString& alias) {
         return QStringLiteral("CASE WHEN %1.ID IS NULL THEN NULL ELSE IFNULL(%1.Last_Name,'') || ', ' || "
                               "IFNULL(%1.First_Name,'') || ' ' || IFNULL(%1.Middle_Name,'') END")
@@ -117,9 +97,43 @@ ReportEngine::Rows prospectContactRows(const QList<qint64>& ids)
                        "LEFT JOIN Member AS Visitor1Tbl ON Prospect_Contact.Visitor1 = Visitor1Tbl.ID "
                        "LEFT JOIN Member AS Visitor2Tbl ON Prospect_Contact.Visitor2 = Visitor2Tbl.ID "
                        "WHERE %3 ORDER BY Prospect_Contact.Contact_Date DESC, Prospect_Contact.ID DESC")
-            .arg(visitor(QStringLiteral("Visitor1Tbl")), visitor(QStringLiteral("Visitor2Tbl")),
-                 Reports::inIdList(QStringLiteral("Prospect_Contact.Prospect_ID"))),
-        {Reports::idListValue(ids)});
+            .arg(visitor(QStringLiteral("Visitor1Tbl")), visitor(QStringLiteral("Visitor2Tbl")), where),
+        params);
+}
+
+} // namespace
+
+ReportEngine::Rows prospectListRows(const QList<qint64>& ids)
+{
+    return prospectRows(Reports::inIdList(QStringLiteral("Member.ID")), {Reports::idListValue(ids)}, kOrder);
+}
+
+ReportEngine::Rows prospectContactRows(const QList<qint64>& ids)
+{
+    return contactRows(Reports::inIdList(QStringLiteral("Prospect_Contact.Prospect_ID")), {Reports::idListValue(ids)});
+}
+
+ReportEngine::Rows classProspectRows(qint64 classId)
+{
+    return prospectRows(
+        QStringLiteral("Member.Prospect_Active_Status = 'Active' AND Member.Prospect_Sunday_School_Class_Assigned = ?"),
+        {classId},
+        QStringLiteral(" ORDER BY SortOrder, Member.Prospect_Next_Contact_Date, Member.Prospect_Next_Contact_Action, "
+                       "Member.Last_Name, Member.First_Name, Member.ID"),
+        QStringLiteral("CASE WHEN Member.Prospect_Next_Contact_Date IS NULL THEN 2 ELSE 1 END AS SortOrder, "
+                       "Member.Prospect_Sunday_School_Class_Assigned, ") +
+            ReportBlocks::captioned(QStringLiteral("Member.Hobbies"), QStringLiteral("Hobbies"),
+                                    QStringLiteral("HobbiesText")) +
+            QStringLiteral(", ") +
+            ReportBlocks::captioned(QStringLiteral("Member.Organizations"), QStringLiteral("Organizations"),
+                                    QStringLiteral("OrganizationsText")));
+}
+
+ReportEngine::Rows classContactRows(qint64 classId)
+{
+    return contactRows(QStringLiteral("Prospect_Contact.Prospect_ID IN (SELECT ID FROM Member WHERE "
+                                      "Prospect_Sunday_School_Class_Assigned = ?)"),
+                       {classId});
 }
 
 ReportEngine::Rows mailingLabelRows(const QList<qint64>& ids)
@@ -139,11 +153,6 @@ namespace Reports {
 namespace {
 
 using Fetch = ReportEngine::Rows (*)(const QList<qint64>&);
-
-ReportOutput::Mode modeOf(bool preview)
-{
-    return preview ? ReportOutput::Mode::Preview : ReportOutput::Mode::Print;
-}
 
 void printList(const QString& title, const QStringList& rights, ReportOutput::Mode mode,
                ReportEngine::Definition (*define)(), Fetch fetch, const QList<qint64>& ids)

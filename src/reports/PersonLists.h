@@ -14,6 +14,11 @@ ReportEngine::Rows memberListRows(const QList<qint64>& ids);
 ReportEngine::Rows prospectListRows(const QList<qint64>& ids);
 // Every contact with the listed people, newest first.
 ReportEngine::Rows prospectContactRows(const QList<qint64>& ids);
+// The active prospects of a Sunday School class, with a next contact date first (SortOrder 1, by that date,
+// action, name), then the others (SortOrder 2); with their hobbies and organizations.
+ReportEngine::Rows classProspectRows(qint64 classId);
+// Every contact with anyone assigned to the class as a prospect, newest first.
+ReportEngine::Rows classContactRows(qint64 classId);
 // Names and addresses, by last, first and middle name.
 ReportEngine::Rows mailingLabelRows(const QList<qint64>& ids);
 
@@ -21,6 +26,8 @@ ReportEngine::Definition crptMemberNavigatorReport();
 ReportEngine::Definition crptMemberNavigatorDOBAnnivReport();
 ReportEngine::Definition crptProspectNavigatorReport();
 ReportEngine::Definition crptProspectNavigatorShortReport();
+// The prospect list of one class under the class name.
+ReportEngine::Definition crptSundaySchoolProspectListingReport();
 ReportEngine::Definition crptMailingLabels();
 
 } // namespace PersonLists

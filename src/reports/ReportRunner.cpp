@@ -46,14 +46,13 @@ QVariant idListValue(const QList<qint64>& ids)
     return list + QLatin1Char(']');
 }
 
-bool produce(const QString& title, const QStringList& rights, ReportOutput::Mode mode,
-             const std::function<ReportEngine::Document()>& build)
+std::shared_ptr<const ReportEngine::Document> build(const QString& title,
+                                                    const std::function<ReportEngine::Document()>& make)
 {
     WaitCursor wait;
     QString failure;
     try {
-        auto document = std::make_shared<const ReportEngine::Document>(build());
-        return ReportOutput::deliver({document, rights}, mode);
+        return std::make_shared<const ReportEngine::Document>(make());
     } catch (const DbError& error) {
         failure = error.message();
     } catch (const std::exception& error) {
@@ -61,7 +60,15 @@ bool produce(const QString& title, const QStringList& rights, ReportOutput::Mode
     }
     ReportOutput::tell(QStringLiteral("The report \"%1\" could not be produced.\n\n%2").arg(title, failure),
                        QStringLiteral("Report Error"));
-    return false;
+    return {};
+}
+
+bool produce(const QString& title, const QStringList& rights, ReportOutput::Mode mode,
+             const std::function<ReportEngine::Document()>& make)
+{
+    WaitCursor wait;
+    const auto document = build(title, make);
+    return document && ReportOutput::deliver({document, rights}, mode);
 }
 
 } // namespace Reports

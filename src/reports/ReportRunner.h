@@ -19,10 +19,21 @@ ReportEngine::Rows fetchRows(const QString& sql, const SqlParams& params = {});
 QString inIdList(const QString& column);
 QVariant idListValue(const QList<qint64>& ids);
 
-// The frame of every report: with the hourglass held, build fetches and lays out the pages, which then go to
+// Previewed, or printed without a dialog.
+inline ReportOutput::Mode modeOf(bool preview)
+{
+    return preview ? ReportOutput::Mode::Preview : ReportOutput::Mode::Print;
+}
+
+// Fetches and lays out a report with the hourglass held; a report that cannot be produced shows one message
+// naming it and gives null.
+std::shared_ptr<const ReportEngine::Document> build(const QString& title,
+                                                    const std::function<ReportEngine::Document()>& make);
+
+// The frame of every report: with the hourglass held, make fetches and lays out the pages, which then go to
 // the viewer or the printer. A report that cannot be produced shows one message naming it, and the program
 // goes on. Returns true when the report was shown or printed.
 bool produce(const QString& title, const QStringList& rights, ReportOutput::Mode mode,
-             const std::function<ReportEngine::Document()>& build);
+             const std::function<ReportEngine::Document()>& make);
 
 } // namespace Reports

@@ -33,4 +33,19 @@ void PrintProspectNavigatorReport(const QList<qint64>& ids, bool preview);
 void PrintProspectNavigatorShortReport(const QList<qint64>& ids, bool preview);
 void PrintMailingLabels(const QList<qint64>& ids);
 
+// The sheets of one person, each with the family in fixed columns: a prospect with every contact made, for the
+// visitor to carry, and a member with the responsibilities held, for the family to correct. Previewed when
+// preview is true, otherwise one copy printed. True when the sheet was shown or printed.
+bool PrintProspectVisitationSheetReport(qint64 memberId, bool preview);
+bool PrintMemberInfoUpdateReport(qint64 memberId, bool preview);
+
+// The rolls of every class of one kind, a class to a page, for the teacher to mark on the roll date.
+bool PrintSundaySchoolRollReport(bool preview, const QDate& rollDate);
+bool PrintDiscipleshipTrainingRollReport(bool preview, const QDate& rollDate);
+bool PrintWednesdayNightRollReport(bool preview, const QDate& rollDate);
+
+// The active prospects of one Sunday School class with their contacts, those with a next contact date first.
+// A class without any makes nothing at all, and the result is true.
+bool PrintSundaySchoolProspectListingReport(qint64 classId, bool preview);
+
 } // namespace Reports

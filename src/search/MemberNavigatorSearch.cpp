@@ -1,13 +1,11 @@
 // The member navigator's search: the seventeen criteria in their fixed order, and the grid they fill.
 #include "frmMemberNavigator.h"
 
+#include "NavigatorCells.h"
 #include "SearchStatement.h"
 
-#include "core/Format.h"
 #include "core/MainMod.h"
 #include "platform/DbError.h"
-#include "platform/IdList.h"
-#include "platform/SqlValue.h"
 #include "platform/WaitCursor.h"
 
 #include <QCheckBox>
@@ -34,66 +32,11 @@ const QString kOrderBy = QStringLiteral(" ORDER BY Last_Name, First_Name, Middle
 const QStringList kHeadings{"ID",    "Name",    "Status", "Phone", "Cell",          "Work",
                             "Email", "Address", "DOB",    "Anniv", "Member Status", "Prospect Status"};
 
-const QString kLike = QStringLiteral(" LIKE ? ESCAPE '\\'");
-
-// "(a LIKE ? OR b LIKE ? ...)" with the typed text as each value.
-void addAnywhere(SearchStatement& search, const QStringList& columns, const QString& typed)
-{
-    QStringList tests;
-    SqlParams params;
-    const QString pattern = SearchStatement::anywhere(typed);
-    for (const QString& column : columns) {
-        tests << column + kLike;
-        params << pattern;
-    }
-    search.add(QLatin1Char('(') + tests.join(QStringLiteral(" OR ")) + QLatin1Char(')'), params);
-}
-
-void addChosenId(SearchStatement& search, const QComboBox* combo, const QString& column)
-{
-    if (combo->currentIndex() >= 0)
-        search.add(column + QStringLiteral(" = ?"), {IdList::currentId(combo)});
-}
-
-void addChosenText(SearchStatement& search, const QComboBox* combo, const QString& fragment)
-{
-    if (combo->currentIndex() >= 0)
-        search.add(fragment, {combo->currentText()});
-}
-
 void addYesNo(SearchStatement& search, const QComboBox* combo, const QString& column)
 {
     if (combo->currentIndex() >= 0)
         search.add(column +
                    (combo->currentText() == QLatin1String("True") ? QStringLiteral(" <> 0") : QStringLiteral(" = 0")));
-}
-
-// A stored date as M/d/yyyy, read straight from its ISO text: a full grid shows forty thousand of them.
-QString dateCell(const QVariant& stored)
-{
-    const QString text = stored.toString();
-    if (text.size() >= 10 && text.at(4) == QLatin1Char('-') && text.at(7) == QLatin1Char('-')) {
-        bool okYear = false;
-        bool okMonth = false;
-        bool okDay = false;
-        const int year = QStringView(text).left(4).toInt(&okYear);
-        const int month = QStringView(text).mid(5, 2).toInt(&okMonth);
-        const int day = QStringView(text).mid(8, 2).toInt(&okDay);
-        if (okYear && okMonth && okDay && QDate::isValid(year, month, day))
-            return QString::number(month) + QLatin1Char('/') + QString::number(day) + QLatin1Char('/') +
-                   QString::number(year);
-    }
-    return Format::dateText(SqlValue::toDate(stored));
-}
-
-// Phones are stored as the masked text, so most are shown as they stand.
-QString phoneCell(const QVariant& stored)
-{
-    const QString text = stored.toString();
-    if (text.isEmpty() || (text.size() == 14 && text.at(0) == QLatin1Char('(') && text.at(4) == QLatin1Char(')') &&
-                           text.at(5) == QLatin1Char(' ') && text.at(9) == QLatin1Char('-')))
-        return text;
-    return Format::phone(text);
 }
 
 } // namespace
@@ -103,37 +46,32 @@ void frmMemberNavigator::UpdateGrids()
     WaitCursor wait;
     SearchStatement search(kBase);
     if (!txtName->text().isEmpty())
-        addAnywhere(search, {"Member.First_Name", "Member.Last_Name", "Member.Middle_Name"}, txtName->text());
+        search.addAnywhere({"Member.First_Name", "Member.Last_Name", "Member.Middle_Name"}, txtName->text());
     if (chkMemberSince->isChecked())
         search.add(QStringLiteral("(Member_Since >= ? AND Member_Since <= ?)"),
                    {dtStartDate->date(), dtEndDate->date()});
     if (!txtSearch->text().isEmpty())
-        addAnywhere(search, {"Hobbies", "Organizations", "Place_Of_Work", "Notes", "Prospect_Note"}, txtSearch->text());
-    addChosenText(search, cmbStatus, QStringLiteral("Status = ?"));
-    addChosenText(search, cmbChurchStatus, QStringLiteral("Member_Active_Status = ?"));
-    addChosenText(search, cmbProspectStatus, QStringLiteral("Prospect_Active_Status = ?"));
-    if (cmbDobAnniv->currentIndex() >= 0) {
-        // Either date in the month chosen.
-        const int month = cmbDobAnniv->currentIndex() + 1;
-        search.add(QStringLiteral("(CAST(strftime('%m', Date_Of_Birth) AS INTEGER) = ? OR "
-                                  "CAST(strftime('%m', Anniversary_Date) AS INTEGER) = ?)"),
-                   {month, month});
-    }
+        search.addAnywhere({"Hobbies", "Organizations", "Place_Of_Work", "Notes", "Prospect_Note"}, txtSearch->text());
+    search.addChosenText(cmbStatus, QStringLiteral("Status = ?"));
+    search.addChosenText(cmbChurchStatus, QStringLiteral("Member_Active_Status = ?"));
+    search.addChosenText(cmbProspectStatus, QStringLiteral("Prospect_Active_Status = ?"));
+    search.addMonth(cmbDobAnniv);
     if (!txtMapSection->text().isEmpty())
-        addAnywhere(search, {"Map_Section"}, txtMapSection->text());
-    addChosenId(search, cmbSSClass, QStringLiteral("Sunday_School_Class"));
-    addChosenId(search, cmbCG, QStringLiteral("Care_Group_Assigned"));
-    addChosenId(search, cmbDiscClass, QStringLiteral("Discipleship_Training_Class"));
-    addChosenId(search, cmbWedClass, QStringLiteral("Wednesday_Night_Class"));
-    addChosenId(search, cmbDeacon, QStringLiteral("DeaconID"));
+        search.addAnywhere({"Map_Section"}, txtMapSection->text());
+    search.addChosenId(cmbSSClass, QStringLiteral("Sunday_School_Class"));
+    search.addChosenId(cmbCG, QStringLiteral("Care_Group_Assigned"));
+    search.addChosenId(cmbDiscClass, QStringLiteral("Discipleship_Training_Class"));
+    search.addChosenId(cmbWedClass, QStringLiteral("Wednesday_Night_Class"));
+    search.addChosenId(cmbDeacon, QStringLiteral("DeaconID"));
     // Whoever holds or once held the responsibility, whatever the dates.
-    addChosenText(
-        search, cmbResponsibility,
+    search.addChosenText(
+        cmbResponsibility,
         QStringLiteral("Member.ID IN (SELECT Member_ID FROM Member_Responsibility WHERE Responsibility = ?)"));
     addYesNo(search, cmbReceiveNL, QStringLiteral("Receive_Newsletter_Via_Mail"));
     addYesNo(search, cmbHOH, QStringLiteral("Head_Of_Household"));
-    addChosenText(search, cmbOrganization,
-                  QStringLiteral("Member.ID IN (SELECT MemberID FROM Member_Organizations WHERE Organization = ?)"));
+    search.addChosenText(
+        cmbOrganization,
+        QStringLiteral("Member.ID IN (SELECT MemberID FROM Member_Organizations WHERE Organization = ?)"));
 
     const QString sql = search.sql(kOrderBy);
     QSqlQuery& query = MainMod::MainDatabase.run(sql, search.params());
@@ -141,10 +79,17 @@ void frmMemberNavigator::UpdateGrids()
     while (query.next()) {
         NavigatorRow row;
         row.id = query.value(0).toLongLong();
-        row.cells = {query.value(1).toString(),  query.value(2).toString(), phoneCell(query.value(3)),
-                     phoneCell(query.value(4)),  phoneCell(query.value(5)), query.value(6).toString(),
-                     query.value(7).toString(),  dateCell(query.value(8)),  dateCell(query.value(9)),
-                     query.value(10).toString(), query.value(11).toString()};
+        row.cells = {query.value(1).toString(),
+                     query.value(2).toString(),
+                     NavigatorCells::phone(query.value(3)),
+                     NavigatorCells::phone(query.value(4)),
+                     NavigatorCells::phone(query.value(5)),
+                     query.value(6).toString(),
+                     query.value(7).toString(),
+                     NavigatorCells::date(query.value(8)),
+                     NavigatorCells::date(query.value(9)),
+                     query.value(10).toString(),
+                     query.value(11).toString()};
         rows.append(std::move(row));
     }
     const QSqlError error = query.lastError();

@@ -1,8 +1,10 @@
 #include "NavigatorScreen.h"
 
+#include "core/MainMod.h"
 #include "core/Permissions.h"
 #include "members/frmMemberEntry.h"
 #include "platform/Controls.h"
+#include "platform/EntryBoxes.h"
 #include "platform/Twips.h"
 #include "shell/ScreenRegistry.h"
 
@@ -10,9 +12,12 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QSignalBlocker>
+#include <QSqlQuery>
 
 namespace {
 // The grid's place in its frame, in twips.
@@ -111,6 +116,46 @@ void NavigatorScreen::vsfgMembers_DblClick(int row)
     if (QMdiArea* area = ScreenRegistry::area())
         if (auto* sub = qobject_cast<QMdiSubWindow*>(member->parentWidget()))
             area->setActiveSubWindow(sub);
+}
+
+const QStringList& NavigatorScreen::monthNames()
+{
+    static const QStringList names{"January", "February", "March",     "April",   "May",      "June",
+                                   "July",    "August",   "September", "October", "November", "December"};
+    return names;
+}
+
+void NavigatorScreen::fillFixed(QComboBox* combo, const QStringList& texts)
+{
+    const QSignalBlocker quiet(combo);
+    combo->clear();
+    combo->addItems(texts);
+    combo->setCurrentIndex(-1);
+}
+
+void NavigatorScreen::fillTexts(QComboBox* combo, const QString& sql)
+{
+    QStringList texts;
+    QSqlQuery& query = MainMod::MainDatabase.run(sql, {});
+    while (query.next())
+        texts << query.value(0).toString();
+    query.finish();
+    fillFixed(combo, texts);
+}
+
+QLineEdit* NavigatorScreen::textBox(QWidget* parent, const char* objectName, int left, int top, int width)
+{
+    auto* box = Controls::make<QLineEdit>(parent, objectName, left, top, width, 285);
+    SelectAllOnFocus::install(box);
+    return box;
+}
+
+QPushButton* NavigatorScreen::button(QWidget* parent, const char* objectName, const QString& caption, int left, int top,
+                                     int width)
+{
+    auto* b = Controls::make<QPushButton>(parent, objectName, left, top, width, 375);
+    b->setText(caption);
+    return b;
 }
 
 QComboBox* NavigatorScreen::pickList(QWidget* parent, const char* objectName, int left, int top, int width)

@@ -12,6 +12,8 @@ class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QGroupBox;
+class QLineEdit;
+class QPushButton;
 
 // What sets one navigator apart from another in the shared frame.
 struct NavigatorSettings {
@@ -52,6 +54,16 @@ protected:
     // The grid without rows or headings; the caption keeps its last count.
     void clearGrid();
 
+    // "January" to "December", for the birthday and anniversary month lists.
+    static const QStringList& monthNames();
+    // Replaces a list's entries with fixed texts, leaving no selection.
+    static void fillFixed(QComboBox* combo, const QStringList& texts);
+    // Replaces a list's entries with the first column of a query, leaving no selection.
+    static void fillTexts(QComboBox* combo, const QString& sql);
+    // A text box that selects its whole text on focus.
+    static QLineEdit* textBox(QWidget* parent, const char* objectName, int left, int top, int width);
+    static QPushButton* button(QWidget* parent, const char* objectName, const QString& caption, int left, int top,
+                               int width);
     // A pick list the user cannot type into, left without a selection.
     static QComboBox* pickList(QWidget* parent, const char* objectName, int left, int top, int width);
     // A date picker shown as M/d/yyyy with a calendar drop-down.

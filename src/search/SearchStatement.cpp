@@ -1,5 +1,9 @@
 #include "SearchStatement.h"
 
+#include "platform/IdList.h"
+
+#include <QComboBox>
+
 void SearchStatement::add(const QString& fragment, const SqlParams& params)
 {
     m_sql += m_first ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ");
@@ -18,4 +22,38 @@ QString SearchStatement::anywhere(const QString& typed)
         escaped += ch;
     }
     return QLatin1Char('%') + escaped + QLatin1Char('%');
+}
+
+void SearchStatement::addAnywhere(const QStringList& columns, const QString& typed)
+{
+    QStringList tests;
+    SqlParams params;
+    const QString pattern = anywhere(typed);
+    for (const QString& column : columns) {
+        tests << column + QStringLiteral(" LIKE ? ESCAPE '\\'");
+        params << pattern;
+    }
+    add(QLatin1Char('(') + tests.join(QStringLiteral(" OR ")) + QLatin1Char(')'), params);
+}
+
+void SearchStatement::addChosenText(const QComboBox* combo, const QString& fragment)
+{
+    if (combo->currentIndex() >= 0)
+        add(fragment, {combo->currentText()});
+}
+
+void SearchStatement::addChosenId(const QComboBox* combo, const QString& column)
+{
+    if (combo->currentIndex() >= 0)
+        add(column + QStringLiteral(" = ?"), {IdList::currentId(combo)});
+}
+
+void SearchStatement::addMonth(const QComboBox* months)
+{
+    if (months->currentIndex() < 0)
+        return;
+    const int month = months->currentIndex() + 1;
+    add(QStringLiteral("(CAST(strftime('%m', Date_Of_Birth) AS INTEGER) = ? OR "
+                       "CAST(strftime('%m', Anniversary_Date) AS INTEGER) = ?)"),
+        {month, month});
 }

@@ -27,43 +27,7 @@ namespace {
 
 constexpr int kWidth = 11835; // twips: the criteria frame and its margins
 
-const QStringList kMonths{"January", "February", "March",     "April",   "May",      "June",
-                          "July",    "August",   "September", "October", "November", "December"};
 const QStringList kTrueFalse{"True", "False"};
-
-// Replaces a list's entries with fixed texts, leaving no selection.
-void fillFixed(QComboBox* combo, const QStringList& texts)
-{
-    const QSignalBlocker quiet(combo);
-    combo->clear();
-    combo->addItems(texts);
-    combo->setCurrentIndex(-1);
-}
-
-// Replaces a list's entries with the first column of a query, leaving no selection.
-void fillTexts(QComboBox* combo, const QString& sql)
-{
-    QStringList texts;
-    QSqlQuery& query = MainMod::MainDatabase.run(sql, {});
-    while (query.next())
-        texts << query.value(0).toString();
-    query.finish();
-    fillFixed(combo, texts);
-}
-
-QLineEdit* textBox(QWidget* parent, const char* objectName, int left, int top, int width)
-{
-    auto* box = make<QLineEdit>(parent, objectName, left, top, width, 285);
-    SelectAllOnFocus::install(box);
-    return box;
-}
-
-QPushButton* button(QWidget* parent, const char* objectName, const QString& caption, int left, int top)
-{
-    auto* b = make<QPushButton>(parent, objectName, left, top, 1450, 375);
-    b->setText(caption);
-    return b;
-}
 
 } // namespace
 
@@ -119,12 +83,12 @@ void frmMemberNavigator::buildCriteria()
     cmbDeacon = right(QStringLiteral("Deacon"), "cmbDeacon", 1680);
     cmbHOH = right(QStringLiteral("HOH"), "cmbHOH", 2040);
 
-    btnFind = button(f, "btnFind", QStringLiteral("Find"), 120, 1800);
-    btnClear = button(f, "btnClear", QStringLiteral("Clear"), 1650, 1800);
-    btnExit = button(f, "btnExit", QStringLiteral("Exit"), 3180, 1800);
-    btnPrintMailingLabels = button(f, "btnPrintMailingLabels", QStringLiteral("Print Mail Lbl"), 120, 2280);
-    btnPrintList = button(f, "btnPrintList", QStringLiteral("Print List"), 1650, 2280);
-    btnPrintListDOBAnniv = button(f, "btnPrintListDOBAnniv", QStringLiteral("Print DOB/Anniv"), 3180, 2280);
+    btnFind = button(f, "btnFind", QStringLiteral("Find"), 120, 1800, 1450);
+    btnClear = button(f, "btnClear", QStringLiteral("Clear"), 1650, 1800, 1450);
+    btnExit = button(f, "btnExit", QStringLiteral("Exit"), 3180, 1800, 1450);
+    btnPrintMailingLabels = button(f, "btnPrintMailingLabels", QStringLiteral("Print Mail Lbl"), 120, 2280, 1450);
+    btnPrintList = button(f, "btnPrintList", QStringLiteral("Print List"), 1650, 2280, 1450);
+    btnPrintListDOBAnniv = button(f, "btnPrintListDOBAnniv", QStringLiteral("Print DOB/Anniv"), 3180, 2280, 1450);
 
     const QList<QWidget*> order{txtName,
                                 chkMemberSince,
@@ -183,7 +147,7 @@ void frmMemberNavigator::LoadSearchValues()
     fillTexts(cmbStatus, QStringLiteral("SELECT Status FROM MemberStatus ORDER BY Status"));
     fillTexts(cmbChurchStatus, QStringLiteral("SELECT Status FROM ChurchStatus ORDER BY Status"));
     fillTexts(cmbProspectStatus, QStringLiteral("SELECT Status FROM ProspectStatus ORDER BY Status"));
-    fillFixed(cmbDobAnniv, kMonths);
+    fillFixed(cmbDobAnniv, monthNames());
     fillTexts(cmbResponsibility, QStringLiteral("SELECT Name FROM Responsibilities ORDER BY Name"));
     fillFixed(cmbReceiveNL, kTrueFalse);
     fillFixed(cmbHOH, kTrueFalse);

@@ -15,12 +15,16 @@
 #include "members/frmContributionEntry.h"
 #include "members/frmMemberEntry.h"
 #include "outreach/frmOutreachPhaseEntry.h"
+#include "outreach/frmProspectNavigator.h"
 #include "outreach/frmProspectContactEntry.h"
 #include "platform/Guard.h"
 #include "platform/Messages.h"
+#include "reports/ClassRollDialog.h"
+#include "reports/PersonSheetDialog.h"
 #include "reports/Reports.h"
 #include "reports/frmContributionsEntryControlReport.h"
 #include "reports/frmMemberContributionsReport.h"
+#include "reports/frmSundaySchoolProspectListingReport.h"
 #include "schema/PermissionNames.h"
 #include "search/frmMemberNavigator.h"
 
@@ -141,8 +145,8 @@ void MDI::buildMenus()
               open<frmMemberEntry>());
 
     QMenu* prospects = addMenu(nullptr, QStringLiteral("Prospects"), QStringLiteral("Prospects"));
-    addCommand(prospects, QStringLiteral("ProspectNavigator"), QStringLiteral("Prospect Navigator"), memberView, record,
-               notAvailable(QStringLiteral("The prospect navigator")));
+    addScreen(prospects, QStringLiteral("ProspectNavigator"), QStringLiteral("Prospect Navigator"), memberView, record,
+              open<frmProspectNavigator>());
     addScreen(prospects, QStringLiteral("ProspectEntry"), QStringLiteral("Prospect Contact Entry/Edit"),
               {kProspectContactEntryEdit}, record, open<frmProspectContactEntry>());
 
@@ -178,21 +182,20 @@ void MDI::buildMenus()
 
     QMenu* reports = addMenu(nullptr, QStringLiteral("Reports"), QStringLiteral("Reports"));
     QMenu* memberReports = addMenu(reports, QStringLiteral("MemberReports"), QStringLiteral("Member Reports"));
-    addCommand(memberReports, QStringLiteral("MemberInfoUpdateReportMdi"), QStringLiteral("Member Info Update Report"),
-               {kMemberInformationUpdateReport}, report, notAvailable(QStringLiteral("The member info update report")));
-    addCommand(memberReports, QStringLiteral("SundaySchoolRole"), QStringLiteral("Sunday School Roll"),
-               {kSundaySchoolRollReport}, report, notAvailable(QStringLiteral("The Sunday School roll")));
-    addCommand(memberReports, QStringLiteral("DiscipleshipTrainingRollReport"),
-               QStringLiteral("Discipleship Training Roll Report"), {kDiscipleshipTrainingRollReport}, report,
-               notAvailable(QStringLiteral("The Discipleship Training roll")));
-    addCommand(memberReports, QStringLiteral("WednesdayNightRollReport"), QStringLiteral("Wednesday Night Roll Report"),
-               {kWednesdayNightRollReport}, report, notAvailable(QStringLiteral("The Wednesday Night roll")));
+    addScreen(memberReports, QStringLiteral("MemberInfoUpdateReportMdi"), QStringLiteral("Member Info Update Report"),
+              {kMemberInformationUpdateReport}, report, open<frmMemberInformationUpdateReport>());
+    addScreen(memberReports, QStringLiteral("SundaySchoolRole"), QStringLiteral("Sunday School Roll"),
+              {kSundaySchoolRollReport}, report, open<frmSundaySchoolRollReport>());
+    addScreen(memberReports, QStringLiteral("DiscipleshipTrainingRollReport"),
+              QStringLiteral("Discipleship Training Roll Report"), {kDiscipleshipTrainingRollReport}, report,
+              open<frmDiscipleshipTrainingRollReport>());
+    addScreen(memberReports, QStringLiteral("WednesdayNightRollReport"), QStringLiteral("Wednesday Night Roll Report"),
+              {kWednesdayNightRollReport}, report, open<frmWednesdayNightRollReport>());
     QMenu* prospectReports = addMenu(reports, QStringLiteral("ProspectReports"), QStringLiteral("Prospect Reports"));
-    addCommand(prospectReports, QStringLiteral("ProspectVisitationSheet"), QStringLiteral("Prospect Contact Sheet"),
-               {kProspectVisitationSheetReport}, report, notAvailable(QStringLiteral("The prospect contact sheet")));
-    addCommand(prospectReports, QStringLiteral("SSProsListing"), QStringLiteral("Sunday School Prospect Listing"),
-               {kSundaySchoolProspectListing}, report,
-               notAvailable(QStringLiteral("The Sunday School prospect listing")));
+    addScreen(prospectReports, QStringLiteral("ProspectVisitationSheet"), QStringLiteral("Prospect Contact Sheet"),
+              {kProspectVisitationSheetReport}, report, open<frmProspectVisitationSheetReport>());
+    addScreen(prospectReports, QStringLiteral("SSProsListing"), QStringLiteral("Sunday School Prospect Listing"),
+              {kSundaySchoolProspectListing}, report, open<frmSundaySchoolProspectListingReport>());
     QMenu* contributionReports =
         addMenu(reports, QStringLiteral("ContributionReports"), QStringLiteral("Contribution Reports"));
     addScreen(contributionReports, QStringLiteral("ContributionsEntryControlReport"),

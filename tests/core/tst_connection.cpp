@@ -22,6 +22,19 @@ private slots:
         QCOMPARE(MainDatabase.scalar(QStringLiteral("SELECT COUNT(*) FROM UserType")).toInt(), 2);
     }
 
+    void opensWithARollbackJournalSyncedInFull()
+    {
+        // A file another tool left in WAL mode comes back to a journal that needs no files kept beside it.
+        TestDatabase tdb;
+        QCOMPARE(MainDatabase.scalar(QStringLiteral("PRAGMA journal_mode = WAL")).toString(), QStringLiteral("wal"));
+        MainDatabase.close();
+        MainMod::ConnectDatabase();
+        QCOMPARE(MainDatabase.scalar(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("delete"));
+        QCOMPARE(MainDatabase.scalar(QStringLiteral("PRAGMA synchronous")).toInt(), 2);
+        MainDatabase.execute(QStringLiteral("UPDATE Church SET Name = 'x'"));
+        QVERIFY(!QFile::exists(tdb.path() + QStringLiteral("-wal")));
+    }
+
     void refusalsNameTheFileAndCreateNothing()
     {
         TestDatabase tdb;
@@ -74,7 +87,8 @@ private slots:
         QCOMPARE(MainMod::ChurchCity, QString());
         QCOMPARE(MainMod::KeyPressDelay, 0.0);
 
-        MainDatabase.execute(QStringLiteral("UPDATE Church SET KeyPressDelay = 1.5, State = 'TN', Phone = '(615) 555-0100'"));
+        MainDatabase.execute(
+            QStringLiteral("UPDATE Church SET KeyPressDelay = 1.5, State = 'TN', Phone = '(615) 555-0100'"));
         QVERIFY(MainMod::LoadChurchInfo());
         QCOMPARE(MainMod::KeyPressDelay, 1.5);
         QCOMPARE(MainMod::ChurchState, QStringLiteral("TN"));

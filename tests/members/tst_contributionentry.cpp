@@ -1,3 +1,4 @@
+#include "support/MemberRows.h"
 #include "support/ScriptedMessages.h"
 #include "support/TestArea.h"
 #include "support/TestDatabase.h"
@@ -23,21 +24,6 @@ using MainMod::MainDatabase;
 namespace {
 
 const QDate kToday(2026, 12, 7); // the test clock
-
-qint64 addRow(const QString& table, const QVariantMap& columns)
-{
-    QStringList marks;
-    QVariantList values;
-    for (auto it = columns.begin(); it != columns.end(); ++it) {
-        marks << QStringLiteral("?");
-        values << it.value();
-    }
-    MainDatabase.execute(
-        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-            .arg(table, QStringList(columns.keys()).join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
-        values);
-    return MainDatabase.scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
-}
 
 // A person; listed for contribution entry unless told otherwise.
 qint64 addGiver(const QString& last, const QString& first, const QString& envelope, bool listed = true)

@@ -96,7 +96,6 @@ qint64 addContact(const QVariantList& values)
     return MainDatabase.scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
 }
 
-
 } // namespace
 
 class TestProspectContactEntry : public QObject {

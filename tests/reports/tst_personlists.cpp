@@ -1,3 +1,4 @@
+#include "support/MemberRows.h"
 #include "support/RecordingOutput.h"
 #include "support/ScriptedMessages.h"
 #include "support/TestDatabase.h"
@@ -15,28 +16,6 @@
 using MainMod::MainDatabase;
 
 namespace {
-
-qint64 addRow(const QString& table, const QVariantMap& columns)
-{
-    QStringList marks;
-    QVariantList values;
-    for (auto it = columns.begin(); it != columns.end(); ++it) {
-        marks << QStringLiteral("?");
-        values << it.value();
-    }
-    MainDatabase.execute(
-        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-            .arg(table, QStringList(columns.keys()).join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
-        values);
-    return MainDatabase.scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
-}
-
-qint64 addPerson(const QString& last, const QString& first, const QVariantMap& more = {})
-{
-    QVariantMap columns{{QStringLiteral("Last_Name"), last}, {QStringLiteral("First_Name"), first}};
-    columns.insert(more);
-    return addRow(QStringLiteral("Member"), columns);
-}
 
 QStringList column(const ReportEngine::Rows& rows, const QString& name)
 {

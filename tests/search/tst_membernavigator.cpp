@@ -1,3 +1,4 @@
+#include "support/MemberRows.h"
 #include "support/RecordingOutput.h"
 #include "support/ScriptedMessages.h"
 #include "support/TestArea.h"
@@ -31,30 +32,6 @@ namespace {
 
 const QDate kToday(2026, 12, 7); // the test clock
 
-qint64 addRow(const QString& table, const QVariantMap& columns)
-{
-    QStringList marks;
-    QVariantList values;
-    for (auto it = columns.begin(); it != columns.end(); ++it) {
-        marks << QStringLiteral("?");
-        values << it.value();
-    }
-    MainDatabase.execute(
-        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-            .arg(table, QStringList(columns.keys()).join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
-        values);
-    return MainDatabase.scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
-}
-
-qint64 addPerson(const QString& last, const QString& first, const QVariantMap& more = {})
-{
-    QVariantMap columns{{QStringLiteral("Last_Name"), last},
-                        {QStringLiteral("First_Name"), first},
-                        {QStringLiteral("Status"), QStringLiteral("Member")}};
-    columns.insert(more);
-    return addRow(QStringLiteral("Member"), columns);
-}
-
 frmMemberNavigator* openNavigator()
 {
     MainMod::CurrentUserType = QStringLiteral("Admin");
@@ -81,14 +58,6 @@ QStringList firstNames(frmMemberNavigator* s)
     for (qint64 id : s->vsfgMembers->ids())
         names << MainDatabase.scalar("SELECT First_Name FROM Member WHERE ID = ?", {id}).toString();
     return names;
-}
-
-QStringList entries(const QComboBox* combo)
-{
-    QStringList texts;
-    for (int i = 0; i < combo->count(); ++i)
-        texts << combo->itemText(i);
-    return texts;
 }
 
 QPoint cellCentre(NavigatorGrid* grid, int row)

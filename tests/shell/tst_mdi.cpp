@@ -152,7 +152,7 @@ private slots:
         QTest::newRow("Setup") << "CompanyInfo" << "Church Info" << record << "frmChurchInfo";
         QTest::newRow("Member Navigator") << "MemberNavigator" << "Member View" << record << "frmMemberNavigator";
         QTest::newRow("Member Entry") << "MemberEntry" << "Member View" << record << "frmMemberEntry";
-        QTest::newRow("Prospect Navigator") << "ProspectNavigator" << "Member View" << record << "";
+        QTest::newRow("Prospect Navigator") << "ProspectNavigator" << "Member View" << record << "frmProspectNavigator";
         QTest::newRow("Prospect Contact") << "ProspectEntry" << "Prospect Contact Entry/Edit" << record
                                           << "frmProspectContactEntry";
         QTest::newRow("Attendance Navigator") << "AttendanceNavigator" << "Attendance Navigator" << record << "";
@@ -170,13 +170,18 @@ private slots:
                                   << "frmOutreachPhaseEntry";
         QTest::newRow("Defined Values") << "DefinedValues" << "Defined Values" << record << "frmValueEntry";
         QTest::newRow("User Entry") << "UserEntry" << "User Permissions" << record << "frmUserEntry";
-        QTest::newRow("Info Update") << "MemberInfoUpdateReportMdi" << "Member Information Update Report" << report << "";
-        QTest::newRow("SS Roll") << "SundaySchoolRole" << "Sunday School Roll Report" << report << "";
+        QTest::newRow("Info Update") << "MemberInfoUpdateReportMdi" << "Member Information Update Report" << report
+                                     << "frmMemberInformationUpdateReport";
+        QTest::newRow("SS Roll") << "SundaySchoolRole" << "Sunday School Roll Report" << report
+                                 << "frmSundaySchoolRollReport";
         QTest::newRow("DT Roll") << "DiscipleshipTrainingRollReport" << "Discipleship Training Roll Report" << report
-                                 << "";
-        QTest::newRow("Wed Roll") << "WednesdayNightRollReport" << "Wednesday Night Roll Report" << report << "";
-        QTest::newRow("Contact Sheet") << "ProspectVisitationSheet" << "Prospect Visitation Sheet Report" << report << "";
-        QTest::newRow("SS Prospects") << "SSProsListing" << "Sunday School Prospect Listing" << report << "";
+                                 << "frmDiscipleshipTrainingRollReport";
+        QTest::newRow("Wed Roll") << "WednesdayNightRollReport" << "Wednesday Night Roll Report" << report
+                                  << "frmWednesdayNightRollReport";
+        QTest::newRow("Contact Sheet") << "ProspectVisitationSheet" << "Prospect Visitation Sheet Report" << report
+                                       << "frmProspectVisitationSheetReport";
+        QTest::newRow("SS Prospects") << "SSProsListing" << "Sunday School Prospect Listing" << report
+                                      << "frmSundaySchoolProspectListingReport";
         QTest::newRow("Entry Control") << "ContributionsEntryControlReport" << "Member Contributions" << report
                                           << "frmContributionsEntryControlReport";
         QTest::newRow("Contributions") << "MemberContributions" << "Member Contributions" << report
