@@ -17,6 +17,7 @@
 #include "members/frmMemberEntry.h"
 #include "outreach/frmOutreachPhaseEntry.h"
 #include "outreach/frmProspectContactEntry.h"
+#include "outreach/frmProspectNavigator.h"
 #include "platform/IdList.h"
 #include "platform/Recordset.h"
 #include "search/NavigatorGrid.h"
@@ -674,21 +675,24 @@ private slots:
         QCOMPARE(logIn(QStringLiteral("cal"), QStringLiteral("' OR '1'='1")), qint64(0));
     }
 
-    // Each search box of the member navigator finds the value literally: the person holding it, and no one whose
-    // text only matches it as a pattern.
+    // Each search box of the navigators finds the value literally: the person holding it, and no one whose text
+    // only matches it as a pattern.
     void navigatorFindsItLiterally_data()
     {
+        QTest::addColumn<QString>("navigator");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("column");
         QTest::addColumn<QString>("value");
         const QList<QPair<const char*, const char*>> boxes = {
             {"txtName", "Last_Name"}, {"txtSearch", "Hobbies"}, {"txtMapSection", "Map_Section"}};
-        for (const auto& [box, column] : boxes)
-            for (const auto& [name, value] : kValues)
-                QTest::addRow("%s: %s", box, name) << box << column << value;
+        for (const char* navigator : {"frmMemberNavigator", "frmProspectNavigator"})
+            for (const auto& [box, column] : boxes)
+                for (const auto& [name, value] : kValues)
+                    QTest::addRow("%s %s: %s", navigator, box, name) << navigator << box << column << value;
     }
     void navigatorFindsItLiterally()
     {
+        QFETCH(QString, navigator);
         QFETCH(QString, box);
         QFETCH(QString, column);
         QFETCH(QString, value);
@@ -700,24 +704,28 @@ private slots:
         QLineEdit scratch;
         enter(&scratch, value);
         const QString held = scratch.text();
-        const qint64 holder = TestDatabase::addMember(QStringLiteral("Holder"), QStringLiteral("Hal"));
-        MainDatabase.execute(QStringLiteral("UPDATE Member SET \"%1\" = ? WHERE ID = ?").arg(column), {held, holder});
+        const auto prospect = [&column](const QString& text) {
+            const qint64 id =
+                TestDatabase::addMember(QStringLiteral("Holder"), QStringLiteral("Hal"), QStringLiteral("Prospect"));
+            MainDatabase.execute(QStringLiteral("UPDATE Member SET \"%1\" = ? WHERE ID = ?").arg(column), {text, id});
+            return id;
+        };
+        const qint64 holder = prospect(held);
         // Texts a pattern reading of the value would also match.
         for (const QString& decoy : {QStringLiteral("O Neil"), QStringLiteral("100 xdone"), QStringLiteral("100done"),
                                      QStringLiteral("quoted"), QStringLiteral("ab"), QStringLiteral("dir"),
-                                     QStringLiteral("C:dir_x"), QStringLiteral("x"), QStringLiteral("*a[")}) {
-            const qint64 other = TestDatabase::addMember(QStringLiteral("Other"), QStringLiteral("Oz"));
-            MainDatabase.execute(QStringLiteral("UPDATE Member SET \"%1\" = ? WHERE ID = ?").arg(column),
-                                 {decoy, other});
-        }
+                                     QStringLiteral("C:dir_x"), QStringLiteral("x"), QStringLiteral("*a[")})
+            prospect(decoy);
 
-        auto* navigator = ScreenRegistry::load<frmMemberNavigator>();
-        auto* search = navigator->findChild<QLineEdit*>(box);
+        auto* screen = navigator == QLatin1String("frmMemberNavigator")
+                           ? static_cast<NavigatorScreen*>(ScreenRegistry::load<frmMemberNavigator>())
+                           : static_cast<NavigatorScreen*>(ScreenRegistry::load<frmProspectNavigator>());
+        auto* search = screen->findChild<QLineEdit*>(box);
         QVERIFY(search);
         enter(search, held);
-        QTest::mouseClick(navigator->btnFind, Qt::LeftButton);
+        QTest::mouseClick(screen->findChild<QPushButton*>(QStringLiteral("btnFind")), Qt::LeftButton);
         QCOMPARE(messages.count(), 0);
-        QCOMPARE(navigator->vsfgMembers->ids(), QList<qint64>{holder});
+        QCOMPARE(screen->vsfgMembers->ids(), QList<qint64>{holder});
         closeAll(area.area());
     }
 };

@@ -12,6 +12,7 @@
 #include "platform/IdList.h"
 #include "schema/PermissionNames.h"
 #include "search/NavigatorGrid.h"
+#include "search/NavigatorScreen.h"
 #include "search/frmMemberNavigator.h"
 #include "shell/MDI.h"
 #include "shell/ScreenRegistry.h"
@@ -36,6 +37,7 @@ const QString kScreen = QStringLiteral("You do not have permission to view this 
 const QString kSave = QStringLiteral("You do not have permission to save this record.");
 const QString kRemove = QStringLiteral("You do not have permission to remove this record.");
 const QString kEdit = QStringLiteral("You do not have permission to edit this record.");
+const QString kRun = QStringLiteral("You do not have permission to run this report.");
 
 // The rights of each menu command that has any, and the refusal its lack brings.
 struct CommandRight {
@@ -180,12 +182,26 @@ int rows(const char* sql, const QVariantList& values = {})
     return MainDatabase.scalar(QString::fromLatin1(sql), values).toInt();
 }
 
-void navigatorPrint(MDI& mdi, const char* button)
+// Opens a navigator from its menu command and finds everyone; the person's row (else the first) is picked.
+NavigatorScreen* findEveryone(MDI& mdi, const char* command, const char* screenClass, qint64 person = 0)
 {
-    mdi.runCommand(QStringLiteral("MemberNavigator"));
-    auto* navigator = qobject_cast<frmMemberNavigator*>(ScreenRegistry::find(QStringLiteral("frmMemberNavigator")));
+    mdi.runCommand(QString::fromLatin1(command));
+    auto* navigator = qobject_cast<NavigatorScreen*>(ScreenRegistry::find(QString::fromLatin1(screenClass)));
+    if (!navigator)
+        return nullptr;
+    QTest::mouseClick(navigator->findChild<QPushButton*>(QStringLiteral("btnFind")), Qt::LeftButton);
+    NavigatorGrid* grid = navigator->vsfgMembers;
+    const int row = std::max(0, int(grid->ids().indexOf(person)));
+    if (grid->dataRows() > 0)
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(row, 1)).center());
+    return navigator;
+}
+
+void navigatorPrint(MDI& mdi, const char* command, const char* screenClass, const char* button)
+{
+    NavigatorScreen* navigator = findEveryone(mdi, command, screenClass);
     QVERIFY(navigator);
-    QTest::mouseClick(navigator->btnFind, Qt::LeftButton);
     QVERIFY(navigator->vsfgMembers->dataRows() > 0);
     QTest::mouseClick(navigator->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
 }
@@ -290,17 +306,62 @@ const QList<Guarded>& guarded()
          {kMemberView},
          kMailingLabelsReport,
          kReport,
-         [](MDI& mdi, const Church&) { navigatorPrint(mdi, "btnPrintMailingLabels"); }},
+         [](MDI& mdi, const Church&) {
+             navigatorPrint(mdi, "MemberNavigator", "frmMemberNavigator", "btnPrintMailingLabels");
+         }},
         {"Member Navigator: Print List",
          {kMemberView},
          kMemberNavigatorReport,
          kReport,
-         [](MDI& mdi, const Church&) { navigatorPrint(mdi, "btnPrintList"); }},
+         [](MDI& mdi, const Church&) { navigatorPrint(mdi, "MemberNavigator", "frmMemberNavigator", "btnPrintList"); }},
         {"Member Navigator: Print DOB/Anniv",
          {kMemberView},
          kMemberNavigatorReport,
          kReport,
-         [](MDI& mdi, const Church&) { navigatorPrint(mdi, "btnPrintListDOBAnniv"); }},
+         [](MDI& mdi, const Church&) {
+             navigatorPrint(mdi, "MemberNavigator", "frmMemberNavigator", "btnPrintListDOBAnniv");
+         }},
+        {"Prospect Navigator: Mailing Labels",
+         {kMemberView},
+         kMailingLabelsReport,
+         kReport,
+         [](MDI& mdi, const Church&) {
+             navigatorPrint(mdi, "ProspectNavigator", "frmProspectNavigator", "btnPrintMailingLabels");
+         }},
+        {"Prospect Navigator: Print List",
+         {kMemberView},
+         kProspectNavigatorReport,
+         kReport,
+         [](MDI& mdi, const Church&) {
+             navigatorPrint(mdi, "ProspectNavigator", "frmProspectNavigator", "btnPrintList");
+         }},
+        {"Prospect Navigator: Print Short",
+         {kMemberView},
+         kProspectNavigatorReport,
+         kReport,
+         [](MDI& mdi, const Church&) {
+             navigatorPrint(mdi, "ProspectNavigator", "frmProspectNavigator", "btnPrintListShort");
+         }},
+        {"Prospect Navigator: Print PCS",
+         {kMemberView},
+         kProspectVisitationSheetReport,
+         kReport,
+         [](MDI& mdi, const Church&) {
+             navigatorPrint(mdi, "ProspectNavigator", "frmProspectNavigator", "btnPrintPS");
+         }},
+        {"Prospect Navigator: contact double-click",
+         {kMemberView},
+         kProspectContactEntryEdit,
+         kEdit,
+         [](MDI& mdi, const Church& c) {
+             NavigatorScreen* navigator = findEveryone(mdi, "ProspectNavigator", "frmProspectNavigator", c.seeker);
+             QVERIFY(navigator);
+             auto* contacts = navigator->findChild<NavigatorGrid*>(QStringLiteral("vsfgContact"));
+             QVERIFY(contacts);
+             QCOMPARE(contacts->dataRows(), 1);
+             doubleClickRow(contacts, 0);
+         },
+         [](const Church&) { return ScreenRegistry::isOpen(QStringLiteral("frmProspectContactEntry")); }},
     };
     return all;
 }
@@ -415,29 +476,57 @@ private slots:
         }
     }
 
-    // The church screen needs its right to open; Save asks again, so a right withdrawn meanwhile stops the save.
-    void churchInfoSaveAsksAgain()
+    // Screens that need their right to open and ask for it again at Save or Ok: a right withdrawn while the
+    // screen is open stops the action.
+    void rightAskedAgain_data()
     {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("screenClass");
+        QTest::addColumn<QString>("right");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("Church information: Save") << "CompanyInfo"
+                                                  << "frmChurchInfo" << kChurchInfo << "btnSave" << kSave;
+        QTest::newRow("Prospect contact sheet: Ok")
+            << "ProspectVisitationSheet"
+            << "frmProspectVisitationSheetReport" << kProspectVisitationSheetReport << "btnOK" << kRun;
+        QTest::newRow("Member info update: Ok")
+            << "MemberInfoUpdateReportMdi"
+            << "frmMemberInformationUpdateReport" << kMemberInformationUpdateReport << "btnOK" << kRun;
+    }
+    void rightAskedAgain()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, screenClass);
+        QFETCH(QString, right);
+        QFETCH(QString, button);
+        QFETCH(QString, refusal);
         for (const bool allowed : {false, true}) {
             Office office;
-            ScriptedMessages& messages = office.messages;
-            MDI& mdi = office.mdi;
-            const qint64 user = userWith({kChurchInfo});
-            mdi.runCommand(QStringLiteral("CompanyInfo"));
-            auto* church = ScreenRegistry::find(QStringLiteral("frmChurchInfo"));
-            QVERIFY(church);
-            QTest::keyClicks(church->findChild<QLineEdit*>(QStringLiteral("txtCompany")), QStringLiteral("Grace"));
-            QTest::keyClicks(church->findChild<QLineEdit*>(QStringLiteral("txtKeyPressDelay")), QStringLiteral("1"));
+            const Church church = seed();
+            const qint64 user = userWith({right});
+            office.mdi.runCommand(command);
+            Screen* screen = ScreenRegistry::find(screenClass);
+            QVERIFY(screen);
+            // What the action needs: a church name and pause, or a person.
+            if (auto* name = screen->findChild<QLineEdit*>(QStringLiteral("txtCompany"))) {
+                QTest::keyClicks(name, QStringLiteral("Grace"));
+                QTest::keyClicks(screen->findChild<QLineEdit*>(QStringLiteral("txtKeyPressDelay")),
+                                 QStringLiteral("1"));
+            }
+            if (auto* person = screen->findChild<QComboBox*>(QStringLiteral("cmbProspect")))
+                IdList::select(person, church.seeker);
             if (!allowed)
                 MainDatabase.execute(QStringLiteral("DELETE FROM UserPermission WHERE MemberID = ?"), {user});
-            click(church->findChild<QPushButton*>(QStringLiteral("btnSave")));
-            QCOMPARE(refused(messages), !allowed);
+            click(screen->findChild<QPushButton*>(button));
+            QCOMPARE(refused(office.messages), !allowed);
             if (!allowed) {
-                QCOMPARE(messages.last().text, kSave);
-                QCOMPARE(messages.last().icon, Messages::Icon::Exclamation);
+                QCOMPARE(office.messages.last().text, refusal);
+                QCOMPARE(office.messages.last().icon, Messages::Icon::Exclamation);
             }
-            QCOMPARE(MainDatabase.scalar(QStringLiteral("SELECT COUNT(*) FROM Church WHERE Name = 'Grace'")).toInt(),
-                     allowed ? 1 : 0);
+            const int churches =
+                MainDatabase.scalar(QStringLiteral("SELECT COUNT(*) FROM Church WHERE Name = 'Grace'")).toInt();
+            QCOMPARE(churches + office.output.deliveries.size() > 0, allowed);
         }
     }
 
