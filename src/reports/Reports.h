@@ -33,4 +33,9 @@ void PrintProspectNavigatorReport(const QList<qint64>& ids, bool preview);
 void PrintProspectNavigatorShortReport(const QList<qint64>& ids, bool preview);
 void PrintMailingLabels(const QList<qint64>& ids);
 
+// Each listed person's marks in the seven attendance categories over the weeks from the first date to the last
+// (both included), with each count's share of totalWeeks, the number of weeks the caller counts in the range.
+void PrintAttendanceNavigatorCountReport(const QList<qint64>& ids, const QDate& fromDate, const QDate& toDate,
+                                         int totalWeeks, bool preview);
+
 } // namespace Reports

@@ -6,7 +6,6 @@
 #include "core/Format.h"
 #include "core/MainMod.h"
 #include "platform/DbError.h"
-#include "platform/IdList.h"
 #include "platform/SqlValue.h"
 #include "platform/WaitCursor.h"
 
@@ -21,45 +20,16 @@ namespace {
 
 // The columns the grid shows, name and address joined as the grid shows them (an empty part adds nothing, the
 // separators stay).
-const QString kBase = QStringLiteral(
-    "SELECT Member.ID, "
-    "IFNULL(Last_Name,'') || ', ' || IFNULL(First_Name,'') || ' ' || IFNULL(Middle_Name,'') || ' ' || "
-    "IFNULL(Title,''), "
-    "Status, Phone, Cell, Work_Phone, Email, "
-    "IFNULL(Address_1,'') || ', ' || IFNULL(Address_2,'') || ', ' || IFNULL(City,'') || ', ' || IFNULL(State,'') || "
-    "' ' || IFNULL(Zip,''), "
-    "Date_Of_Birth, Anniversary_Date, Member_Active_Status, Prospect_Active_Status FROM Member");
+const QString kBase =
+    QStringLiteral("SELECT Member.ID, ") + SearchStatement::gridName() +
+    QStringLiteral(", Status, Phone, Cell, Work_Phone, Email, "
+                   "IFNULL(Address_1,'') || ', ' || IFNULL(Address_2,'') || ', ' || IFNULL(City,'') || ', ' || "
+                   "IFNULL(State,'') || ' ' || IFNULL(Zip,''), "
+                   "Date_Of_Birth, Anniversary_Date, Member_Active_Status, Prospect_Active_Status FROM Member");
 const QString kOrderBy = QStringLiteral(" ORDER BY Last_Name, First_Name, Middle_Name, Member.ID");
 
 const QStringList kHeadings{"ID",    "Name",    "Status", "Phone", "Cell",          "Work",
                             "Email", "Address", "DOB",    "Anniv", "Member Status", "Prospect Status"};
-
-const QString kLike = QStringLiteral(" LIKE ? ESCAPE '\\'");
-
-// "(a LIKE ? OR b LIKE ? ...)" with the typed text as each value.
-void addAnywhere(SearchStatement& search, const QStringList& columns, const QString& typed)
-{
-    QStringList tests;
-    SqlParams params;
-    const QString pattern = SearchStatement::anywhere(typed);
-    for (const QString& column : columns) {
-        tests << column + kLike;
-        params << pattern;
-    }
-    search.add(QLatin1Char('(') + tests.join(QStringLiteral(" OR ")) + QLatin1Char(')'), params);
-}
-
-void addChosenId(SearchStatement& search, const QComboBox* combo, const QString& column)
-{
-    if (combo->currentIndex() >= 0)
-        search.add(column + QStringLiteral(" = ?"), {IdList::currentId(combo)});
-}
-
-void addChosenText(SearchStatement& search, const QComboBox* combo, const QString& fragment)
-{
-    if (combo->currentIndex() >= 0)
-        search.add(fragment, {combo->currentText()});
-}
 
 void addYesNo(SearchStatement& search, const QComboBox* combo, const QString& column)
 {
@@ -103,15 +73,15 @@ void frmMemberNavigator::UpdateGrids()
     WaitCursor wait;
     SearchStatement search(kBase);
     if (!txtName->text().isEmpty())
-        addAnywhere(search, {"Member.First_Name", "Member.Last_Name", "Member.Middle_Name"}, txtName->text());
+        search.addAnywhere({"Member.First_Name", "Member.Last_Name", "Member.Middle_Name"}, txtName->text());
     if (chkMemberSince->isChecked())
         search.add(QStringLiteral("(Member_Since >= ? AND Member_Since <= ?)"),
                    {dtStartDate->date(), dtEndDate->date()});
     if (!txtSearch->text().isEmpty())
-        addAnywhere(search, {"Hobbies", "Organizations", "Place_Of_Work", "Notes", "Prospect_Note"}, txtSearch->text());
-    addChosenText(search, cmbStatus, QStringLiteral("Status = ?"));
-    addChosenText(search, cmbChurchStatus, QStringLiteral("Member_Active_Status = ?"));
-    addChosenText(search, cmbProspectStatus, QStringLiteral("Prospect_Active_Status = ?"));
+        search.addAnywhere({"Hobbies", "Organizations", "Place_Of_Work", "Notes", "Prospect_Note"}, txtSearch->text());
+    search.addChosenText(cmbStatus, QStringLiteral("Status = ?"));
+    search.addChosenText(cmbChurchStatus, QStringLiteral("Member_Active_Status = ?"));
+    search.addChosenText(cmbProspectStatus, QStringLiteral("Prospect_Active_Status = ?"));
     if (cmbDobAnniv->currentIndex() >= 0) {
         // Either date in the month chosen.
         const int month = cmbDobAnniv->currentIndex() + 1;
@@ -120,19 +90,18 @@ void frmMemberNavigator::UpdateGrids()
                    {month, month});
     }
     if (!txtMapSection->text().isEmpty())
-        addAnywhere(search, {"Map_Section"}, txtMapSection->text());
-    addChosenId(search, cmbSSClass, QStringLiteral("Sunday_School_Class"));
-    addChosenId(search, cmbCG, QStringLiteral("Care_Group_Assigned"));
-    addChosenId(search, cmbDiscClass, QStringLiteral("Discipleship_Training_Class"));
-    addChosenId(search, cmbWedClass, QStringLiteral("Wednesday_Night_Class"));
-    addChosenId(search, cmbDeacon, QStringLiteral("DeaconID"));
+        search.addAnywhere({"Map_Section"}, txtMapSection->text());
+    search.addChosenId(cmbSSClass, QStringLiteral("Sunday_School_Class"));
+    search.addChosenId(cmbCG, QStringLiteral("Care_Group_Assigned"));
+    search.addChosenId(cmbDiscClass, QStringLiteral("Discipleship_Training_Class"));
+    search.addChosenId(cmbWedClass, QStringLiteral("Wednesday_Night_Class"));
+    search.addChosenId(cmbDeacon, QStringLiteral("DeaconID"));
     // Whoever holds or once held the responsibility, whatever the dates.
-    addChosenText(
-        search, cmbResponsibility,
+    search.addChosenText(cmbResponsibility,
         QStringLiteral("Member.ID IN (SELECT Member_ID FROM Member_Responsibility WHERE Responsibility = ?)"));
     addYesNo(search, cmbReceiveNL, QStringLiteral("Receive_Newsletter_Via_Mail"));
     addYesNo(search, cmbHOH, QStringLiteral("Head_Of_Household"));
-    addChosenText(search, cmbOrganization,
+    search.addChosenText(cmbOrganization,
                   QStringLiteral("Member.ID IN (SELECT MemberID FROM Member_Organizations WHERE Organization = ?)"));
 
     const QString sql = search.sql(kOrderBy);

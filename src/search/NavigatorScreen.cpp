@@ -1,8 +1,10 @@
 #include "NavigatorScreen.h"
 
+#include "core/MainMod.h"
 #include "core/Permissions.h"
 #include "members/frmMemberEntry.h"
 #include "platform/Controls.h"
+#include "platform/EntryBoxes.h"
 #include "platform/Twips.h"
 #include "shell/ScreenRegistry.h"
 
@@ -10,9 +12,12 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QSignalBlocker>
+#include <QSqlQuery>
 
 namespace {
 // The grid's place in its frame, in twips.
@@ -31,6 +36,7 @@ NavigatorScreen::NavigatorScreen(NavigatorSettings settings, QWidget* parent)
     vsfgMembers = new NavigatorGrid(Frame2);
     vsfgMembers->setObjectName(QStringLiteral("vsfgMembers"));
     vsfgMembers->navigatorModel()->setCheckColumns(m_settings.checkColumns);
+    vsfgMembers->navigatorModel()->setBanded(m_settings.banded);
     connect(vsfgMembers, &NavigatorGrid::rowDoubleClicked, this,
             [this](int row) { Guard::run([this, row] { vsfgMembers_DblClick(row); }); });
 }
@@ -118,6 +124,39 @@ QComboBox* NavigatorScreen::pickList(QWidget* parent, const char* objectName, in
     auto* combo = Controls::make<QComboBox>(parent, objectName, left, top, width, 315);
     combo->setEditable(false);
     return combo;
+}
+
+void NavigatorScreen::fillFixed(QComboBox* combo, const QStringList& texts)
+{
+    const QSignalBlocker quiet(combo);
+    combo->clear();
+    combo->addItems(texts);
+    combo->setCurrentIndex(-1);
+}
+
+void NavigatorScreen::fillTexts(QComboBox* combo, const QString& sql)
+{
+    QStringList texts;
+    QSqlQuery& query = MainMod::MainDatabase.run(sql, {});
+    while (query.next())
+        texts << query.value(0).toString();
+    query.finish();
+    fillFixed(combo, texts);
+}
+
+QLineEdit* NavigatorScreen::textBox(QWidget* parent, const char* objectName, int left, int top, int width)
+{
+    auto* box = Controls::make<QLineEdit>(parent, objectName, left, top, width, 285);
+    SelectAllOnFocus::install(box);
+    return box;
+}
+
+QPushButton* NavigatorScreen::button(QWidget* parent, const char* objectName, const QString& caption, int left,
+                                     int top, int width)
+{
+    auto* b = Controls::make<QPushButton>(parent, objectName, left, top, width, 375);
+    b->setText(caption);
+    return b;
 }
 
 QDateEdit* NavigatorScreen::datePicker(QWidget* parent, const char* objectName, int left, int top, int width)

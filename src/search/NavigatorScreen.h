@@ -12,6 +12,8 @@ class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QGroupBox;
+class QLineEdit;
+class QPushButton;
 
 // What sets one navigator apart from another in the shared frame.
 struct NavigatorSettings {
@@ -19,6 +21,7 @@ struct NavigatorSettings {
     QList<int> checkColumns; // columns of check boxes the user may tick; every other cell is read-only
     bool showCount = true;   // the grid frame's caption becomes countText and the number of rows found
     QString countText;
+    bool banded = false; // every second data row on a grey ground
 };
 
 // The search screens' shared frame: a criteria frame of fixed size over a grid frame that follows the window,
@@ -34,6 +37,10 @@ public:
 
     // Opens the person of a data row on the member screen; the heading or an empty grid does nothing.
     void vsfgMembers_DblClick(int row);
+
+    // Replaces a list's entries with fixed texts, or with the first column of a query; no selection, no signal.
+    static void fillFixed(QComboBox* combo, const QStringList& texts);
+    static void fillTexts(QComboBox* combo, const QString& sql);
 
 protected:
     explicit NavigatorScreen(NavigatorSettings settings, QWidget* parent = nullptr);
@@ -54,6 +61,10 @@ protected:
 
     // A pick list the user cannot type into, left without a selection.
     static QComboBox* pickList(QWidget* parent, const char* objectName, int left, int top, int width);
+    // A criteria text box that selects its text on focus.
+    static QLineEdit* textBox(QWidget* parent, const char* objectName, int left, int top, int width);
+    static QPushButton* button(QWidget* parent, const char* objectName, const QString& caption, int left, int top,
+                               int width);
     // A date picker shown as M/d/yyyy with a calendar drop-down.
     static QDateEdit* datePicker(QWidget* parent, const char* objectName, int left, int top, int width);
     // The user's change of either date ticks the range's box; dates set by code never do.

@@ -1,11 +1,39 @@
 #include "SearchStatement.h"
 
+#include "platform/IdList.h"
+
+#include <QComboBox>
+
 void SearchStatement::add(const QString& fragment, const SqlParams& params)
 {
     m_sql += m_first ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ");
     m_first = false;
     m_sql += fragment;
     m_params += params;
+}
+
+void SearchStatement::addAnywhere(const QStringList& columns, const QString& typed)
+{
+    QStringList tests;
+    SqlParams params;
+    const QString pattern = anywhere(typed);
+    for (const QString& column : columns) {
+        tests << column + QStringLiteral(" LIKE ? ESCAPE '\\'");
+        params << pattern;
+    }
+    add(QLatin1Char('(') + tests.join(QStringLiteral(" OR ")) + QLatin1Char(')'), params);
+}
+
+void SearchStatement::addChosenText(const QComboBox* combo, const QString& fragment)
+{
+    if (combo->currentIndex() >= 0)
+        add(fragment, {combo->currentText()});
+}
+
+void SearchStatement::addChosenId(const QComboBox* combo, const QString& column)
+{
+    if (combo->currentIndex() >= 0)
+        add(column + QStringLiteral(" = ?"), {IdList::currentId(combo)});
 }
 
 QString SearchStatement::anywhere(const QString& typed)
@@ -18,4 +46,10 @@ QString SearchStatement::anywhere(const QString& typed)
         escaped += ch;
     }
     return QLatin1Char('%') + escaped + QLatin1Char('%');
+}
+
+QString SearchStatement::gridName()
+{
+    return QStringLiteral("IFNULL(Member.Last_Name,'') || ', ' || IFNULL(Member.First_Name,'') || ' ' || "
+                          "IFNULL(Member.Middle_Name,'') || ' ' || IFNULL(Member.Title,'')");
 }

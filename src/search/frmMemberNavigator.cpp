@@ -5,7 +5,6 @@
 #include "members/PickLists.h"
 #include "platform/Clock.h"
 #include "platform/Controls.h"
-#include "platform/EntryBoxes.h"
 #include "platform/Twips.h"
 #include "platform/WaitCursor.h"
 #include "reports/Reports.h"
@@ -17,8 +16,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
-#include <QSqlQuery>
 
 using Controls::make;
 using Controls::rightLabel;
@@ -26,49 +23,16 @@ using Controls::rightLabel;
 namespace {
 
 constexpr int kWidth = 11835; // twips: the criteria frame and its margins
+constexpr int kButtonWidth = 1450;
 
 const QStringList kMonths{"January", "February", "March",     "April",   "May",      "June",
                           "July",    "August",   "September", "October", "November", "December"};
 const QStringList kTrueFalse{"True", "False"};
 
-// Replaces a list's entries with fixed texts, leaving no selection.
-void fillFixed(QComboBox* combo, const QStringList& texts)
-{
-    const QSignalBlocker quiet(combo);
-    combo->clear();
-    combo->addItems(texts);
-    combo->setCurrentIndex(-1);
-}
-
-// Replaces a list's entries with the first column of a query, leaving no selection.
-void fillTexts(QComboBox* combo, const QString& sql)
-{
-    QStringList texts;
-    QSqlQuery& query = MainMod::MainDatabase.run(sql, {});
-    while (query.next())
-        texts << query.value(0).toString();
-    query.finish();
-    fillFixed(combo, texts);
-}
-
-QLineEdit* textBox(QWidget* parent, const char* objectName, int left, int top, int width)
-{
-    auto* box = make<QLineEdit>(parent, objectName, left, top, width, 285);
-    SelectAllOnFocus::install(box);
-    return box;
-}
-
-QPushButton* button(QWidget* parent, const char* objectName, const QString& caption, int left, int top)
-{
-    auto* b = make<QPushButton>(parent, objectName, left, top, 1450, 375);
-    b->setText(caption);
-    return b;
-}
-
 } // namespace
 
 frmMemberNavigator::frmMemberNavigator(QWidget* parent)
-    : NavigatorScreen({0, {}, true, QStringLiteral("Members/Prospects - Matching Records: ")}, parent)
+    : NavigatorScreen({0, {}, true, QStringLiteral("Members/Prospects - Matching Records: "), false}, parent)
 {
     setObjectName(QStringLiteral("frmMemberNavigator"));
     setWindowTitle(QStringLiteral("Member Navigator"));
@@ -119,12 +83,14 @@ void frmMemberNavigator::buildCriteria()
     cmbDeacon = right(QStringLiteral("Deacon"), "cmbDeacon", 1680);
     cmbHOH = right(QStringLiteral("HOH"), "cmbHOH", 2040);
 
-    btnFind = button(f, "btnFind", QStringLiteral("Find"), 120, 1800);
-    btnClear = button(f, "btnClear", QStringLiteral("Clear"), 1650, 1800);
-    btnExit = button(f, "btnExit", QStringLiteral("Exit"), 3180, 1800);
-    btnPrintMailingLabels = button(f, "btnPrintMailingLabels", QStringLiteral("Print Mail Lbl"), 120, 2280);
-    btnPrintList = button(f, "btnPrintList", QStringLiteral("Print List"), 1650, 2280);
-    btnPrintListDOBAnniv = button(f, "btnPrintListDOBAnniv", QStringLiteral("Print DOB/Anniv"), 3180, 2280);
+    btnFind = button(f, "btnFind", QStringLiteral("Find"), 120, 1800, kButtonWidth);
+    btnClear = button(f, "btnClear", QStringLiteral("Clear"), 1650, 1800, kButtonWidth);
+    btnExit = button(f, "btnExit", QStringLiteral("Exit"), 3180, 1800, kButtonWidth);
+    btnPrintMailingLabels =
+        button(f, "btnPrintMailingLabels", QStringLiteral("Print Mail Lbl"), 120, 2280, kButtonWidth);
+    btnPrintList = button(f, "btnPrintList", QStringLiteral("Print List"), 1650, 2280, kButtonWidth);
+    btnPrintListDOBAnniv =
+        button(f, "btnPrintListDOBAnniv", QStringLiteral("Print DOB/Anniv"), 3180, 2280, kButtonWidth);
 
     const QList<QWidget*> order{txtName,
                                 chkMemberSince,

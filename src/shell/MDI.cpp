@@ -22,6 +22,8 @@
 #include "reports/frmContributionsEntryControlReport.h"
 #include "reports/frmMemberContributionsReport.h"
 #include "schema/PermissionNames.h"
+#include "search/frmAttendanceEntry.h"
+#include "search/frmAttendanceNavigator.h"
 #include "search/frmMemberNavigator.h"
 
 #include <QAction>
@@ -147,10 +149,10 @@ void MDI::buildMenus()
               {kProspectContactEntryEdit}, record, open<frmProspectContactEntry>());
 
     QMenu* attendance = addMenu(nullptr, QStringLiteral("Attendance"), QStringLiteral("Attendance"));
-    addCommand(attendance, QStringLiteral("AttendanceNavigator"), QStringLiteral("Attendance Navigator"),
-               {kAttendanceNavigator}, record, notAvailable(QStringLiteral("The attendance navigator")));
-    addCommand(attendance, QStringLiteral("AttendanceEntry"), QStringLiteral("Attendance Entry/Edit"),
-               {kAttendanceEntryEdit}, record, notAvailable(QStringLiteral("Attendance entry")));
+    addScreen(attendance, QStringLiteral("AttendanceNavigator"), QStringLiteral("Attendance Navigator"),
+              {kAttendanceNavigator}, record, open<frmAttendanceNavigator>());
+    addScreen(attendance, QStringLiteral("AttendanceEntry"), QStringLiteral("Attendance Entry/Edit"),
+              {kAttendanceEntryEdit}, record, open<frmAttendanceEntry>());
 
     QMenu* contributions = addMenu(nullptr, QStringLiteral("Contributions"), QStringLiteral("Contributions"));
     addScreen(contributions, QStringLiteral("ContributionEntry"), QStringLiteral("Contribution Entry"),

@@ -155,8 +155,10 @@ private slots:
         QTest::newRow("Prospect Navigator") << "ProspectNavigator" << "Member View" << record << "";
         QTest::newRow("Prospect Contact") << "ProspectEntry" << "Prospect Contact Entry/Edit" << record
                                           << "frmProspectContactEntry";
-        QTest::newRow("Attendance Navigator") << "AttendanceNavigator" << "Attendance Navigator" << record << "";
-        QTest::newRow("Attendance Entry") << "AttendanceEntry" << "Attendance Entry/Edit" << record << "";
+        QTest::newRow("Attendance Navigator") << "AttendanceNavigator" << "Attendance Navigator" << record
+                                              << "frmAttendanceNavigator";
+        QTest::newRow("Attendance Entry") << "AttendanceEntry" << "Attendance Entry/Edit" << record
+                                          << "frmAttendanceEntry";
         QTest::newRow("Contribution Entry") << "ContributionEntry" << "Member Contributions" << screen << "frmContributionEntry";
         QTest::newRow("SS Class") << "SSClassEntry" << "Sunday School Class Entry/Edit" << record << "frmSSClassEntry";
         QTest::newRow("DT Class") << "DTClassEntry" << "Discipleship Training Class Entry/Edit" << record
