@@ -62,7 +62,7 @@ frmAttendanceEntry::frmAttendanceEntry(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmAttendanceEntry"));
     setWindowTitle(kTitle);
-    buildFrames(QRect(120, 120, 9855, 1815), QStringLiteral("Names"), QRect(120, 2040, 10935, 4215));
+    buildFrames(QRect(120, 120, 10200, 1815), QStringLiteral("Names"), QRect(120, 2040, 10935, 4215));
     // Room for the two-line headings of the categories.
     vsfgMembers->horizontalHeader()->setMinimumHeight(Twips::toPixels(450));
     buildCriteria();
@@ -74,18 +74,19 @@ void frmAttendanceEntry::buildCriteria()
     QGroupBox* f = Frame1;
     rightLabel(f, QStringLiteral("Week Of"), 120, 240, 900);
     dtWeekOf = datePicker(f, "dtWeekOf", 1080, 240, 1455);
-    rightLabel(f, QStringLiteral("Member Status"), 2580, 240, 1200);
-    cmbStatus = pickList(f, "cmbStatus", 3840, 240, 2175);
-    rightLabel(f, QStringLiteral("Church Status"), 2580, 600, 1200);
-    cmbChurchStatus = pickList(f, "cmbChurchStatus", 3840, 600, 2175);
-    rightLabel(f, QStringLiteral("Name"), 2580, 960, 1200);
-    txtName = textBox(f, "txtName", 3840, 960, 2175);
-    rightLabel(f, QStringLiteral("SS Class"), 6120, 240, 1020);
-    cmbSSClass = pickList(f, "cmbSSClass", 7200, 240, 2535);
-    rightLabel(f, QStringLiteral("Disc Class"), 6120, 600, 1020);
-    cmbDiscClass = pickList(f, "cmbDiscClass", 7200, 600, 2535);
-    rightLabel(f, QStringLiteral("Wed Class"), 6120, 960, 1020);
-    cmbWedClass = pickList(f, "cmbWedClass", 7200, 960, 2535);
+    // Today's fonts need more room than designed: the two right columns move right and the frame widens.
+    rightLabel(f, QStringLiteral("Member Status"), 2600, 240, 1440);
+    cmbStatus = pickList(f, "cmbStatus", 4100, 240, 2175);
+    rightLabel(f, QStringLiteral("Church Status"), 2600, 600, 1440);
+    cmbChurchStatus = pickList(f, "cmbChurchStatus", 4100, 600, 2175);
+    rightLabel(f, QStringLiteral("Name"), 2600, 960, 1440);
+    txtName = textBox(f, "txtName", 4100, 960, 2175);
+    rightLabel(f, QStringLiteral("SS Class"), 6340, 240, 1100);
+    cmbSSClass = pickList(f, "cmbSSClass", 7500, 240, 2535);
+    rightLabel(f, QStringLiteral("Disc Class"), 6340, 600, 1100);
+    cmbDiscClass = pickList(f, "cmbDiscClass", 7500, 600, 2535);
+    rightLabel(f, QStringLiteral("Wed Class"), 6340, 960, 1100);
+    cmbWedClass = pickList(f, "cmbWedClass", 7500, 960, 2535);
     btnFind = button(f, "btnFind", QStringLiteral("Find"), 120, 1320, kButtonWidth);
     btnClear = button(f, "btnClear", QStringLiteral("Clear"), 1320, 1320, kButtonWidth);
     btnSave = button(f, "btnSave", QStringLiteral("Save"), 2520, 1320, kButtonWidth);

@@ -86,27 +86,28 @@ frmAttendanceNavigator::frmAttendanceNavigator(QWidget* parent)
 void frmAttendanceNavigator::buildCriteria()
 {
     QGroupBox* f = Frame1;
+    // Today's fonts need a little more room than designed: some lists are narrower and the labels wider.
     // "Missed n or more <category> between <date> and <date>"
     rightLabel(f, QStringLiteral("Missed"), 120, 360, 660);
     txtMissed = textBox(f, "txtMissed", 840, 360, 615);
     label(f, QStringLiteral("or more"), 1515, 360, 720);
-    cmbClass = pickList(f, "cmbClass", 2280, 360, 1935);
-    rightLabel(f, QStringLiteral("between"), 4260, 360, 720);
+    cmbClass = pickList(f, "cmbClass", 2280, 360, 1800);
+    rightLabel(f, QStringLiteral("between"), 4100, 360, 880);
     dtStart = datePicker(f, "dtStart", 5040, 360, 1455);
     rightLabel(f, QStringLiteral("and"), 6540, 360, 360);
     dtEnd = datePicker(f, "dtEnd", 6960, 360, 1455);
     // "Attended <category> Week of <date>"
     rightLabel(f, QStringLiteral("Attended"), 1320, 840, 900);
-    cmbClass2 = pickList(f, "cmbClass2", 2280, 840, 1935);
-    rightLabel(f, QStringLiteral("Week of"), 4260, 840, 720);
+    cmbClass2 = pickList(f, "cmbClass2", 2280, 840, 1800);
+    rightLabel(f, QStringLiteral("Week of"), 4100, 840, 880);
     dtAttend = datePicker(f, "dtAttend", 5040, 840, 1455);
 
-    rightLabel(f, QStringLiteral("Member Status"), 60, 1320, 1200);
-    cmbStatus = pickList(f, "cmbStatus", 1320, 1320, 2535);
-    rightLabel(f, QStringLiteral("Church Status"), 60, 1680, 1200);
-    cmbChurchStatus = pickList(f, "cmbChurchStatus", 1320, 1680, 2535);
-    rightLabel(f, QStringLiteral("Name"), 60, 2040, 1200);
-    txtName = textBox(f, "txtName", 1320, 2040, 2535);
+    rightLabel(f, QStringLiteral("Member Status"), 60, 1320, 1400);
+    cmbStatus = pickList(f, "cmbStatus", 1520, 1320, 2400);
+    rightLabel(f, QStringLiteral("Church Status"), 60, 1680, 1400);
+    cmbChurchStatus = pickList(f, "cmbChurchStatus", 1520, 1680, 2400);
+    rightLabel(f, QStringLiteral("Name"), 60, 2040, 1400);
+    txtName = textBox(f, "txtName", 1520, 2040, 2400);
     rightLabel(f, QStringLiteral("SS Class"), 4140, 1320, 1080);
     cmbSSClass = pickList(f, "cmbSSClass", 5280, 1320, 2895);
     rightLabel(f, QStringLiteral("Disc Class"), 4140, 1680, 1080);
