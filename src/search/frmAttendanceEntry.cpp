@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
+#include <QHash>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -204,21 +205,53 @@ void frmAttendanceEntry::saveWeek(const QDate& week)
     Database& db = MainMod::MainDatabase;
     const QVariant weekValue = SqlValue::toSql(week);
     Transaction transaction(db, Transaction::Lock::Immediate);
-    // Every listed person's row of the week goes, and comes back only with a mark in it.
-    db.execute(QStringLiteral("DELETE FROM AttendanceData WHERE WeekOf = ? AND MemberID IN "
-                              "(SELECT value FROM json_each(?))"),
-               {weekValue, Reports::idListValue(vsfgMembers->ids())});
-    QSqlQuery insert = db.prepare(QStringLiteral("INSERT INTO AttendanceData (WeekOf, MemberID, SS, SL, RBD, WS, "
-                                                 "DT, SE, WN) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+
+    // What the week holds now for the people listed: only the rows that differ from the grid are written, so
+    // saving a week after ticking a few boxes writes a few rows.
+    struct Stored {
+        qint64 row;
+        quint32 marks;
+    };
+    QHash<qint64, Stored> stored;
+    const QString storedSql = QStringLiteral("SELECT MemberID, ID, SS, SL, RBD, WS, DT, SE, WN FROM AttendanceData "
+                                             "WHERE WeekOf = ? AND MemberID IN (SELECT value FROM json_each(?))");
+    QSqlQuery& read = db.run(storedSql, {weekValue, Reports::idListValue(vsfgMembers->ids())});
+    while (read.next()) {
+        quint32 marks = 0;
+        for (int c = 0; c < kCategories; ++c)
+            if (read.value(2 + c).toLongLong() != 0)
+                marks |= 1u << c;
+        stored.insert(read.value(0).toLongLong(), {read.value(1).toLongLong(), marks});
+    }
+    const QSqlError error = read.lastError();
+    read.finish();
+    if (error.type() != QSqlError::NoError)
+        throw DbError(storedSql, error.text());
+
+    QSqlQuery remove = db.prepare(QStringLiteral("DELETE FROM AttendanceData WHERE ID = ?"));
+    QSqlQuery update = db.prepare(QStringLiteral("UPDATE AttendanceData SET SS = ?, SL = ?, RBD = ?, WS = ?, DT = ?, "
+                                                 "SE = ?, WN = ? WHERE ID = ?"));
+    QSqlQuery insert = db.prepare(QStringLiteral("INSERT INTO AttendanceData (SS, SL, RBD, WS, DT, SE, WN, WeekOf, "
+                                                 "MemberID) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     for (const NavigatorRow& row : vsfgMembers->navigatorModel()->rows()) {
         const quint32 marks = row.checks & kAllMarks;
-        if (marks == 0)
+        const auto found = stored.constFind(row.id);
+        const bool hasRow = found != stored.constEnd();
+        // A person without a mark has no row; a person with marks has exactly one.
+        if (marks == 0 ? !hasRow : hasRow && found->marks == marks)
             continue;
-        insert.bindValue(0, weekValue);
-        insert.bindValue(1, row.id);
-        for (int c = 0; c < kCategories; ++c)
-            insert.bindValue(2 + c, int((marks >> c) & 1u));
-        db.execute(insert);
+        QSqlQuery& write = marks == 0 ? remove : hasRow ? update : insert;
+        int at = 0;
+        if (marks != 0)
+            for (int c = 0; c < kCategories; ++c)
+                write.bindValue(at++, int((marks >> c) & 1u));
+        if (hasRow) {
+            write.bindValue(at, found->row);
+        } else {
+            write.bindValue(at++, weekValue);
+            write.bindValue(at, row.id);
+        }
+        db.execute(write);
     }
     transaction.commit();
 }

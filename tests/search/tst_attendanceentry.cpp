@@ -270,9 +270,10 @@ private slots:
         clickCell(s, ann, 0); // cleared: Ann's row would go
         clickCell(s, bob, 1);
         clickCell(s, cy, 2);
+        // Ann's row goes first, then Bob's new row fails.
         MainDatabase.execute(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON AttendanceData WHEN NEW.MemberID = "
                                             "%1 BEGIN SELECT RAISE(ABORT, 'the disk is full'); END")
-                                 .arg(cy));
+                                 .arg(bob));
         const QStringList before = allRows();
         save(s);
         QCOMPARE(messages.count(), 1);
