@@ -20,9 +20,9 @@ const QString kRange = QStringLiteral("Range");
 const QString kPercent = QStringLiteral("Percent");
 
 // Each category's heading on two lines.
-const QList<QPair<QString, QString>> kHeadings{{"Sunday", "School"},  {"Studied", "Lesson"}, {"Read Bible", "Daily"},
-                                              {"Worship", "Service"}, {"Disc.", "Training"}, {"Sunday", "Evening"},
-                                              {"Wed.", "Night"}};
+const QList<QPair<QString, QString>> kHeadings{{"Sunday", "School"},   {"Studied", "Lesson"}, {"Read Bible", "Daily"},
+                                               {"Worship", "Service"}, {"Disc.", "Training"}, {"Sunday", "Evening"},
+                                               {"Wed.", "Night"}};
 
 constexpr double kNameWidth = 176;
 constexpr double kCategoryWidth = 52;

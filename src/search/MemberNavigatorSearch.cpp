@@ -4,8 +4,6 @@
 #include "SearchStatement.h"
 
 #include "core/Format.h"
-#include "core/MainMod.h"
-#include "platform/DbError.h"
 #include "platform/SqlValue.h"
 #include "platform/WaitCursor.h"
 
@@ -13,7 +11,6 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
-#include <QSqlError>
 #include <QSqlQuery>
 
 namespace {
@@ -97,17 +94,17 @@ void frmMemberNavigator::UpdateGrids()
     search.addChosenId(cmbWedClass, QStringLiteral("Wednesday_Night_Class"));
     search.addChosenId(cmbDeacon, QStringLiteral("DeaconID"));
     // Whoever holds or once held the responsibility, whatever the dates.
-    search.addChosenText(cmbResponsibility,
+    search.addChosenText(
+        cmbResponsibility,
         QStringLiteral("Member.ID IN (SELECT Member_ID FROM Member_Responsibility WHERE Responsibility = ?)"));
     addYesNo(search, cmbReceiveNL, QStringLiteral("Receive_Newsletter_Via_Mail"));
     addYesNo(search, cmbHOH, QStringLiteral("Head_Of_Household"));
-    search.addChosenText(cmbOrganization,
-                  QStringLiteral("Member.ID IN (SELECT MemberID FROM Member_Organizations WHERE Organization = ?)"));
+    search.addChosenText(
+        cmbOrganization,
+        QStringLiteral("Member.ID IN (SELECT MemberID FROM Member_Organizations WHERE Organization = ?)"));
 
-    const QString sql = search.sql(kOrderBy);
-    QSqlQuery& query = MainMod::MainDatabase.run(sql, search.params());
     QList<NavigatorRow> rows;
-    while (query.next()) {
+    search.forEachRow(kOrderBy, [&rows](const QSqlQuery& query) {
         NavigatorRow row;
         row.id = query.value(0).toLongLong();
         row.cells = {query.value(1).toString(),  query.value(2).toString(), phoneCell(query.value(3)),
@@ -115,10 +112,6 @@ void frmMemberNavigator::UpdateGrids()
                      query.value(7).toString(),  dateCell(query.value(8)),  dateCell(query.value(9)),
                      query.value(10).toString(), query.value(11).toString()};
         rows.append(std::move(row));
-    }
-    const QSqlError error = query.lastError();
-    query.finish();
-    if (error.type() != QSqlError::NoError)
-        throw DbError(sql, error.text());
+    });
     showResults(kHeadings, std::move(rows));
 }

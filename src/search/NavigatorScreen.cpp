@@ -151,8 +151,8 @@ QLineEdit* NavigatorScreen::textBox(QWidget* parent, const char* objectName, int
     return box;
 }
 
-QPushButton* NavigatorScreen::button(QWidget* parent, const char* objectName, const QString& caption, int left,
-                                     int top, int width)
+QPushButton* NavigatorScreen::button(QWidget* parent, const char* objectName, const QString& caption, int left, int top,
+                                     int width)
 {
     auto* b = Controls::make<QPushButton>(parent, objectName, left, top, width, 375);
     b->setText(caption);

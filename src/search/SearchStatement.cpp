@@ -1,8 +1,11 @@
 #include "SearchStatement.h"
 
+#include "core/MainMod.h"
 #include "platform/IdList.h"
 
 #include <QComboBox>
+#include <QSqlError>
+#include <QSqlQuery>
 
 void SearchStatement::add(const QString& fragment, const SqlParams& params)
 {
@@ -34,6 +37,18 @@ void SearchStatement::addChosenId(const QComboBox* combo, const QString& column)
 {
     if (combo->currentIndex() >= 0)
         add(column + QStringLiteral(" = ?"), {IdList::currentId(combo)});
+}
+
+void SearchStatement::forEachRow(const QString& orderBy, const std::function<void(const QSqlQuery&)>& row) const
+{
+    const QString statement = sql(orderBy);
+    QSqlQuery& query = MainMod::MainDatabase.run(statement, m_params);
+    while (query.next())
+        row(query);
+    const QSqlError error = query.lastError();
+    query.finish();
+    if (error.type() != QSqlError::NoError)
+        throw DbError(statement, error.text());
 }
 
 QString SearchStatement::anywhere(const QString& typed)

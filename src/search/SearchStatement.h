@@ -4,8 +4,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QComboBox;
+class QSqlQuery;
 
 // A navigator's search: a base text, then each active criterion joined in the screen's fixed order, the first
 // after " WHERE " and every further one after " AND ". Values are bound, never written into the text.
@@ -29,6 +31,8 @@ public:
     QString sql(const QString& orderBy) const { return m_sql + orderBy; }
     const SqlParams& params() const { return m_params; }
     bool hasCriteria() const { return !m_first; }
+    // Runs the statement with its ORDER BY text and hands each row to the caller; a failure raises DbError.
+    void forEachRow(const QString& orderBy, const std::function<void(const QSqlQuery&)>& row) const;
 
     // The pattern that finds the typed text anywhere in a column, letter for letter: used as
     // "column LIKE ? ESCAPE '\'", so %, _ and the escape character match only themselves.

@@ -35,9 +35,17 @@ constexpr quint32 kAllMarks = 0x7f; // the seven category bits of a grid row
 const QString kTitle = QStringLiteral("Attendance Entry/Edit");
 
 // The seven categories in their column order, each heading on two lines.
-const QStringList kHeadings{"Sunday\nSchool", "Studied\nLesson", "Read Bible\nDaily", "Worship\nService",
-                            "Disc.\nTraining", "Sunday\nEvening", "Wed.\nNight",       "ID",
-                            "Name",           "Status",          "Member Status"};
+const QStringList kHeadings{"Sunday\nSchool",
+                            "Studied\nLesson",
+                            "Read Bible\nDaily",
+                            "Worship\nService",
+                            "Disc.\nTraining",
+                            "Sunday\nEvening",
+                            "Wed.\nNight",
+                            "ID",
+                            "Name",
+                            "Status",
+                            "Member Status"};
 
 // Everyone, with the week's marks where the person has a row for it.
 const QString kBase =
@@ -94,7 +102,7 @@ void frmAttendanceEntry::buildCriteria()
     btnExit = button(f, "btnExit", QStringLiteral("Exit"), 3720, 1320, kButtonWidth);
     m_filters = {txtName, cmbStatus, cmbChurchStatus, cmbSSClass, cmbDiscClass, cmbWedClass};
 
-    const QList<QWidget*> order{dtWeekOf,   cmbStatus, cmbChurchStatus, txtName, cmbSSClass, cmbDiscClass,
+    const QList<QWidget*> order{dtWeekOf,    cmbStatus, cmbChurchStatus, txtName, cmbSSClass, cmbDiscClass,
                                 cmbWedClass, btnFind,   btnClear,        btnSave, btnExit,    vsfgMembers};
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
@@ -135,24 +143,18 @@ void frmAttendanceEntry::UpdateGrids()
                {QStringLiteral("InActive")});
     m_filters.addTo(search);
 
-    const QString sql = search.sql(kOrderBy);
-    QSqlQuery& query = MainMod::MainDatabase.run(sql, search.params());
     QList<NavigatorRow> rows;
-    while (query.next()) {
+    search.forEachRow(kOrderBy, [&rows](const QSqlQuery& query) {
         NavigatorRow row;
         row.id = query.value(0).toLongLong();
         // The category cells show only their boxes; the ID goes in its own column.
-        row.cells = {QString(), QString(), QString(), QString(), QString(), QString(), QString(),
-                     query.value(1).toString(), query.value(2).toString(), query.value(3).toString()};
+        row.cells = QStringList(kCategories, QString());
+        row.cells << query.value(1).toString() << query.value(2).toString() << query.value(3).toString();
         for (int c = 0; c < kCategories; ++c)
             if (query.value(4 + c).toLongLong() != 0)
                 row.checks |= 1u << c;
         rows.append(std::move(row));
-    }
-    const QSqlError error = query.lastError();
-    query.finish();
-    if (error.type() != QSqlError::NoError)
-        throw DbError(sql, error.text());
+    });
     showResults(kHeadings, std::move(rows));
     hideColumnsSwitchedOff();
     m_loadedWeek = week;

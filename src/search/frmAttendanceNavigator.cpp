@@ -4,11 +4,9 @@
 #include "SearchStatement.h"
 
 #include "core/Format.h"
-#include "core/MainMod.h"
 #include "core/TypeAhead.h"
 #include "platform/Clock.h"
 #include "platform/Controls.h"
-#include "platform/DbError.h"
 #include "platform/IdList.h"
 #include "platform/WaitCursor.h"
 #include "reports/Reports.h"
@@ -20,7 +18,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
 #include <cmath>
@@ -61,9 +58,8 @@ QString chosenColumn(const QComboBox* combo)
 
 const QStringList& frmAttendanceNavigator::categoryNames()
 {
-    static const QStringList names{"Sunday School",         "Studied Lesson", "Daily Bible Reading",
-                                   "Worship Service",       "Discipleship Training",
-                                   "Sunday Evening",        "Wednesday Night"};
+    static const QStringList names{"Sunday School",         "Studied Lesson", "Daily Bible Reading", "Worship Service",
+                                   "Discipleship Training", "Sunday Evening", "Wednesday Night"};
     return names;
 }
 
@@ -122,9 +118,9 @@ void frmAttendanceNavigator::buildCriteria()
     btnExit = button(f, "btnExit", QStringLiteral("Exit"), 8640, 2160, kButtonWidth);
     m_filters = {txtName, cmbStatus, cmbChurchStatus, cmbSSClass, cmbDiscClass, cmbWedClass};
 
-    const QList<QWidget*> order{txtMissed,  cmbClass,       dtStart,     dtEnd,      cmbClass2,    dtAttend,
-                                cmbStatus,  cmbChurchStatus, txtName,    cmbSSClass, cmbDiscClass, cmbWedClass,
-                                btnFind,    btnClear,        btnPrintList, btnPrintMissed, btnExit, vsfgMembers};
+    const QList<QWidget*> order{txtMissed, cmbClass,        dtStart,      dtEnd,          cmbClass2,    dtAttend,
+                                cmbStatus, cmbChurchStatus, txtName,      cmbSSClass,     cmbDiscClass, cmbWedClass,
+                                btnFind,   btnClear,        btnPrintList, btnPrintMissed, btnExit,      vsfgMembers};
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 }
@@ -171,9 +167,9 @@ void frmAttendanceNavigator::addAttended(SearchStatement& search) const
     const QString column = chosenColumn(cmbClass2);
     if (column.isEmpty())
         return;
-    search.add(QStringLiteral("Member.ID IN (SELECT MemberID FROM AttendanceData WHERE WeekOf = ? AND %1 <> 0)")
-                   .arg(column),
-               {AttendanceWeeks::weekOf(dtAttend->date())});
+    search.add(
+        QStringLiteral("Member.ID IN (SELECT MemberID FROM AttendanceData WHERE WeekOf = ? AND %1 <> 0)").arg(column),
+        {AttendanceWeeks::weekOf(dtAttend->date())});
 }
 
 void frmAttendanceNavigator::addMissed(SearchStatement& search) const
@@ -201,19 +197,13 @@ void frmAttendanceNavigator::UpdateGrids()
     addAttended(search);
     addMissed(search);
 
-    const QString sql = search.sql(kOrderBy);
-    QSqlQuery& query = MainMod::MainDatabase.run(sql, search.params());
     QList<NavigatorRow> rows;
-    while (query.next()) {
+    search.forEachRow(kOrderBy, [&rows](const QSqlQuery& query) {
         NavigatorRow row;
         row.id = query.value(0).toLongLong();
         row.cells = {query.value(1).toString(), query.value(2).toString(), query.value(3).toString()};
         rows.append(std::move(row));
-    }
-    const QSqlError error = query.lastError();
-    query.finish();
-    if (error.type() != QSqlError::NoError)
-        throw DbError(sql, error.text());
+    });
     showResults(kHeadings, std::move(rows));
 }
 

@@ -64,8 +64,8 @@ private slots:
         addMarks(zoe, kFrom, {"SS"});
         addMarks(zoe, kFrom.addDays(14), {"SS", "WN"});
         addMarks(zoe, kTo, {"SS", "SL"});
-        addMarks(zoe, kTo.addDays(7), {"SS"});      // after the range
-        addMarks(zoe, kFrom.addDays(-7), {"WS"});   // before it
+        addMarks(zoe, kTo.addDays(7), {"SS"});    // after the range
+        addMarks(zoe, kFrom.addDays(-7), {"WS"}); // before it
         addMarks(amy1, kFrom.addDays(7), {"WS", "WN"});
         addMarks(out, kFrom.addDays(-7), {"SS", "SL", "RBD", "WS", "DT", "SE", "WN"});
         addMarks(unlisted, kFrom, {"SS"});

@@ -133,8 +133,8 @@ private slots:
         QTest::addColumn<QDate>("picked");
         QTest::addColumn<QDate>("sunday");
         for (int d = 0; d < 7; ++d)
-            QTest::addRow("%s", qPrintable(QDate(2026, 12, 6).addDays(d).toString("ddd"))) << QDate(2026, 12, 6).addDays(d)
-                                                                                          << QDate(2026, 12, 6);
+            QTest::addRow("%s", qPrintable(QDate(2026, 12, 6).addDays(d).toString("ddd")))
+                << QDate(2026, 12, 6).addDays(d) << QDate(2026, 12, 6);
         QTest::newRow("New Year's Day, a Friday") << QDate(2027, 1, 1) << QDate(2026, 12, 27);
         QTest::newRow("the Saturday after") << QDate(2027, 1, 2) << QDate(2026, 12, 27);
         QTest::newRow("the Sunday after") << QDate(2027, 1, 3) << QDate(2027, 1, 3);
@@ -176,7 +176,8 @@ private slots:
         QCOMPARE(s->dtWeekOf->date(), QDate(2026, 12, 7));
         for (const char* last : {"Cole", "Adams", "Baker"})
             addPerson(QString::fromLatin1(last), QStringLiteral("X"));
-        MainDatabase.execute(QStringLiteral("UPDATE Member SET Middle_Name = 'Q', Title = 'Dr.' WHERE Last_Name = 'Cole'"));
+        MainDatabase.execute(
+            QStringLiteral("UPDATE Member SET Middle_Name = 'Q', Title = 'Dr.' WHERE Last_Name = 'Cole'"));
         find(s);
         NavigatorGrid* grid = s->vsfgMembers;
         QAbstractItemModel* model = grid->model();
@@ -232,10 +233,10 @@ private slots:
         QVERIFY(!s->vsfgMembers->isColumnHidden(2));
         QVERIFY(ticked(s, ann, 4));
 
-        clickCell(s, ann, 1);  // Ann: SS DT, now SL too
-        clickCell(s, cy, 3);   // Cy: WS WN, both cleared
+        clickCell(s, ann, 1); // Ann: SS DT, now SL too
+        clickCell(s, cy, 3);  // Cy: WS WN, both cleared
         clickCell(s, cy, 6);
-        clickCell(s, dee, 5);  // Dee: SE cleared, WS ticked
+        clickCell(s, dee, 5); // Dee: SE cleared, WS ticked
         clickCell(s, dee, 3);
         save(s);
         QCOMPARE(messages.count(), 0);

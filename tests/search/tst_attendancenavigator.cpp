@@ -25,7 +25,7 @@ using MainMod::MainDatabase;
 
 namespace {
 
-const QDate kToday(2026, 12, 7); // the test clock, a Monday
+const QDate kToday(2026, 12, 7);  // the test clock, a Monday
 const QDate kFirst(2026, 11, 15); // four Sundays: 11/15, 11/22, 11/29, 12/6
 const QDate kLast(2026, 12, 6);
 
@@ -81,11 +81,11 @@ struct Church {
 Church seed()
 {
     Church c{};
-    c.ann = addPerson("Adams", "Ann");  // two of the four weeks: missed 2
-    c.bob = addPerson("Baker", "Bob");  // three of the four: missed 1
-    c.cy = addPerson("Cole", "Cy");     // no row at all
-    c.dee = addPerson("Dane", "Dee");   // rows in the range, but never Sunday School
-    c.eve = addPerson("Evans", "Eve");  // every week, but only outside the range
+    c.ann = addPerson("Adams", "Ann"); // two of the four weeks: missed 2
+    c.bob = addPerson("Baker", "Bob"); // three of the four: missed 1
+    c.cy = addPerson("Cole", "Cy");    // no row at all
+    c.dee = addPerson("Dane", "Dee");  // rows in the range, but never Sunday School
+    c.eve = addPerson("Evans", "Eve"); // every week, but only outside the range
     addMarks(c.ann, kFirst, {"SS", "WS"});
     addMarks(c.ann, kLast, {"SS"});
     addMarks(c.ann, kFirst.addDays(7), {"WS"});
@@ -334,7 +334,8 @@ private slots:
         setRange(s, QDate(2026, 11, 15), QDate(2026, 12, 6));
         choose(s->cmbChurchStatus, QStringLiteral("Active"));
         const QList<qint64> missing = found(s);
-        const int active = MainDatabase.scalar("SELECT COUNT(*) FROM Member WHERE Member_Active_Status = 'Active'").toInt();
+        const int active =
+            MainDatabase.scalar("SELECT COUNT(*) FROM Member WHERE Member_Active_Status = 'Active'").toInt();
         QVERIFY(!missing.isEmpty());
         QVERIFY(missing.size() < active);
         grabIfAsked(area.area(), QStringLiteral("attendance-navigator"));
