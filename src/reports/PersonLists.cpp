@@ -28,31 +28,35 @@ const QString kOrder = QStringLiteral(" ORDER BY Member.Last_Name, Member.First_
 
 } // namespace
 
+QString memberListSql(const QString& moreColumns, const QString& moreJoins)
+{
+    return QStringLiteral("SELECT %1, %2, Sunday_School.Name AS \"Sunday_School.Name\", "
+                          "Discipleship_Training.Name AS \"Discipleship_Training.Name\", "
+                          "Wednesday_Night.Name AS \"Wednesday_Night.Name\", %3 AS CGLeader, %4 AS Deacon, "
+                          "Member.Receive_Newsletter_Via_Mail, Member.Receive_Newsletter_Via_EMail")
+               .arg(kPersonHead, kDetailsAndHistory, ReportBlocks::shortName(QStringLiteral("CGLeaderTbl")),
+                    ReportBlocks::shortName(QStringLiteral("DeaconTbl"))) +
+           moreColumns +
+           QStringLiteral(", %1, %2, %3 "
+                          "FROM Member "
+                          "LEFT JOIN Care_Group ON Member.Care_Group_Assigned = Care_Group.ID "
+                          "LEFT JOIN Member AS CGLeaderTbl ON Care_Group.Group_Leader = CGLeaderTbl.ID "
+                          "LEFT JOIN Sunday_School ON Member.Sunday_School_Class = Sunday_School.ID "
+                          "LEFT JOIN Discipleship_Training ON Member.Discipleship_Training_Class = "
+                          "Discipleship_Training.ID "
+                          "LEFT JOIN Wednesday_Night ON Member.Wednesday_Night_Class = Wednesday_Night.ID "
+                          "LEFT JOIN Member AS DeaconTbl ON Member.DeaconID = DeaconTbl.ID")
+               .arg(ReportBlocks::shownNameColumns(),
+                    ReportBlocks::captioned(QStringLiteral("Member.Hobbies"), QStringLiteral("Hobbies"),
+                              QStringLiteral("HobbiesText")),
+                    ReportBlocks::captioned(QStringLiteral("Member.Organizations"), QStringLiteral("Organizations"),
+                              QStringLiteral("OrganizationsText"))) +
+           moreJoins + QStringLiteral(" WHERE ") + Reports::inIdList(QStringLiteral("Member.ID")) + kOrder;
+}
+
 ReportEngine::Rows memberListRows(const QList<qint64>& ids)
 {
-    return Reports::fetchRows(
-        QStringLiteral("SELECT %1, %2, Sunday_School.Name AS \"Sunday_School.Name\", "
-                       "Discipleship_Training.Name AS \"Discipleship_Training.Name\", "
-                       "Wednesday_Night.Name AS \"Wednesday_Night.Name\", %3 AS CGLeader, %4 AS Deacon, "
-                       "Member.Receive_Newsletter_Via_Mail, Member.Receive_Newsletter_Via_EMail, %5, %7, %8 "
-                       "FROM Member "
-                       "LEFT JOIN Care_Group ON Member.Care_Group_Assigned = Care_Group.ID "
-                       "LEFT JOIN Member AS CGLeaderTbl ON Care_Group.Group_Leader = CGLeaderTbl.ID "
-                       "LEFT JOIN Sunday_School ON Member.Sunday_School_Class = Sunday_School.ID "
-                       "LEFT JOIN Discipleship_Training ON Member.Discipleship_Training_Class = "
-                       "Discipleship_Training.ID "
-                       "LEFT JOIN Wednesday_Night ON Member.Wednesday_Night_Class = Wednesday_Night.ID "
-                       "LEFT JOIN Member AS DeaconTbl ON Member.DeaconID = DeaconTbl.ID "
-                       "WHERE %6")
-                .arg(kPersonHead, kDetailsAndHistory, ReportBlocks::shortName(QStringLiteral("CGLeaderTbl")),
-                     ReportBlocks::shortName(QStringLiteral("DeaconTbl")), ReportBlocks::shownNameColumns(),
-                     Reports::inIdList(QStringLiteral("Member.ID")),
-                     ReportBlocks::captioned(QStringLiteral("Member.Hobbies"), QStringLiteral("Hobbies"),
-                                             QStringLiteral("HobbiesText")),
-                     ReportBlocks::captioned(QStringLiteral("Member.Organizations"), QStringLiteral("Organizations"),
-                                             QStringLiteral("OrganizationsText"))) +
-            kOrder,
-        {Reports::idListValue(ids)});
+    return Reports::fetchRows(memberListSql(), {Reports::idListValue(ids)});
 }
 
 namespace {

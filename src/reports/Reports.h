@@ -48,4 +48,9 @@ bool PrintWednesdayNightRollReport(bool preview, const QDate& rollDate);
 // A class without any makes nothing at all, and the result is true.
 bool PrintSundaySchoolProspectListingReport(qint64 classId, bool preview);
 
+// Each listed person's marks in the seven attendance categories over the weeks from the first date to the last
+// (both included), with each count's share of totalWeeks, the number of weeks the caller counts in the range.
+void PrintAttendanceNavigatorCountReport(const QList<qint64>& ids, const QDate& fromDate, const QDate& toDate,
+                                         int totalWeeks, bool preview);
+
 } // namespace Reports

@@ -12,21 +12,18 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
-#include <QSqlError>
 #include <QSqlQuery>
 
 namespace {
 
 // The columns the grid shows, name and address joined as the grid shows them (an empty part adds nothing, the
 // separators stay).
-const QString kBase = QStringLiteral(
-    "SELECT Member.ID, "
-    "IFNULL(Last_Name,'') || ', ' || IFNULL(First_Name,'') || ' ' || IFNULL(Middle_Name,'') || ' ' || "
-    "IFNULL(Title,''), "
-    "Status, Phone, Cell, Work_Phone, Email, "
-    "IFNULL(Address_1,'') || ', ' || IFNULL(Address_2,'') || ', ' || IFNULL(City,'') || ', ' || IFNULL(State,'') || "
-    "' ' || IFNULL(Zip,''), "
-    "Date_Of_Birth, Anniversary_Date, Member_Active_Status, Prospect_Active_Status FROM Member");
+const QString kBase =
+    QStringLiteral("SELECT Member.ID, ") + SearchStatement::gridName() +
+    QStringLiteral(", Status, Phone, Cell, Work_Phone, Email, "
+                   "IFNULL(Address_1,'') || ', ' || IFNULL(Address_2,'') || ', ' || IFNULL(City,'') || ', ' || "
+                   "IFNULL(State,'') || ' ' || IFNULL(Zip,''), "
+                   "Date_Of_Birth, Anniversary_Date, Member_Active_Status, Prospect_Active_Status FROM Member");
 const QString kOrderBy = QStringLiteral(" ORDER BY Last_Name, First_Name, Middle_Name, Member.ID");
 
 const QStringList kHeadings{"ID",    "Name",    "Status", "Phone", "Cell",          "Work",
@@ -73,10 +70,8 @@ void frmMemberNavigator::UpdateGrids()
         cmbOrganization,
         QStringLiteral("Member.ID IN (SELECT MemberID FROM Member_Organizations WHERE Organization = ?)"));
 
-    const QString sql = search.sql(kOrderBy);
-    QSqlQuery& query = MainMod::MainDatabase.run(sql, search.params());
     QList<NavigatorRow> rows;
-    while (query.next()) {
+    search.forEachRow(kOrderBy, [&rows](const QSqlQuery& query) {
         NavigatorRow row;
         row.id = query.value(0).toLongLong();
         row.cells = {query.value(1).toString(),
@@ -91,10 +86,6 @@ void frmMemberNavigator::UpdateGrids()
                      query.value(10).toString(),
                      query.value(11).toString()};
         rows.append(std::move(row));
-    }
-    const QSqlError error = query.lastError();
-    query.finish();
-    if (error.type() != QSqlError::NoError)
-        throw DbError(sql, error.text());
+    });
     showResults(kHeadings, std::move(rows));
 }

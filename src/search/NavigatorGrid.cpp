@@ -1,6 +1,77 @@
 #include "NavigatorGrid.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace {
+
+const QColor kBand(192, 192, 192);
+
+// Draws a check cell's box in the middle of the cell and toggles it on a click anywhere in the cell or on Space;
+// other cells are drawn as usual.
+class CheckCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        if (!(index.flags() & Qt::ItemIsUserCheckable)) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        QStyleOptionViewItem cell(option);
+        initStyleOption(&cell, index);
+        cell.features &= ~QStyleOptionViewItem::HasCheckIndicator;
+        const QWidget* widget = option.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
+
+        QStyleOptionViewItem box(option);
+        const QSize size(style->pixelMetric(QStyle::PM_IndicatorWidth, &option, widget),
+                         style->pixelMetric(QStyle::PM_IndicatorHeight, &option, widget));
+        box.rect = QStyle::alignedRect(option.direction, Qt::AlignCenter, size, option.rect);
+        box.state &= ~(QStyle::State_HasFocus | QStyle::State_On | QStyle::State_Off);
+        box.state |= index.data(Qt::CheckStateRole).toInt() == Qt::Checked ? QStyle::State_On : QStyle::State_Off;
+        style->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &box, painter, widget);
+    }
+
+    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                     const QModelIndex& index) override
+    {
+        if (!(index.flags() & Qt::ItemIsUserCheckable))
+            return QStyledItemDelegate::editorEvent(event, model, option, index);
+        switch (event->type()) {
+        case QEvent::MouseButtonRelease: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() != Qt::LeftButton || !option.rect.contains(mouse->position().toPoint()))
+                return false;
+            return toggle(model, index);
+        }
+        case QEvent::MouseButtonDblClick:
+            // The second click of a double-click leaves the box alone; the double-click opens the person.
+            return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            return (key == Qt::Key_Space || key == Qt::Key_Select) && toggle(model, index);
+        }
+        default:
+            return false;
+        }
+    }
+
+private:
+    static bool toggle(QAbstractItemModel* model, const QModelIndex& index)
+    {
+        const bool ticked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+        return model->setData(index, ticked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+    }
+};
+
+} // namespace
 
 void NavigatorModel::reset(const QStringList& headings, QList<NavigatorRow> rows)
 {
@@ -26,6 +97,8 @@ QVariant NavigatorModel::data(const QModelIndex& index, int role) const
         return {};
     const NavigatorRow& r = m_rows.at(index.row());
     const int column = index.column();
+    if (role == Qt::BackgroundRole)
+        return m_banded && index.row() % 2 == 1 ? QVariant(kBand) : QVariant();
     if (isCheckColumn(column)) {
         if (role == Qt::CheckStateRole)
             return (r.checks >> column) & 1u ? Qt::Checked : Qt::Unchecked;
@@ -81,6 +154,7 @@ QVariant NavigatorModel::headerData(int section, Qt::Orientation orientation, in
 NavigatorGrid::NavigatorGrid(QWidget* parent) : QTableView(parent), m_model(new NavigatorModel(this))
 {
     setModel(m_model);
+    setItemDelegate(new CheckCellDelegate(this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);

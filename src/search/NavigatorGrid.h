@@ -20,6 +20,8 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     void setCheckColumns(const QList<int>& columns) { m_checkColumns = columns; }
+    // Every second data row on a light grey ground, so a long row is easy to follow across the grid.
+    void setBanded(bool banded) { m_banded = banded; }
     void reset(const QStringList& headings, QList<NavigatorRow> rows);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -37,10 +39,12 @@ private:
     QStringList m_headings;
     QList<NavigatorRow> m_rows;
     QList<int> m_checkColumns;
+    bool m_banded = false;
 };
 
 // The result grid of a navigator. Empty, it has no heading row either; filled, it shows the headings over one row
-// per person, every cell centred and the columns fitted to their text.
+// per person, every cell centred and the columns fitted to their text. A check cell shows its box in the middle
+// and is ticked or cleared by a click anywhere in it, or by Space when it is the current cell.
 class NavigatorGrid : public QTableView {
     Q_OBJECT
 public:

@@ -36,6 +36,7 @@ NavigatorScreen::NavigatorScreen(NavigatorSettings settings, QWidget* parent)
     vsfgMembers = new NavigatorGrid(Frame2);
     vsfgMembers->setObjectName(QStringLiteral("vsfgMembers"));
     vsfgMembers->navigatorModel()->setCheckColumns(m_settings.checkColumns);
+    vsfgMembers->navigatorModel()->setBanded(m_settings.banded);
     connect(vsfgMembers, &NavigatorGrid::rowDoubleClicked, this,
             [this](int row) { Guard::run([this, row] { vsfgMembers_DblClick(row); }); });
 }

@@ -21,6 +21,7 @@ struct NavigatorSettings {
     QList<int> checkColumns; // columns of check boxes the user may tick; every other cell is read-only
     bool showCount = true;   // the grid frame's caption becomes countText and the number of rows found
     QString countText;
+    bool banded = false; // every second data row on a grey ground
 };
 
 // The search screens' shared frame: a criteria frame of fixed size over a grid frame that follows the window,
@@ -36,6 +37,10 @@ public:
 
     // Opens the person of a data row on the member screen; the heading or an empty grid does nothing.
     void vsfgMembers_DblClick(int row);
+
+    // Replaces a list's entries with fixed texts, or with the first column of a query; no selection, no signal.
+    static void fillFixed(QComboBox* combo, const QStringList& texts);
+    static void fillTexts(QComboBox* combo, const QString& sql);
 
 protected:
     explicit NavigatorScreen(NavigatorSettings settings, QWidget* parent = nullptr);
@@ -56,16 +61,12 @@ protected:
 
     // "January" to "December", for the birthday and anniversary month lists.
     static const QStringList& monthNames();
-    // Replaces a list's entries with fixed texts, leaving no selection.
-    static void fillFixed(QComboBox* combo, const QStringList& texts);
-    // Replaces a list's entries with the first column of a query, leaving no selection.
-    static void fillTexts(QComboBox* combo, const QString& sql);
-    // A text box that selects its whole text on focus.
+    // A pick list the user cannot type into, left without a selection.
+    static QComboBox* pickList(QWidget* parent, const char* objectName, int left, int top, int width);
+    // A criteria text box that selects its text on focus.
     static QLineEdit* textBox(QWidget* parent, const char* objectName, int left, int top, int width);
     static QPushButton* button(QWidget* parent, const char* objectName, const QString& caption, int left, int top,
                                int width);
-    // A pick list the user cannot type into, left without a selection.
-    static QComboBox* pickList(QWidget* parent, const char* objectName, int left, int top, int width);
     // A date picker shown as M/d/yyyy with a calendar drop-down.
     static QDateEdit* datePicker(QWidget* parent, const char* objectName, int left, int top, int width);
     // The user's change of either date ticks the range's box; dates set by code never do.

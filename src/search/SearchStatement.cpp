@@ -1,8 +1,11 @@
 #include "SearchStatement.h"
 
+#include "core/MainMod.h"
 #include "platform/IdList.h"
 
 #include <QComboBox>
+#include <QSqlError>
+#include <QSqlQuery>
 
 void SearchStatement::add(const QString& fragment, const SqlParams& params)
 {
@@ -10,18 +13,6 @@ void SearchStatement::add(const QString& fragment, const SqlParams& params)
     m_first = false;
     m_sql += fragment;
     m_params += params;
-}
-
-QString SearchStatement::anywhere(const QString& typed)
-{
-    QString escaped;
-    escaped.reserve(typed.size() + 4);
-    for (QChar ch : typed) {
-        if (ch == QLatin1Char('\\') || ch == QLatin1Char('%') || ch == QLatin1Char('_'))
-            escaped += QLatin1Char('\\');
-        escaped += ch;
-    }
-    return QLatin1Char('%') + escaped + QLatin1Char('%');
 }
 
 void SearchStatement::addAnywhere(const QStringList& columns, const QString& typed)
@@ -56,4 +47,34 @@ void SearchStatement::addMonth(const QComboBox* months)
     add(QStringLiteral("(CAST(strftime('%m', Date_Of_Birth) AS INTEGER) = ? OR "
                        "CAST(strftime('%m', Anniversary_Date) AS INTEGER) = ?)"),
         {month, month});
+}
+
+void SearchStatement::forEachRow(const QString& orderBy, const std::function<void(const QSqlQuery&)>& row) const
+{
+    const QString statement = sql(orderBy);
+    QSqlQuery& query = MainMod::MainDatabase.run(statement, m_params);
+    while (query.next())
+        row(query);
+    const QSqlError error = query.lastError();
+    query.finish();
+    if (error.type() != QSqlError::NoError)
+        throw DbError(statement, error.text());
+}
+
+QString SearchStatement::anywhere(const QString& typed)
+{
+    QString escaped;
+    escaped.reserve(typed.size() + 4);
+    for (QChar ch : typed) {
+        if (ch == QLatin1Char('\\') || ch == QLatin1Char('%') || ch == QLatin1Char('_'))
+            escaped += QLatin1Char('\\');
+        escaped += ch;
+    }
+    return QLatin1Char('%') + escaped + QLatin1Char('%');
+}
+
+QString SearchStatement::gridName()
+{
+    return QStringLiteral("IFNULL(Member.Last_Name,'') || ', ' || IFNULL(Member.First_Name,'') || ' ' || "
+                          "IFNULL(Member.Middle_Name,'') || ' ' || IFNULL(Member.Title,'')");
 }

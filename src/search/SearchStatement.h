@@ -4,21 +4,27 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QComboBox;
+class QSqlQuery;
 
 // A navigator's search: a base text, then each active criterion joined in the screen's fixed order, the first
 // after " WHERE " and every further one after " AND ". Values are bound, never written into the text.
 class SearchStatement {
 public:
-    explicit SearchStatement(QString base) : m_sql(std::move(base)) {}
+    // The base's own values (a week it joins on, say) come before those of the criteria.
+    explicit SearchStatement(QString base, SqlParams baseParams = {})
+        : m_sql(std::move(base)), m_params(std::move(baseParams))
+    {
+    }
 
     void add(const QString& fragment, const SqlParams& params = {});
-    // "(a LIKE ? OR b LIKE ? ...)": the typed text found anywhere in any of the columns, letter for letter.
+    // The typed text anywhere in any of the columns.
     void addAnywhere(const QStringList& columns, const QString& typed);
-    // "fragment" with the chosen entry's text bound, when the pick list has a choice.
+    // "fragment" with the list's text bound, when the list has a choice.
     void addChosenText(const QComboBox* combo, const QString& fragment);
-    // "column = ?" with the chosen entry's row ID bound, when the pick list has a choice.
+    // "column = ?" with the chosen entry's row ID, when the list has a choice.
     void addChosenId(const QComboBox* combo, const QString& column);
     // A birth date or an anniversary in the month chosen in a list of the twelve months, January first.
     void addMonth(const QComboBox* months);
@@ -27,10 +33,15 @@ public:
     QString sql(const QString& orderBy) const { return m_sql + orderBy; }
     const SqlParams& params() const { return m_params; }
     bool hasCriteria() const { return !m_first; }
+    // Runs the statement with its ORDER BY text and hands each row to the caller; a failure raises DbError.
+    void forEachRow(const QString& orderBy, const std::function<void(const QSqlQuery&)>& row) const;
 
     // The pattern that finds the typed text anywhere in a column, letter for letter: used as
     // "column LIKE ? ESCAPE '\'", so %, _ and the escape character match only themselves.
     static QString anywhere(const QString& typed);
+    // A person's name as the grids show it: last name, ", ", first, middle and title, each joined by a blank; an
+    // empty part adds nothing and the separators stay.
+    static QString gridName();
 
 private:
     QString m_sql;

@@ -5,7 +5,6 @@
 #include "members/PickLists.h"
 #include "platform/Clock.h"
 #include "platform/Controls.h"
-#include "platform/EntryBoxes.h"
 #include "platform/Twips.h"
 #include "platform/WaitCursor.h"
 #include "reports/Reports.h"
@@ -17,8 +16,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
-#include <QSqlQuery>
 
 using Controls::make;
 using Controls::rightLabel;
@@ -26,13 +23,14 @@ using Controls::rightLabel;
 namespace {
 
 constexpr int kWidth = 11835; // twips: the criteria frame and its margins
+constexpr int kButtonWidth = 1450;
 
 const QStringList kTrueFalse{"True", "False"};
 
 } // namespace
 
 frmMemberNavigator::frmMemberNavigator(QWidget* parent)
-    : NavigatorScreen({0, {}, true, QStringLiteral("Members/Prospects - Matching Records: ")}, parent)
+    : NavigatorScreen({0, {}, true, QStringLiteral("Members/Prospects - Matching Records: "), false}, parent)
 {
     setObjectName(QStringLiteral("frmMemberNavigator"));
     setWindowTitle(QStringLiteral("Member Navigator"));
@@ -83,12 +81,14 @@ void frmMemberNavigator::buildCriteria()
     cmbDeacon = right(QStringLiteral("Deacon"), "cmbDeacon", 1680);
     cmbHOH = right(QStringLiteral("HOH"), "cmbHOH", 2040);
 
-    btnFind = button(f, "btnFind", QStringLiteral("Find"), 120, 1800, 1450);
-    btnClear = button(f, "btnClear", QStringLiteral("Clear"), 1650, 1800, 1450);
-    btnExit = button(f, "btnExit", QStringLiteral("Exit"), 3180, 1800, 1450);
-    btnPrintMailingLabels = button(f, "btnPrintMailingLabels", QStringLiteral("Print Mail Lbl"), 120, 2280, 1450);
-    btnPrintList = button(f, "btnPrintList", QStringLiteral("Print List"), 1650, 2280, 1450);
-    btnPrintListDOBAnniv = button(f, "btnPrintListDOBAnniv", QStringLiteral("Print DOB/Anniv"), 3180, 2280, 1450);
+    btnFind = button(f, "btnFind", QStringLiteral("Find"), 120, 1800, kButtonWidth);
+    btnClear = button(f, "btnClear", QStringLiteral("Clear"), 1650, 1800, kButtonWidth);
+    btnExit = button(f, "btnExit", QStringLiteral("Exit"), 3180, 1800, kButtonWidth);
+    btnPrintMailingLabels =
+        button(f, "btnPrintMailingLabels", QStringLiteral("Print Mail Lbl"), 120, 2280, kButtonWidth);
+    btnPrintList = button(f, "btnPrintList", QStringLiteral("Print List"), 1650, 2280, kButtonWidth);
+    btnPrintListDOBAnniv =
+        button(f, "btnPrintListDOBAnniv", QStringLiteral("Print DOB/Anniv"), 3180, 2280, kButtonWidth);
 
     const QList<QWidget*> order{txtName,
                                 chkMemberSince,

@@ -26,6 +26,8 @@
 #include "reports/frmMemberContributionsReport.h"
 #include "reports/frmSundaySchoolProspectListingReport.h"
 #include "schema/PermissionNames.h"
+#include "search/frmAttendanceEntry.h"
+#include "search/frmAttendanceNavigator.h"
 #include "search/frmMemberNavigator.h"
 
 #include <QAction>
@@ -36,15 +38,6 @@
 namespace {
 
 using namespace PermissionNames;
-
-// Screens that come later say so plainly.
-std::function<void()> notAvailable(const QString& caption)
-{
-    return [caption] {
-        Messages::show(QStringLiteral("%1 is not available yet.").arg(caption), QStringLiteral("Kov"),
-                       Messages::Icon::Information);
-    };
-}
 
 template <class T>
 std::function<Screen*()> open()
@@ -151,10 +144,10 @@ void MDI::buildMenus()
               {kProspectContactEntryEdit}, record, open<frmProspectContactEntry>());
 
     QMenu* attendance = addMenu(nullptr, QStringLiteral("Attendance"), QStringLiteral("Attendance"));
-    addCommand(attendance, QStringLiteral("AttendanceNavigator"), QStringLiteral("Attendance Navigator"),
-               {kAttendanceNavigator}, record, notAvailable(QStringLiteral("The attendance navigator")));
-    addCommand(attendance, QStringLiteral("AttendanceEntry"), QStringLiteral("Attendance Entry/Edit"),
-               {kAttendanceEntryEdit}, record, notAvailable(QStringLiteral("Attendance entry")));
+    addScreen(attendance, QStringLiteral("AttendanceNavigator"), QStringLiteral("Attendance Navigator"),
+              {kAttendanceNavigator}, record, open<frmAttendanceNavigator>());
+    addScreen(attendance, QStringLiteral("AttendanceEntry"), QStringLiteral("Attendance Entry/Edit"),
+              {kAttendanceEntryEdit}, record, open<frmAttendanceEntry>());
 
     QMenu* contributions = addMenu(nullptr, QStringLiteral("Contributions"), QStringLiteral("Contributions"));
     addScreen(contributions, QStringLiteral("ContributionEntry"), QStringLiteral("Contribution Entry"),

@@ -17,7 +17,7 @@ namespace {
 class CheckNavigator : public NavigatorScreen {
     Q_OBJECT
 public:
-    CheckNavigator() : NavigatorScreen({7, {0, 1, 2, 3, 4, 5, 6}, false, QString()})
+    CheckNavigator() : NavigatorScreen({7, {0, 1, 2, 3, 4, 5, 6}, false, QString(), false})
     {
         setObjectName(QStringLiteral("CheckNavigator"));
         buildFrames(QRect(120, 120, 9855, 1815), QStringLiteral("Names"), QRect(120, 2040, 10935, 4215));

@@ -4,8 +4,11 @@
 #include "core/MainMod.h"
 #include "members/MemberDeletion.h"
 #include "outreach/frmOutreachPhaseEntry.h"
+#include "search/NavigatorGrid.h"
+#include "search/frmAttendanceEntry.h"
 #include "shell/ScreenRegistry.h"
 
+#include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -55,6 +58,25 @@ void rewriteOutreachPlan()
     screen->btnSave->click();
 }
 
+// The latest week of attendance with Worship Service turned over for everyone listed, so every person's row is
+// written: inserted, changed or removed.
+void saveAttendanceWeek()
+{
+    const QDate week = MainDatabase.scalar(QStringLiteral("SELECT MAX(WeekOf) FROM AttendanceData")).toDate();
+    auto* screen = ScreenRegistry::load<frmAttendanceEntry>();
+    screen->dtWeekOf->setDate(week);
+    screen->btnFind->click();
+    NavigatorModel* model = screen->vsfgMembers->navigatorModel();
+    if (model->rowCount() == 0)
+        throw std::runtime_error("the week lists nobody");
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QModelIndex cell = model->index(row, 3);
+        model->setData(cell, cell.data(Qt::CheckStateRole).toInt() == Qt::Checked ? Qt::Unchecked : Qt::Checked,
+                       Qt::CheckStateRole);
+    }
+    screen->btnSave->click();
+}
+
 } // namespace
 
 namespace CrashWrites {
@@ -65,6 +87,7 @@ const std::vector<Write>& all()
         {"member delete", deleteMember},
         {"attendance level delete", deleteAttendanceLevel},
         {"outreach plan rewrite", rewriteOutreachPlan},
+        {"attendance week save", saveAttendanceWeek},
     };
     return writes;
 }

@@ -1,0 +1,399 @@
+#include "support/ScriptedMessages.h"
+#include "support/TestArea.h"
+#include "support/TestDatabase.h"
+
+#include "DemoData.h"
+#include "core/MainMod.h"
+#include "platform/Twips.h"
+#include "search/frmAttendanceEntry.h"
+#include "shell/MDI.h"
+#include "shell/ScreenRegistry.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using MainMod::MainDatabase;
+
+namespace {
+
+const QDate kThisWeek(2026, 12, 6); // the Sunday of the test clock's Monday
+
+qint64 addPerson(const QString& last, const QString& first, const QVariant& churchStatus = QStringLiteral("Active"))
+{
+    MainDatabase.execute(QStringLiteral("INSERT INTO Member (Last_Name, First_Name, Status, Member_Active_Status) "
+                                        "VALUES (?, ?, 'Member', ?)"),
+                         {last, first, churchStatus});
+    return MainDatabase.scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+}
+
+// Marks as the letters of the categories set, in column order: "SS DT".
+void addMarks(qint64 person, const QDate& week, const QStringList& marks)
+{
+    const QStringList all{"SS", "SL", "RBD", "WS", "DT", "SE", "WN"};
+    QVariantList values{week, person};
+    for (const QString& c : all)
+        values << int(marks.contains(c));
+    MainDatabase.execute(QStringLiteral("INSERT INTO AttendanceData (WeekOf, MemberID, SS, SL, RBD, WS, DT, SE, WN) "
+                                        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                         values);
+}
+
+// A person's stored marks for a week, "-" when there is no row.
+QString marksOf(qint64 person, const QDate& week)
+{
+    const QVariant row = MainDatabase.scalar(
+        QStringLiteral("SELECT TRIM(CASE WHEN SS THEN 'SS ' ELSE '' END || CASE WHEN SL THEN 'SL ' ELSE '' END || "
+                       "CASE WHEN RBD THEN 'RBD ' ELSE '' END || CASE WHEN WS THEN 'WS ' ELSE '' END || "
+                       "CASE WHEN DT THEN 'DT ' ELSE '' END || CASE WHEN SE THEN 'SE ' ELSE '' END || "
+                       "CASE WHEN WN THEN 'WN' ELSE '' END) FROM AttendanceData WHERE MemberID = ? AND WeekOf = ?"),
+        {person, week});
+    return row.isNull() ? QStringLiteral("-") : row.toString();
+}
+
+int rowsOf(qint64 person)
+{
+    return MainDatabase.scalar(QStringLiteral("SELECT COUNT(*) FROM AttendanceData WHERE MemberID = ?"), {person})
+        .toInt();
+}
+
+// Every row of the table, to see that nothing changed.
+QStringList allRows()
+{
+    QStringList rows;
+    Recordset rs = MainDatabase.openRecordset(QStringLiteral("SELECT * FROM AttendanceData ORDER BY ID"));
+    for (; !rs.Eof(); rs.MoveNext()) {
+        QStringList cells;
+        for (const char* c : {"ID", "WeekOf", "MemberID", "SS", "SL", "RBD", "WS", "DT", "SE", "WN"})
+            cells << rs.Text(QString::fromLatin1(c));
+        rows << cells.join(QLatin1Char(','));
+    }
+    return rows;
+}
+
+void showAllColumns()
+{
+    for (QString* s : {&MainMod::AttendanceShowSS, &MainMod::AttendanceShowSL, &MainMod::AttendanceShowRBD,
+                       &MainMod::AttendanceShowWS, &MainMod::AttendanceShowDT, &MainMod::AttendanceShowSE,
+                       &MainMod::AttendanceShowWN})
+        *s = QStringLiteral("Yes");
+}
+
+frmAttendanceEntry* openEntry()
+{
+    MainMod::CurrentUserType = QStringLiteral("Admin");
+    MainDatabase.execute(QStringLiteral("DELETE FROM Member WHERE ID = 1")); // the stand-by person
+    showAllColumns();
+    return ScreenRegistry::load<frmAttendanceEntry>();
+}
+
+void find(frmAttendanceEntry* s)
+{
+    QTest::mouseClick(s->btnFind, Qt::LeftButton);
+}
+
+void save(frmAttendanceEntry* s)
+{
+    QTest::mouseClick(s->btnSave, Qt::LeftButton);
+}
+
+int rowOf(frmAttendanceEntry* s, qint64 person)
+{
+    const QList<qint64> ids = s->vsfgMembers->ids();
+    return int(ids.indexOf(person));
+}
+
+// A click as the user makes it, away from the middle of the cell where the box is drawn.
+void clickCell(frmAttendanceEntry* s, qint64 person, int column)
+{
+    NavigatorGrid* grid = s->vsfgMembers;
+    const QRect cell = grid->visualRect(grid->model()->index(rowOf(s, person), column));
+    QVERIFY(cell.isValid());
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.topLeft() + QPoint(2, 2));
+}
+
+bool ticked(frmAttendanceEntry* s, qint64 person, int column)
+{
+    return s->vsfgMembers->isChecked(rowOf(s, person), column);
+}
+
+} // namespace
+
+class TestAttendanceEntry : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Any day of a week lists and saves the marks of its Sunday, also in a week that spans the new year.
+    void weekOfTheDatePicked_data()
+    {
+        QTest::addColumn<QDate>("picked");
+        QTest::addColumn<QDate>("sunday");
+        for (int d = 0; d < 7; ++d)
+            QTest::addRow("%s", qPrintable(QDate(2026, 12, 6).addDays(d).toString("ddd")))
+                << QDate(2026, 12, 6).addDays(d) << QDate(2026, 12, 6);
+        QTest::newRow("New Year's Day, a Friday") << QDate(2027, 1, 1) << QDate(2026, 12, 27);
+        QTest::newRow("the Saturday after") << QDate(2027, 1, 2) << QDate(2026, 12, 27);
+        QTest::newRow("the Sunday after") << QDate(2027, 1, 3) << QDate(2027, 1, 3);
+    }
+    void weekOfTheDatePicked()
+    {
+        QFETCH(QDate, picked);
+        QFETCH(QDate, sunday);
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        frmAttendanceEntry* s = openEntry();
+        const qint64 ann = addPerson("Adams", "Ann");
+        addMarks(ann, sunday, {"SS"});
+        addMarks(ann, sunday.addDays(-7), {"WS"});
+        addMarks(ann, sunday.addDays(7), {"WN"});
+        s->dtWeekOf->setDate(picked);
+        find(s);
+        QVERIFY(ticked(s, ann, 0));
+        QVERIFY(!ticked(s, ann, 3));
+        QVERIFY(!ticked(s, ann, 6));
+        clickCell(s, ann, 1);
+        save(s);
+        QCOMPARE(marksOf(ann, sunday), QStringLiteral("SS SL"));
+        QCOMPARE(marksOf(ann, sunday.addDays(-7)), QStringLiteral("WS"));
+        QCOMPARE(marksOf(ann, sunday.addDays(7)), QStringLiteral("WN"));
+        QCOMPARE(rowsOf(ann), 3);
+        QCOMPARE(messages.count(), 0);
+    }
+
+    void gridHeadingsBandsAndCells()
+    {
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        frmAttendanceEntry* s = openEntry();
+        QCOMPARE(s->windowTitle(), QStringLiteral("Attendance Entry/Edit"));
+        QVERIFY(!s->vsfgMembers->hasHeading());
+        QCOMPARE(s->dtWeekOf->date(), QDate(2026, 12, 7));
+        for (const char* last : {"Cole", "Adams", "Baker"})
+            addPerson(QString::fromLatin1(last), QStringLiteral("X"));
+        MainDatabase.execute(
+            QStringLiteral("UPDATE Member SET Middle_Name = 'Q', Title = 'Dr.' WHERE Last_Name = 'Cole'"));
+        find(s);
+        NavigatorGrid* grid = s->vsfgMembers;
+        QAbstractItemModel* model = grid->model();
+        QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Sunday\nSchool"));
+        QCOMPARE(model->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Read Bible\nDaily"));
+        QCOMPARE(model->headerData(6, Qt::Horizontal).toString(), QStringLiteral("Wed.\nNight"));
+        QCOMPARE(model->headerData(10, Qt::Horizontal).toString(), QStringLiteral("Member Status"));
+        QCOMPARE(grid->text(0, 8), QStringLiteral("Adams, X  "));
+        QCOMPARE(grid->text(2, 8), QStringLiteral("Cole, X Q Dr."));
+        QCOMPARE(grid->text(1, 10), QStringLiteral("Active"));
+        QCOMPARE(s->Frame2->title(), QStringLiteral("Names")); // no count here
+        QVERIFY(grid->horizontalHeader()->height() >= Twips::toPixels(450));
+        // Data rows 2, 4 … are grey.
+        QVERIFY(!model->index(0, 8).data(Qt::BackgroundRole).isValid());
+        QCOMPARE(model->index(1, 8).data(Qt::BackgroundRole).value<QColor>(), QColor(192, 192, 192));
+        QVERIFY(!model->index(2, 0).data(Qt::BackgroundRole).isValid());
+        // Only the check cells can change.
+        for (int c = 7; c <= 10; ++c)
+            QVERIFY(!(model->flags(model->index(0, c)) & (Qt::ItemIsEditable | Qt::ItemIsUserCheckable)));
+        QVERIFY(model->flags(model->index(0, 4)) & Qt::ItemIsUserCheckable);
+        // Space ticks the current check cell and clears it again.
+        grid->setCurrentIndex(model->index(1, 4));
+        QTest::keyClick(grid, Qt::Key_Space);
+        QVERIFY(grid->isChecked(1, 4));
+        QTest::keyClick(grid, Qt::Key_Space);
+        QVERIFY(!grid->isChecked(1, 4));
+        grabIfAsked(s, QStringLiteral("attendance-entry-small"));
+
+        s->btnClear->click();
+        QVERIFY(!s->vsfgMembers->hasHeading());
+        QCOMPARE(messages.count(), 0);
+    }
+
+    void saveWritesOneRowPerMarkedPersonAndNoOther()
+    {
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        frmAttendanceEntry* s = openEntry();
+        const qint64 ann = addPerson("Adams", "Ann");
+        const qint64 bob = addPerson("Baker", "Bob");
+        const qint64 cy = addPerson("Cole", "Cy");
+        const qint64 dee = addPerson("Dane", "Dee");
+        addMarks(ann, kThisWeek, {"SS", "DT"});
+        addMarks(cy, kThisWeek, {"WS", "WN"});
+        addMarks(dee, kThisWeek, {"SE"});
+        addMarks(dee, kThisWeek.addDays(-7), {"SS"});
+        // Disc. Training is switched off in config.txt: hidden, but its marks are kept.
+        MainMod::AttendanceShowDT = QStringLiteral("No");
+        MainMod::AttendanceShowRBD = QStringLiteral("no"); // only "No" hides
+        find(s);
+        QVERIFY(s->vsfgMembers->isColumnHidden(4));
+        QVERIFY(!s->vsfgMembers->isColumnHidden(2));
+        QVERIFY(ticked(s, ann, 4));
+
+        clickCell(s, ann, 1); // Ann: SS DT, now SL too
+        clickCell(s, cy, 3);  // Cy: WS WN, both cleared
+        clickCell(s, cy, 6);
+        clickCell(s, dee, 5); // Dee: SE cleared, WS ticked
+        clickCell(s, dee, 3);
+        save(s);
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(marksOf(ann, kThisWeek), QStringLiteral("SS SL DT"));
+        QCOMPARE(marksOf(bob, kThisWeek), QStringLiteral("-"));
+        QCOMPARE(marksOf(cy, kThisWeek), QStringLiteral("-"));
+        QCOMPARE(marksOf(dee, kThisWeek), QStringLiteral("WS"));
+        QCOMPARE(marksOf(dee, kThisWeek.addDays(-7)), QStringLiteral("SS"));
+        QCOMPARE(rowsOf(ann), 1);
+        QCOMPARE(MainDatabase.scalar("SELECT COUNT(*) FROM AttendanceData WHERE SS + SL + RBD + WS + DT + SE + WN = 0")
+                     .toInt(),
+                 0);
+        // The grid stays as it was, and saving it again changes nothing.
+        QVERIFY(ticked(s, ann, 1));
+        const QStringList before = allRows().replaceInStrings(QRegularExpression("^\\d+,"), QString());
+        save(s);
+        QCOMPARE(allRows().replaceInStrings(QRegularExpression("^\\d+,"), QString()), before);
+    }
+
+    void aFailureMidwayChangesNothing()
+    {
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        frmAttendanceEntry* s = openEntry();
+        const qint64 ann = addPerson("Adams", "Ann");
+        const qint64 bob = addPerson("Baker", "Bob");
+        const qint64 cy = addPerson("Cole", "Cy");
+        addMarks(ann, kThisWeek, {"SS"});
+        addMarks(cy, kThisWeek, {"WS"});
+        find(s);
+        clickCell(s, ann, 0); // cleared: Ann's row would go
+        clickCell(s, bob, 1);
+        clickCell(s, cy, 2);
+        // Ann's row goes first, then Bob's new row fails.
+        MainDatabase.execute(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON AttendanceData WHEN NEW.MemberID = "
+                                            "%1 BEGIN SELECT RAISE(ABORT, 'the disk is full'); END")
+                                 .arg(bob));
+        const QStringList before = allRows();
+        save(s);
+        QCOMPARE(messages.count(), 1);
+        QCOMPARE(messages.last().title, QStringLiteral("Database Error"));
+        QVERIFY(messages.last().text.startsWith(
+            QStringLiteral("The marks were not saved: the week of 12/6/2026 is as it was before.")));
+        QVERIFY(messages.last().text.contains(QStringLiteral("the disk is full")));
+        QCOMPARE(allRows(), before);
+        QVERIFY(ticked(s, bob, 1)); // the marks typed stay on the screen
+        // Mended, the same grid saves.
+        MainDatabase.execute(QStringLiteral("DROP TRIGGER refuse"));
+        save(s);
+        QCOMPARE(marksOf(ann, kThisWeek), QStringLiteral("-"));
+        QCOMPARE(marksOf(bob, kThisWeek), QStringLiteral("SL"));
+        QCOMPARE(marksOf(cy, kThisWeek), QStringLiteral("RBD WS"));
+    }
+
+    // A date changed after Find would write the marks into another week: the user is asked first.
+    void savingToAnotherWeekAsksFirst()
+    {
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        frmAttendanceEntry* s = openEntry();
+        const qint64 ann = addPerson("Adams", "Ann");
+        const qint64 bob = addPerson("Baker", "Bob");
+        const QDate earlier = kThisWeek.addDays(-7);
+        addMarks(ann, kThisWeek, {"SS"});
+        addMarks(bob, earlier, {"WN"});
+        find(s);
+        // Another day of the same week asks nothing.
+        s->dtWeekOf->setDate(QDate(2026, 12, 12));
+        save(s);
+        QCOMPARE(messages.count(), 0);
+
+        s->dtWeekOf->setDate(QDate(2026, 12, 2));
+        messages.answer(Messages::Answer::No);
+        save(s);
+        QCOMPARE(messages.count(), 1);
+        QCOMPARE(messages.last().text, QStringLiteral("The marks shown were loaded for the week of 12/6/2026. Save "
+                                                      "them to the week of 11/29/2026?"));
+        QCOMPARE(messages.last().title, QStringLiteral("Attendance Entry/Edit"));
+        QCOMPARE(messages.last().buttons, Messages::Buttons::YesNo);
+        QCOMPARE(marksOf(ann, earlier), QStringLiteral("-"));
+        QCOMPARE(marksOf(bob, earlier), QStringLiteral("WN"));
+
+        messages.answer(Messages::Answer::Yes);
+        save(s);
+        QCOMPARE(messages.count(), 2);
+        QCOMPARE(marksOf(ann, earlier), QStringLiteral("SS"));
+        QCOMPARE(marksOf(bob, earlier), QStringLiteral("-"));
+        QCOMPARE(marksOf(ann, kThisWeek), QStringLiteral("SS"));
+        // The grid now belongs to that week: saving again asks nothing.
+        save(s);
+        QCOMPARE(messages.count(), 2);
+    }
+
+    // "InActive" exactly, or no church status, is left out; every other spelling is listed.
+    void inactivePeopleAreLeftOut()
+    {
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        frmAttendanceEntry* s = openEntry();
+        const qint64 active = addPerson("Adams", "Active");
+        const qint64 inactive = addPerson("Baker", "InActive", QStringLiteral("InActive"));
+        const qint64 lower = addPerson("Cole", "lower", QStringLiteral("inactive"));
+        const qint64 none = addPerson("Dane", "Null", QVariant());
+        const qint64 empty = addPerson("Evans", "Empty", QString(""));
+        addMarks(inactive, kThisWeek, {"SS"});
+        find(s);
+        QCOMPARE(s->vsfgMembers->ids(), (QList<qint64>{active, lower, empty}));
+        Q_UNUSED(none);
+        save(s);
+        QCOMPARE(marksOf(inactive, kThisWeek), QStringLiteral("SS")); // never touched
+
+        // The filters narrow the list further.
+        const int at = s->cmbChurchStatus->findText(QStringLiteral("InActive"));
+        QVERIFY(at >= 0);
+        s->cmbChurchStatus->setCurrentIndex(at);
+        find(s);
+        QCOMPARE(s->vsfgMembers->ids(), QList<qint64>{lower}); // the list compares without regard to case
+        s->btnClear->click();
+        QTest::keyClicks(s->txtName, QStringLiteral("mpt"));
+        find(s);
+        QCOMPARE(s->vsfgMembers->ids(), QList<qint64>{empty});
+        QCOMPARE(messages.count(), 0);
+    }
+
+    void opensFromTheMenuOnTheDemoChurch()
+    {
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        MainMod::CurrentUserID = DemoData::fill(MainDatabase);
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        showAllColumns();
+        MDI mdi;
+        ScreenRegistry::setArea(area.area());
+        area.area()->resize(1100, 760);
+        mdi.runCommand(QStringLiteral("AttendanceEntry"));
+        auto* s = ScreenRegistry::find<frmAttendanceEntry>();
+        QVERIFY(s);
+        find(s);
+        const int listed = s->vsfgMembers->dataRows();
+        QVERIFY(listed > 20);
+        const qint64 first = s->vsfgMembers->ids().first();
+        const bool wasTicked = ticked(s, first, 3);
+        clickCell(s, first, 3);
+        save(s);
+        // Reopened, the week shows what was saved.
+        s->btnClear->click();
+        find(s);
+        QCOMPARE(ticked(s, first, 3), !wasTicked);
+        grabIfAsked(area.area(), QStringLiteral("attendance-entry"));
+        QCOMPARE(messages.count(), 0);
+        ScreenRegistry::setArea(nullptr);
+    }
+};
+
+QTEST_MAIN(TestAttendanceEntry)
+#include "tst_attendanceentry.moc"
