@@ -21,6 +21,8 @@
 #include "platform/IdList.h"
 #include "platform/Recordset.h"
 #include "search/NavigatorGrid.h"
+#include "search/frmAttendanceEntry.h"
+#include "search/frmAttendanceNavigator.h"
 #include "search/frmMemberNavigator.h"
 #include "shell/ScreenRegistry.h"
 #include "shell/frmLogin.h"
@@ -408,6 +410,19 @@ QList<Form> forms()
     return all;
 }
 
+NavigatorScreen* openNavigator(const QString& name)
+{
+    if (name == QLatin1String("frmMemberNavigator"))
+        return ScreenRegistry::load<frmMemberNavigator>();
+    if (name == QLatin1String("frmProspectNavigator"))
+        return ScreenRegistry::load<frmProspectNavigator>();
+    if (name == QLatin1String("frmAttendanceEntry"))
+        return ScreenRegistry::load<frmAttendanceEntry>();
+    if (name == QLatin1String("frmAttendanceNavigator"))
+        return ScreenRegistry::load<frmAttendanceNavigator>();
+    return nullptr;
+}
+
 } // namespace
 
 class TestHostileInput : public QObject {
@@ -524,6 +539,30 @@ private slots:
         QVERIFY(ScreenRegistry::isOpen(QString::fromLatin1(screen->metaObject()->className())));
         for (QWidget* other : freeTextBoxes(screen, f.skipped))
             QCOMPARE(textOf(other), QStringLiteral("kept"));
+        closeAll(area.area());
+    }
+
+    // The number of weeks missed is read as the number its text starts with: any value searches without error.
+    void missedWeeksBox_data()
+    {
+        QTest::addColumn<QString>("value");
+        for (const auto& [name, value] : kValues)
+            QTest::newRow(name) << value;
+    }
+    void missedWeeksBox()
+    {
+        QFETCH(QString, value);
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        const qint64 absent = TestDatabase::addMember(QStringLiteral("Absent"), QStringLiteral("Al"));
+        auto* navigator = ScreenRegistry::load<frmAttendanceNavigator>();
+        enter(navigator->txtMissed, value);
+        navigator->cmbClass->setCurrentIndex(0);
+        QTest::mouseClick(navigator->btnFind, Qt::LeftButton);
+        QCOMPARE(messages.count(), 0);
+        QVERIFY(navigator->vsfgMembers->ids().contains(absent)); // missing every week misses any number of them
         closeAll(area.area());
     }
 
@@ -683,12 +722,21 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("column");
         QTest::addColumn<QString>("value");
-        const QList<QPair<const char*, const char*>> boxes = {
-            {"txtName", "Last_Name"}, {"txtSearch", "Hobbies"}, {"txtMapSection", "Map_Section"}};
-        for (const char* navigator : {"frmMemberNavigator", "frmProspectNavigator"})
-            for (const auto& [box, column] : boxes)
-                for (const auto& [name, value] : kValues)
-                    QTest::addRow("%s %s: %s", navigator, box, name) << navigator << box << column << value;
+        const struct {
+            const char* navigator;
+            const char* box;
+            const char* column;
+        } boxes[] = {{"frmMemberNavigator", "txtName", "Last_Name"},
+                     {"frmMemberNavigator", "txtSearch", "Hobbies"},
+                     {"frmMemberNavigator", "txtMapSection", "Map_Section"},
+                     {"frmProspectNavigator", "txtName", "Last_Name"},
+                     {"frmProspectNavigator", "txtSearch", "Hobbies"},
+                     {"frmProspectNavigator", "txtMapSection", "Map_Section"},
+                     {"frmAttendanceEntry", "txtName", "Last_Name"},
+                     {"frmAttendanceNavigator", "txtName", "Last_Name"}};
+        for (const auto& [navigator, box, column] : boxes)
+            for (const auto& [name, value] : kValues)
+                QTest::addRow("%s %s: %s", navigator, box, name) << navigator << box << column << value;
     }
     void navigatorFindsItLiterally()
     {
@@ -717,9 +765,8 @@ private slots:
                                      QStringLiteral("C:dir_x"), QStringLiteral("x"), QStringLiteral("*a[")})
             prospect(decoy);
 
-        auto* screen = navigator == QLatin1String("frmMemberNavigator")
-                           ? static_cast<NavigatorScreen*>(ScreenRegistry::load<frmMemberNavigator>())
-                           : static_cast<NavigatorScreen*>(ScreenRegistry::load<frmProspectNavigator>());
+        NavigatorScreen* screen = openNavigator(navigator);
+        QVERIFY(screen);
         auto* search = screen->findChild<QLineEdit*>(box);
         QVERIFY(search);
         enter(search, held);

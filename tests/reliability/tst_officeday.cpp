@@ -21,6 +21,8 @@
 #include "reports/frmMemberContributionsReport.h"
 #include "reports/frmSundaySchoolProspectListingReport.h"
 #include "search/NavigatorGrid.h"
+#include "search/frmAttendanceEntry.h"
+#include "search/frmAttendanceNavigator.h"
 #include "search/frmMemberNavigator.h"
 #include "shell/MDI.h"
 #include "shell/ScreenRegistry.h"
@@ -366,6 +368,32 @@ private slots:
                  25.0);
         gifts->parentWidget()->close();
 
+        // Sunday's attendance: the family at Sunday School and worship, saved as one week.
+        mdi->runCommand(QStringLiteral("AttendanceEntry"));
+        auto* attendance = screen<frmAttendanceEntry>();
+        QVERIFY(attendance);
+        attendance->dtWeekOf->setDate(sunday);
+        typeInto(attendance->txtName, QStringLiteral("Quenby"));
+        click(attendance->btnFind);
+        QCOMPARE(attendance->vsfgMembers->dataRows(), 3);
+        for (int row = 0; row < 3; ++row)
+            for (int category : {0, 3}) { // Sunday School, worship
+                NavigatorGrid* grid = attendance->vsfgMembers;
+                const QRect cell = grid->visualRect(grid->model()->index(row, category));
+                QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.topLeft() + QPoint(2, 2));
+                QVERIFY(grid->isChecked(row, category));
+            }
+        click(attendance->btnSave);
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(
+            MainDatabase
+                .scalar(QStringLiteral("SELECT COUNT(*) FROM AttendanceData WHERE WeekOf = '2026-12-06' AND SS <> 0 "
+                                       "AND WS <> 0 AND SL = 0 AND MemberID IN (?, ?, ?)"),
+                        {henry, grace, tim})
+                .toInt(),
+            3);
+        attendance->parentWidget()->close();
+
         // A visit to a prospect, and the next step the plan suggests.
         const qint64 prospect = MainDatabase
                                     .scalar(QStringLiteral("SELECT ID FROM Member WHERE Status = 'Prospect' AND "
@@ -494,6 +522,21 @@ private slots:
         made("Sunday School prospect listing", Mode::Print, -1,
              {"Sunday School Prospect Listing", "Prospect Contact Sheet"});
 
+        // The family in the attendance navigator: how often they came this autumn.
+        mdi->runCommand(QStringLiteral("AttendanceNavigator"));
+        auto* counts = screen<frmAttendanceNavigator>();
+        QVERIFY(counts);
+        typeInto(counts->txtName, QStringLiteral("Quenby"));
+        counts->dtStart->setDate(QDate(2026, 9, 6));
+        counts->dtEnd->setDate(sunday);
+        click(counts->btnFind);
+        QCOMPARE(counts->vsfgMembers->dataRows(), 3);
+        click(counts->btnPrintMissed);
+        made("Attendance count", Mode::Preview, 1, {"Attendance Count", "Quenby", "Henry", "Tim"});
+        click(counts->btnPrintList);
+        made("Member list", Mode::Preview, 1, {"Member List", "Quenby"});
+        counts->parentWidget()->close();
+
         // The administrative listings.
         for (const auto& [command, text] : QList<QPair<const char*, QStringList>>{
                  {"SSClassListing", {"Sunday School Class Listing", timsClass}},
@@ -527,7 +570,7 @@ private slots:
             QVERIFY2(shown.buttons == Messages::Buttons::YesNo,
                      qPrintable(shown.title + QStringLiteral(": ") + shown.text));
         // Every report the program has, each produced at least once.
-        QCOMPARE(m_reports.size(), 18);
+        QCOMPARE(m_reports.size(), 19);
 
         // Log off: the log-in screen again, the menus closed.
         mdi->runCommand(QStringLiteral("LogOff"));

@@ -349,6 +349,20 @@ const QList<Guarded>& guarded()
          [](MDI& mdi, const Church&) {
              navigatorPrint(mdi, "ProspectNavigator", "frmProspectNavigator", "btnPrintPS");
          }},
+        {"Attendance Navigator: Print List",
+         {kAttendanceNavigator},
+         kAttendanceNavigatorReport,
+         kReport,
+         [](MDI& mdi, const Church&) {
+             navigatorPrint(mdi, "AttendanceNavigator", "frmAttendanceNavigator", "btnPrintList");
+         }},
+        {"Attendance Navigator: Print Count",
+         {kAttendanceNavigator},
+         kAttendanceNavigatorReport,
+         kReport,
+         [](MDI& mdi, const Church&) {
+             navigatorPrint(mdi, "AttendanceNavigator", "frmAttendanceNavigator", "btnPrintMissed");
+         }},
         {"Prospect Navigator: contact double-click",
          {kMemberView},
          kProspectContactEntryEdit,
