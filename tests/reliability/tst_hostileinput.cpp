@@ -1,5 +1,6 @@
 // Values a person may type that break naive SQL or text handling, typed into every text box of every entry
 // screen, saved and shown again: each comes back as the box held it, and no table is touched beyond the save.
+#include "support/RecordingOutput.h"
 #include "support/ScriptedMessages.h"
 #include "support/TestArea.h"
 #include "support/TestDatabase.h"
@@ -539,6 +540,47 @@ private slots:
         QVERIFY(ScreenRegistry::isOpen(QString::fromLatin1(screen->metaObject()->className())));
         for (QWidget* other : freeTextBoxes(screen, f.skipped))
             QCOMPARE(textOf(other), QStringLiteral("kept"));
+        closeAll(area.area());
+    }
+
+    // A person whose name is the value prints as typed in the member list and on a label, and the pages paint.
+    void reportsPrintItAsTyped_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("value");
+        for (const char* button : {"btnPrintList", "btnPrintMailingLabels"})
+            for (const auto& [name, value] : kValues)
+                QTest::addRow("%s: %s", button, name) << button << value;
+    }
+    void reportsPrintItAsTyped()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, value);
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        RecordingOutput output;
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        QLineEdit scratch;
+        enter(&scratch, value);
+        const QString held = scratch.text();
+        const qint64 person = TestDatabase::addMember(held, QStringLiteral("Hal"));
+        MainDatabase.execute(QStringLiteral("UPDATE Member SET Address_1 = ?, City = 'Town', Head_Of_Household = 1 "
+                                            "WHERE ID = ?"),
+                             {held, person});
+        auto* navigator = ScreenRegistry::load<frmMemberNavigator>();
+        QTest::mouseClick(navigator->btnFind, Qt::LeftButton);
+        QTest::mouseClick(navigator->findChild<QPushButton*>(button), Qt::LeftButton);
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(output.deliveries.size(), 1);
+        const ReportEngine::Document& document = output.last();
+        QString printed;
+        for (int page = 0; page < document.pageCount(); ++page)
+            printed += document.pageTexts(page).join(QLatin1Char('\n'));
+        // A long value may be cut at the edge of its column; its start is there as typed.
+        const QString start = held.section(QLatin1Char('\n'), 0, 0).left(20);
+        QVERIFY2(printed.contains(start), qPrintable(start));
+        QVERIFY(ReportOutput::writePdf(document, tdb.folder() + QStringLiteral("/printed.pdf")));
         closeAll(area.area());
     }
 

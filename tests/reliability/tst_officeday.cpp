@@ -29,6 +29,7 @@
 #include "shell/Startup.h"
 #include "shell/frmLogin.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -575,6 +576,9 @@ private slots:
         // Log off: the log-in screen again, the menus closed.
         mdi->runCommand(QStringLiteral("LogOff"));
         QVERIFY(screen<frmLogin>());
+        for (QAction* entry : mdi->findChildren<QAction*>())
+            if (entry->objectName() == QLatin1String("Names") || entry->objectName() == QLatin1String("Reports"))
+                QVERIFY(!entry->isEnabled());
         MainMod::Shutdown();
         QVERIFY2(clock.elapsed() < 120000, qPrintable(QStringLiteral("%1 ms").arg(clock.elapsed())));
     }
