@@ -411,6 +411,14 @@ QList<Form> forms()
     return all;
 }
 
+// One row for each value, in a column "value".
+void addValueRows()
+{
+    QTest::addColumn<QString>("value");
+    for (const auto& [name, value] : kValues)
+        QTest::newRow(name) << value;
+}
+
 NavigatorScreen* openNavigator(const QString& name)
 {
     if (name == QLatin1String("frmMemberNavigator"))
@@ -585,12 +593,7 @@ private slots:
     }
 
     // The number of weeks missed is read as the number its text starts with: any value searches without error.
-    void missedWeeksBox_data()
-    {
-        QTest::addColumn<QString>("value");
-        for (const auto& [name, value] : kValues)
-            QTest::newRow(name) << value;
-    }
+    void missedWeeksBox_data() { addValueRows(); }
     void missedWeeksBox()
     {
         QFETCH(QString, value);
@@ -609,12 +612,7 @@ private slots:
     }
 
     // Deleting the value from a value list clears it from the people who hold it, and from no one else.
-    void valueListDeleteIsLiteral_data()
-    {
-        QTest::addColumn<QString>("value");
-        for (const auto& [name, value] : kValues)
-            QTest::newRow(name) << value;
-    }
+    void valueListDeleteIsLiteral_data() { addValueRows(); }
     void valueListDeleteIsLiteral()
     {
         QFETCH(QString, value);
@@ -652,12 +650,7 @@ private slots:
 
     // A phase renamed to the value keeps its prospects, who follow the new name; the same value as a number of
     // weeks is refused and nothing is written.
-    void outreachPhaseCells_data()
-    {
-        QTest::addColumn<QString>("value");
-        for (const auto& [name, value] : kValues)
-            QTest::newRow(name) << value;
-    }
+    void outreachPhaseCells_data() { addValueRows(); }
     void outreachPhaseCells()
     {
         QFETCH(QString, value);
@@ -711,12 +704,7 @@ private slots:
 
     // A password of any of the values is kept as its hash and lets its holder in; the value as a user name or
     // password of someone else lets no one in.
-    void passwordsAndLogIn_data()
-    {
-        QTest::addColumn<QString>("value");
-        for (const auto& [name, value] : kValues)
-            QTest::newRow(name) << value;
-    }
+    void passwordsAndLogIn_data() { addValueRows(); }
     void passwordsAndLogIn()
     {
         QFETCH(QString, value);
