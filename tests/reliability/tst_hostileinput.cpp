@@ -702,8 +702,8 @@ private slots:
         closeAll(area.area());
     }
 
-    // A password of any of the values is kept as its hash and lets its holder in; the value as a user name or
-    // password of someone else lets no one in.
+    // A user name and password of any of the values are kept (the password as its hash) and let their holder in;
+    // the values with any other partner let no one in.
     void passwordsAndLogIn_data() { addValueRows(); }
     void passwordsAndLogIn()
     {
@@ -716,14 +716,13 @@ private slots:
         auto* users = ScreenRegistry::load<frmUserEntry>();
         pickText(users->cmbName, QStringLiteral("Clerk, Cal"));
         pickText(users->cmbType, QStringLiteral("User"));
-        enter(users->txtUsername, QStringLiteral("cal"));
+        enter(users->txtUsername, value);
         enter(users->txtPassword, value);
         const QString password = users->txtPassword->text();
         QTest::mouseClick(users->btnSave, Qt::LeftButton);
         QCOMPARE(messages.count(), 0);
         closeAll(area.area());
-        QVERIFY(MainDatabase.scalar(QStringLiteral("SELECT Password FROM User WHERE Username = 'cal'")).toString() !=
-                password);
+        QVERIFY(MainDatabase.scalar(QStringLiteral("SELECT Password FROM User")).toString() != password);
 
         const auto logIn = [&](const QString& user, const QString& typed) {
             MainMod::CurrentUserID = 0;
@@ -736,12 +735,15 @@ private slots:
             closeAll(area.area());
             return MainMod::CurrentUserID;
         };
-        QCOMPARE(logIn(QStringLiteral("cal"), value), church.clerk);
+        // The value as both user name and password lets its holder in.
+        QCOMPARE(logIn(value, value), church.clerk);
         QCOMPARE(messages.count(), 0);
-        QCOMPARE(logIn(value, value), qint64(0));
+        // Anything else keeps everyone out.
+        QCOMPARE(logIn(value, QStringLiteral("pw")), qint64(0));
         QCOMPARE(messages.last().title, QStringLiteral("Invalid Username/Password"));
-        QCOMPARE(logIn(QStringLiteral("cal' --"), QStringLiteral("x")), qint64(0));
-        QCOMPARE(logIn(QStringLiteral("cal"), QStringLiteral("' OR '1'='1")), qint64(0));
+        QCOMPARE(logIn(value, QStringLiteral("' OR '1'='1")), qint64(0));
+        QCOMPARE(logIn(QStringLiteral("' OR '1'='1"), value), qint64(0));
+        QCOMPARE(logIn(QStringLiteral("x' OR Username LIKE '%"), QStringLiteral("x")), qint64(0));
     }
 
     // Each search box of the navigators finds the value literally: the person holding it, and no one whose text
