@@ -325,8 +325,8 @@ QList<Form> forms()
         }};
     all << Form{QStringLiteral("Member"),
                 opener<frmMemberEntry>(),
-                {QStringLiteral("txtMemberID"), QStringLiteral("txtEnv"), QStringLiteral("txtAdded"),
-                 QStringLiteral("txtEdited"), QStringLiteral("txtContributionTotal"), QStringLiteral("txtFileType")},
+                {QStringLiteral("txtMemberID"), QStringLiteral("txtAdded"), QStringLiteral("txtEdited"),
+                 QStringLiteral("txtContributionTotal"), QStringLiteral("txtFileType")},
                 [](Screen* screen, const QString&) {
                     auto* member = as<frmMemberEntry>(screen);
                     pickFirst(member->cmbMemberStatus);
