@@ -37,14 +37,16 @@ Rows rollRows(const ClassKind& kind)
             "Member.Hobbies, Member.Organizations, Member.Map_Section, Member.Notes, Member.Member_Active_Status, "
             "%1.Name, IFNULL(CGLeaderTbl.Last_Name,'') || ', ' || IFNULL(CGLeaderTbl.First_Name,'') AS CGLeader, "
             "Member.Receive_Newsletter_Via_Mail, Member.Receive_Newsletter_Via_EMail, %3, "
-            "Member.%2 AS ClassID FROM Member "
+            "Member.%2 AS ClassID, %4 AS CGLeaderShown FROM Member "
             "LEFT JOIN Care_Group ON Member.Care_Group_Assigned = Care_Group.ID "
             "LEFT JOIN Member AS CGLeaderTbl ON Care_Group.Group_Leader = CGLeaderTbl.ID "
             "LEFT JOIN %1 ON Member.%2 = %1.ID "
             "WHERE Member.Member_Active_Status = 'Active' AND Member.Status <> 'Previous Member' AND "
             "Member.Status <> 'Deleted Member' AND Member.%2 IS NOT NULL "
             "ORDER BY Member.%2, Member.Last_Name, Member.First_Name, Member.ID")
-            .arg(kind.table, kind.memberColumn, ReportBlocks::shownNameColumns()));
+            .arg(kind.table, kind.memberColumn, ReportBlocks::shownNameColumns(),
+                 // The roll prints the leader only where there is one, never a lone ", ".
+                 ReportBlocks::shortName(QStringLiteral("CGLeaderTbl"))));
 }
 
 Definition rollDefinition(const ClassKind& kind)
@@ -79,7 +81,7 @@ Definition rollDefinition(const ClassKind& kind)
     b.add(Element::field(285, 2, 80, 12, QStringLiteral("Phone"), ReportEngine::Format::Phone).size(8));
     b.add(Element::field(285, 14, 80, 11, QStringLiteral("Cell"), ReportEngine::Format::Phone).size(7.5));
     b.add(Element::field(370, 2, 58, 12, QStringLiteral("Date_Of_Birth"), ReportEngine::Format::BirthDate).size(8));
-    b.add(Element::field(432, 2, width - 432, 12, QStringLiteral("CGLeader")).size(8));
+    b.add(Element::field(432, 2, width - 432, 12, QStringLiteral("CGLeaderShown")).size(8));
     b.add(Element::field(432, 14, width - 432, 11, QStringLiteral("CityLine")).size(7.5));
     b.add(Element::make(Kind::Rule, 0, 28, width, 0));
 

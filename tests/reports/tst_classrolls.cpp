@@ -69,6 +69,7 @@ private slots:
         const ReportEngine::Document& doc = output.last();
         QCOMPARE(doc.pageCount(), 2);
         QVERIFY(doc.pageTexts(0).contains(QStringLiteral("Abel, Amy")));
+        QVERIFY(!doc.pageTexts(0).contains(QStringLiteral(", "))); // Amy has no care group: no lone comma
         QVERIFY(doc.pageTexts(0).contains(QStringLiteral("12/13/2026")));
         QVERIFY(!doc.pageTexts(0).contains(QStringLiteral("Moss, Max")));
         QVERIFY(doc.pageTexts(1).contains(QStringLiteral("Moss, Max")));
