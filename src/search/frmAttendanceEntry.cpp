@@ -12,7 +12,6 @@
 #include "platform/SqlValue.h"
 #include "platform/Transaction.h"
 #include "platform/WaitCursor.h"
-#include "reports/ReportRunner.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -23,6 +22,8 @@
 #include <QPushButton>
 #include <QSqlError>
 #include <QSqlQuery>
+
+#include <algorithm>
 
 using Controls::rightLabel;
 
@@ -208,16 +209,17 @@ void frmAttendanceEntry::saveWeek(const QDate& week)
     const QVariant weekValue = SqlValue::toSql(week);
     Transaction transaction(db, Transaction::Lock::Immediate);
 
-    // What the week holds now for the people listed: only the rows that differ from the grid are written, so
-    // saving a week after ticking a few boxes writes a few rows.
+    // What the week holds now: only the rows that differ from the grid are written, so saving a week after ticking
+    // a few boxes writes a few rows. The whole week is read through its index, far quicker than looking up each
+    // person listed; the rows of people not listed are never looked at.
     struct Stored {
         qint64 row;
         quint32 marks;
     };
     QHash<qint64, Stored> stored;
     const QString storedSql = QStringLiteral("SELECT MemberID, ID, SS, SL, RBD, WS, DT, SE, WN FROM AttendanceData "
-                                             "WHERE WeekOf = ? AND MemberID IN (SELECT value FROM json_each(?))");
-    QSqlQuery& read = db.run(storedSql, {weekValue, Reports::idListValue(vsfgMembers->ids())});
+                                             "WHERE WeekOf = ?");
+    QSqlQuery& read = db.run(storedSql, {weekValue});
     while (read.next()) {
         quint32 marks = 0;
         for (int c = 0; c < kCategories; ++c)
@@ -235,7 +237,14 @@ void frmAttendanceEntry::saveWeek(const QDate& week)
                                                  "SE = ?, WN = ? WHERE ID = ?"));
     QSqlQuery insert = db.prepare(QStringLiteral("INSERT INTO AttendanceData (SS, SL, RBD, WS, DT, SE, WN, WeekOf, "
                                                  "MemberID) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const NavigatorRow& row : vsfgMembers->navigatorModel()->rows()) {
+    // Written in ID order: the week's index entries then come one after another rather than all over the file.
+    QList<const NavigatorRow*> listed;
+    listed.reserve(vsfgMembers->dataRows());
+    for (const NavigatorRow& row : vsfgMembers->navigatorModel()->rows())
+        listed.append(&row);
+    std::sort(listed.begin(), listed.end(), [](const NavigatorRow* a, const NavigatorRow* b) { return a->id < b->id; });
+    for (const NavigatorRow* listedRow : listed) {
+        const NavigatorRow& row = *listedRow;
         const quint32 marks = row.checks & kAllMarks;
         const auto found = stored.constFind(row.id);
         const bool hasRow = found != stored.constEnd();
