@@ -128,7 +128,8 @@ private slots:
         QTest::addColumn<QString>("next");
         QTest::addColumn<QStringList>("left");
         QTest::newRow("the administrator again")
-            << "boss" << QStringList{"frmAbout", "frmCGClassEntry", "frmMemberEntry", "frmUserEntry", "frmValueEntry"};
+            << "boss"
+            << QStringList{"Viewer", "frmAbout", "frmCGClassEntry", "frmMemberEntry", "frmUserEntry", "frmValueEntry"};
         QTest::newRow("a care-group clerk") << "clerk" << QStringList{"frmAbout", "frmCGClassEntry"};
     }
     void anotherUserKeepsOnlyScreensTheyMayOpen()
@@ -147,7 +148,8 @@ private slots:
         TestDatabase::grant(clerk, QStringLiteral("Care Group Entry/Edit"));
 
         typeAndLogin(QStringLiteral("boss"), QStringLiteral("pw"));
-        for (const char* command : {"UserEntry", "CGEntry", "About"})
+        // The Report Viewer counts by the report it shows: here an administrative listing.
+        for (const char* command : {"UserEntry", "CGEntry", "About", "SSClassListing"})
             mdi.runCommand(QString::fromLatin1(command));
         // A screen that sets its own rights, as the report viewer does by the report it shows.
         ScreenRegistry::load<frmValueEntry>()->setRights({QStringLiteral("Administrative Report")});
@@ -157,7 +159,7 @@ private slots:
         users->cmbName->setCurrentIndex(users->cmbName->findText(QStringLiteral("Clerk, Cal "), Qt::MatchFixedString));
         users->btnAddAll->click();
         mdi.runCommand(QStringLiteral("LogOff"));
-        QCOMPARE(openScreens(area.area()).size(), 6); // Log Off closes none
+        QCOMPARE(openScreens(area.area()).size(), 7); // Log Off closes none
 
         typeAndLogin(next, QStringLiteral("pw"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
