@@ -2,9 +2,9 @@
 // transaction; the save buttons; and the envelope-number warning.
 #include "frmMemberEntry.h"
 
-#include "search/MemberNavigatorLink.h"
 #include "MemberPicture.h"
 #include "PickLists.h"
+#include "search/MemberNavigatorLink.h"
 
 #include "core/MainMod.h"
 #include "core/Permissions.h"

@@ -48,9 +48,9 @@ QString memberListSql(const QString& moreColumns, const QString& moreJoins)
                           "LEFT JOIN Member AS DeaconTbl ON Member.DeaconID = DeaconTbl.ID")
                .arg(ReportBlocks::shownNameColumns(),
                     ReportBlocks::captioned(QStringLiteral("Member.Hobbies"), QStringLiteral("Hobbies"),
-                              QStringLiteral("HobbiesText")),
+                                            QStringLiteral("HobbiesText")),
                     ReportBlocks::captioned(QStringLiteral("Member.Organizations"), QStringLiteral("Organizations"),
-                              QStringLiteral("OrganizationsText"))) +
+                                            QStringLiteral("OrganizationsText"))) +
            moreJoins + QStringLiteral(" WHERE ") + Reports::inIdList(QStringLiteral("Member.ID")) + kOrder;
 }
 

@@ -65,7 +65,8 @@ protected:
             m_reported = true;
             std::printf("kov: log-in window shown after %.1f ms\n", startupClock.timer.nsecsElapsed() / 1e6);
             std::fflush(stdout);
-            QMetaObject::invokeMethod(qApp, [] { CloseAndExit(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                qApp, [] { CloseAndExit(); }, Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, event);
     }

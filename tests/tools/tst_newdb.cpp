@@ -123,10 +123,7 @@ private slots:
                  1);
     }
 
-    void demoReferencesResolve_data()
-    {
-        ChurchChecks::addReferenceRows();
-    }
+    void demoReferencesResolve_data() { ChurchChecks::addReferenceRows(); }
 
     void demoReferencesResolve()
     {
