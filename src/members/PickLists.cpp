@@ -4,70 +4,44 @@
 #include "platform/IdList.h"
 #include "platform/SqlValue.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
-#include <QListView>
 #include <QSignalBlocker>
 #include <QSqlQuery>
 #include <QStandardItemModel>
 
 namespace PickLists {
 
-QStandardItemModel* modelWithIds(const QString& sql, const SqlParams& params, QObject* parent)
+QList<IdList::Entry> entriesWithIds(const QString& sql, const SqlParams& params)
 {
-    QList<QStandardItem*> items;
+    QList<IdList::Entry> entries;
     QSqlQuery& query = MainMod::MainDatabase.run(sql, params);
     while (query.next()) {
         const QVariant id = query.value(1);
-        if (id.isNull())
-            continue;
-        auto* item = new QStandardItem(SqlValue::toText(query.value(0)));
-        item->setData(id.toLongLong(), Qt::UserRole);
-        items.append(item);
+        if (!id.isNull())
+            entries.append({SqlValue::toText(query.value(0)), id.toLongLong()});
     }
     query.finish();
-
-    auto* model = new QStandardItemModel(parent);
-    if (!items.isEmpty())
-        model->appendColumn(items);
-    return model;
-}
-
-LongList::~LongList()
-{
-    qDeleteAll(m_items);
-}
-
-void LongList::add(const QString& text, qint64 id)
-{
-    auto* item = new QStandardItem(text);
-    item->setData(id, Qt::UserRole);
-    m_items.append(item);
-}
-
-void LongList::setInto(QComboBox* combo)
-{
-    auto* model = new QStandardItemModel(combo);
-    if (!m_items.isEmpty())
-        model->appendColumn(m_items);
-    m_items.clear();
-    useModel(combo, model);
-}
-
-void useModel(QComboBox* combo, QAbstractItemModel* model)
-{
-    const QSignalBlocker block(combo);
-    // The list sizes itself to a short text and lays out its drop-down rows alike, not by measuring every name.
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    if (auto* view = qobject_cast<QListView*>(combo->view()))
-        view->setUniformItemSizes(true);
-    combo->setModel(model); // the old model goes with it when the list owned it
-    combo->setCurrentIndex(-1);
+    return entries;
 }
 
 void fillWithIds(QComboBox* combo, const QString& sql, const SqlParams& params)
 {
-    useModel(combo, modelWithIds(sql, params, combo));
+    // A model of its own that takes further entries (some lists put a choice of "all" first).
+    auto* model = new QStandardItemModel(combo);
+    for (const IdList::Entry& entry : entriesWithIds(sql, params)) {
+        auto* item = new QStandardItem(entry.text);
+        item->setData(entry.id, Qt::UserRole);
+        model->appendRow(item);
+    }
+    const QSignalBlocker block(combo);
+    combo->setModel(model); // the list's earlier model goes with it
+    combo->setCurrentIndex(-1);
+}
+
+void LongList::setInto(QComboBox* combo)
+{
+    IdList::setEntries({combo}, std::move(m_entries));
+    m_entries.clear();
 }
 
 void selectText(QComboBox* combo, const QString& text)

@@ -1,43 +1,33 @@
 #pragma once
 
 #include "platform/Database.h"
+#include "platform/IdList.h"
 
 #include <QList>
 #include <QString>
 #include <QVariant>
 
-class QAbstractItemModel;
 class QComboBox;
-class QObject;
-class QStandardItem;
-class QStandardItemModel;
 
 // Pick-list operations of the member screen.
 namespace PickLists {
 
-// The entries of a long pick list (every person), gathered apart and set into the list at once in one model,
-// not an entry at a time. Each entry carries its row ID as item data, as IdList expects.
+// The entries of a long pick list (every person), gathered apart and given to the list at once through
+// IdList::setEntries, not an entry at a time. Each entry carries its row ID as item data.
 class LongList {
 public:
-    LongList() = default;
-    ~LongList();
-    LongList(const LongList&) = delete;
-    LongList& operator=(const LongList&) = delete;
-
-    void add(const QString& text, qint64 id);
+    void add(const QString& text, qint64 id) { m_entries.append({text, id}); }
     // Replaces the list's entries; leaves no selection and raises no signal.
     void setInto(QComboBox* combo);
 
 private:
-    QList<QStandardItem*> m_items;
+    QList<IdList::Entry> m_entries;
 };
 
-// A model of (display text, ID) rows from a query, built apart so several lists can share it: lists of every
-// person hold tens of thousands of entries. Rows whose ID is Null are skipped; a Null text shows as empty.
-QStandardItemModel* modelWithIds(const QString& sql, const SqlParams& params, QObject* parent);
-// Shows a model in a pick list with no selection and no signal.
-void useModel(QComboBox* combo, QAbstractItemModel* model);
-// The two together, for a list of its own.
+// The (display text, ID) rows of a query as pick-list entries. Rows whose ID is Null are skipped; a Null text
+// shows as empty.
+QList<IdList::Entry> entriesWithIds(const QString& sql, const SqlParams& params = {});
+// The same given to one list, which may take further entries; no selection, no signal.
 void fillWithIds(QComboBox* combo, const QString& sql, const SqlParams& params = {});
 
 // Selects the first entry whose text equals the text exactly (letter case included); none: no selection.

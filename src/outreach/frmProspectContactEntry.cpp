@@ -26,7 +26,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStandardItemModel>
 
 using Controls::make;
 using Controls::rightLabel;
@@ -160,16 +159,11 @@ void frmProspectContactEntry::FillNames()
     QList<PickLists::Choice> kept;
     for (QComboBox* combo : lists)
         kept << PickLists::choice(combo);
-    QStandardItemModel* old = m_names;
-    m_names = PickLists::modelWithIds(QStringLiteral("SELECT %1, ID FROM Member ORDER BY Last_Name, First_Name, "
-                                                     "Middle_Name, ID")
-                                          .arg(Format::personNameSql(QStringLiteral("Member"))),
-                                      {}, this);
-    for (int i = 0; i < lists.size(); ++i) {
-        PickLists::useModel(lists[i], m_names);
+    IdList::setEntries(lists, PickLists::entriesWithIds(QStringLiteral("SELECT %1, ID FROM Member ORDER BY Last_Name, "
+                                                                       "First_Name, Middle_Name, ID")
+                                                            .arg(Format::personNameSql(QStringLiteral("Member")))));
+    for (int i = 0; i < lists.size(); ++i)
         PickLists::restore(lists[i], kept[i]);
-    }
-    delete old;
 }
 
 void frmProspectContactEntry::FillActions(QComboBox* combo, bool emptyFirst)

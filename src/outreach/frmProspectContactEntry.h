@@ -12,7 +12,6 @@ class QDateEdit;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QStandardItemModel;
 
 // One contact made with a prospect, and the prospect's next step. Choosing a prospect fills in its planned
 // contact; a change of the contact's action or date proposes the step after it from the outreach plan. The name
@@ -69,6 +68,5 @@ private:
     void Choose(QComboBox* combo, const std::function<int()>& find);
 
     QHash<QComboBox*, std::function<void()>> m_fill;
-    QStandardItemModel* m_names = nullptr; // every person, shown by the prospect and visitor lists
     int m_suggestions = 0;                 // how often the suggestion has run, so the prefill knows whether it did
 };

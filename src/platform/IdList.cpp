@@ -1,8 +1,12 @@
 #include "IdList.h"
 
+#include <algorithm>
+
 #include <QAbstractListModel>
 #include <QComboBox>
+#include <QListView>
 #include <QListWidget>
+#include <QSet>
 #include <QSignalBlocker>
 
 namespace IdList {
@@ -37,12 +41,23 @@ void setEntries(const QList<QComboBox*>& combos, QList<Entry> entries)
     // Owned by the screen, so it outlives every list that shows it.
     QObject* owner = combos.first()->parent() ? combos.first()->parent() : combos.first();
     auto* model = new EntryModel(std::move(entries), owner);
+    QSet<QAbstractItemModel*> earlier;
     for (QComboBox* combo : combos) {
+        if (dynamic_cast<EntryModel*>(combo->model()))
+            earlier.insert(combo->model());
         const QSignalBlocker block(combo);
         combo->setModel(model); // drops the list's own model
-        // Sized by the layout: no need to measure every name.
+        // Sized by the layout, its drop-down rows alike: no need to measure every name.
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        if (auto* view = qobject_cast<QListView*>(combo->view()))
+            view->setUniformItemSizes(true);
         combo->setCurrentIndex(-1);
+    }
+    // The entries of an earlier fill go once no list of the window shows them any more.
+    const QList<QComboBox*> lists = combos.first()->window()->findChildren<QComboBox*>();
+    for (QAbstractItemModel* old : std::as_const(earlier)) {
+        if (std::none_of(lists.begin(), lists.end(), [old](const QComboBox* c) { return c->model() == old; }))
+            delete old;
     }
 }
 
