@@ -22,12 +22,13 @@ const QString kNames = QStringLiteral(
     "SELECT IFNULL(Last_Name,'') || ', ' || IFNULL(First_Name,'') || ' ' || IFNULL(Middle_Name,'') || ' ' || "
     "IFNULL(Title,''), ID, Head_Of_Household FROM Member ORDER BY Last_Name, First_Name, Middle_Name, ID");
 
+// The member screen, opened from its menu command when it is not open yet.
 frmMemberEntry* memberScreen()
 {
-    auto* screen = ScreenRegistry::find<frmMemberEntry>();
-    if (!screen)
-        throw Bench::Failure(QStringLiteral("the member screen is not open"));
-    return screen;
+    if (auto* open = ScreenRegistry::find<frmMemberEntry>())
+        return open;
+    Bench::openFromMenu(QStringLiteral("MemberEntry"), "frmMemberEntry");
+    return ScreenRegistry::find<frmMemberEntry>();
 }
 
 // The person with the most weeks of attendance: the heaviest one to show.
@@ -72,18 +73,13 @@ qint64 memberRows(qint64 id)
         .toLongLong();
 }
 
-void openMemberScreen()
-{
-    Bench::openFromMenu(QStringLiteral("MemberEntry"), "frmMemberEntry");
-}
-
 const bool added = [] {
     Bench::add({
         .name = QStringLiteral("Open Member/Prospect Entry (every person)"),
         .kind = Kind::Rows,
         .budgetMs = 100,
         .setUp = [] { Bench::closeScreens(); },
-        .run = openMemberScreen,
+        .run = [] { memberScreen(); },
         .raw = [] { Bench::fetchAll(kNames); },
         .tearDown = [] { Bench::closeScreens(); },
     });
@@ -91,12 +87,7 @@ const bool added = [] {
         .name = QStringLiteral("Show a member (ten years of records)"),
         .kind = Kind::Absolute,
         .budgetMs = 100,
-        .setUp =
-            [] {
-                if (!ScreenRegistry::find<frmMemberEntry>())
-                    openMemberScreen();
-                memberScreen()->btnNew->click();
-            },
+        .setUp = [] { memberScreen()->btnNew->click(); },
         .run =
             [] {
                 const qint64 id = busiestMember();
@@ -132,12 +123,7 @@ const bool added = [] {
         .name = QStringLiteral("New on the member screen"),
         .kind = Kind::Absolute,
         .budgetMs = 100,
-        .setUp =
-            [] {
-                if (!ScreenRegistry::find<frmMemberEntry>())
-                    openMemberScreen();
-                memberScreen()->LoadMember(busiestMember());
-            },
+        .setUp = [] { memberScreen()->LoadMember(busiestMember()); },
         .run =
             [] {
                 memberScreen()->btnNew->click();
@@ -154,8 +140,6 @@ const bool added = [] {
         .budgetMs = 100,
         .setUp =
             [] {
-                if (!ScreenRegistry::find<frmMemberEntry>())
-                    openMemberScreen();
                 memberScreen()->LoadMember(busiestMember());
                 Bench::context().messages.clear();
             },
@@ -178,8 +162,6 @@ const bool added = [] {
         .budgetMs = 200,
         .setUp =
             [] {
-                if (!ScreenRegistry::find<frmMemberEntry>())
-                    openMemberScreen();
                 doomed = nextToDelete();
                 memberScreen()->LoadMember(doomed);
                 Bench::context().messages.clear();
