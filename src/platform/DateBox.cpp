@@ -131,10 +131,11 @@ void DateBox::typeBackspace()
         m_parts[m_part].chop(1);
         return;
     }
-    // Back over the separator into the part before.
+    // The separator is no character of its own: Backspace goes on to the last digit of the part before.
     if (m_part > kMonth) {
         --m_part;
         m_replacing = false;
+        m_parts[m_part].chop(1);
     }
 }
 

@@ -37,7 +37,8 @@ void PhoneEdit::setValue(const QString& stored)
     for (QChar ch : stored)
         if (ch.isDigit())
             digits += ch;
-    setInputMask(kPhoneMask);
+    if (inputMask().isEmpty())
+        setInputMask(kPhoneMask);
     setText(digits);
     // A number stored in another shape (a leading 1, seven digits, an extension) would be bent by the mask:
     // it is shown, and saved back, as it is.

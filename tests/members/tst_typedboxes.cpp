@@ -33,11 +33,6 @@ qint64 addSavableMember(const QVariantMap& more = {})
     return addPerson("Miller", "Mae", columns);
 }
 
-void grabBoxes(QWidget* screen, const QString& name)
-{
-    grabIfAsked(screen, name);
-}
-
 } // namespace
 
 class TestTypedBoxes : public QObject {
@@ -50,58 +45,39 @@ private slots:
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("selectAll");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<bool>("tabOut");
         QTest::addColumn<QString>("saved");
-
-        QTest::newRow("one-digit month") << "dtDOB"
-                                         << ""
-                                         << "3/14/1980" << true << "1980-03-14";
-        QTest::newRow("two-digit month") << "dtDOB"
-                                         << ""
-                                         << "03/14/1980" << true << "1980-03-14";
-        QTest::newRow("two-digit year") << "dtDOB"
-                                        << ""
-                                        << "3/14/80" << true << "1980-03-14";
-        QTest::newRow("digits only") << "dtDOB"
-                                     << ""
-                                     << "03141980" << true << "1980-03-14";
-        QTest::newRow("one-digit day, dashes") << "dtDOB"
-                                               << ""
-                                               << "10-1-1999" << true << "1999-10-01";
-        QTest::newRow("year 45 is ahead") << "dtAnnivDate"
-                                          << ""
-                                          << "6/1/45" << true << "2045-06-01";
-        QTest::newRow("year 46 is behind") << "dtAnnivDate"
-                                           << ""
-                                           << "6/1/46" << true << "1946-06-01";
-        QTest::newRow("anniversary, saved without leaving") << "dtAnnivDate"
-                                                            << ""
-                                                            << "6/18/55" << false << "1955-06-18";
-        QTest::newRow("over the month shown") << "dtDOB"
-                                              << "1975-06-15"
-                                              << "3" << true << "1975-03-15";
-        QTest::newRow("over month and day shown") << "dtAnnivDate"
-                                                  << "1975-06-15"
-                                                  << "12/1" << true << "1975-12-01";
-        QTest::newRow("31 February") << "dtDOB"
-                                     << "1975-06-15"
-                                     << "02/31/2000" << true << "";
-        QTest::newRow("29 February of no leap year") << "dtAnnivDate"
-                                                     << ""
-                                                     << "2/29/2001" << true << "";
-        QTest::newRow("three-digit year, saved without leaving") << "dtDOB"
-                                                                 << ""
-                                                                 << "3/14/198" << false << "";
-        QTest::newRow("29 February of a leap year") << "dtDOB"
-                                                    << ""
-                                                    << "2/29/2000" << true << "2000-02-29";
+        const auto row = [](const char* tag, const char* box, const char* stored, bool selectAll, const char* keys,
+                            bool tabOut, const char* saved) {
+            QTest::newRow(tag) << QString(box) << QString(stored) << selectAll << QString(keys) << tabOut
+                               << QString(saved);
+        };
+        // The box is entered with Tab, which selects the month; or all its text is selected first.
+        row("one-digit month", "dtDOB", "", false, "3/14/1980", true, "1980-03-14");
+        row("two-digit month", "dtDOB", "", false, "03/14/1980", true, "1980-03-14");
+        row("two-digit year", "dtDOB", "", false, "3/14/80", true, "1980-03-14");
+        row("digits only", "dtDOB", "", false, "03141980", true, "1980-03-14");
+        row("one-digit day, dashes", "dtDOB", "", true, "10-1-1999", true, "1999-10-01");
+        row("corrected with Backspace", "dtDOB", "", true, "3/15\b4/1980", true, "1980-03-14");
+        row("year 45 is ahead", "dtAnnivDate", "", false, "6/1/45", true, "2045-06-01");
+        row("year 46 is behind", "dtAnnivDate", "", false, "6/1/46", true, "1946-06-01");
+        row("anniversary, saved without leaving", "dtAnnivDate", "", false, "6/18/55", false, "1955-06-18");
+        row("over the month shown", "dtDOB", "1975-06-15", false, "3", true, "1975-03-15");
+        row("over month and day shown", "dtAnnivDate", "1975-06-15", false, "12/1", true, "1975-12-01");
+        row("29 February of a leap year", "dtDOB", "", false, "2/29/2000", true, "2000-02-29");
+        row("31 February", "dtDOB", "1975-06-15", false, "02/31/2000", true, "");
+        row("29 February of no leap year", "dtAnnivDate", "", false, "2/29/2001", true, "");
+        row("three-digit year, saved without leaving", "dtDOB", "", false, "3/14/198", false, "");
+        row("no year, all selected", "dtDOB", "1975-06-15", true, "3/14", true, "");
     }
 
     void typedDates()
     {
         QFETCH(QString, box);
         QFETCH(QString, stored);
+        QFETCH(bool, selectAll);
         QFETCH(QString, keys);
         QFETCH(bool, tabOut);
         QFETCH(QString, saved);
@@ -124,8 +100,10 @@ private slots:
         QVERIFY(picker->isEnabled());
 
         picker->setFocus(Qt::TabFocusReason);
+        if (selectAll)
+            QTest::keyClick(picker, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(picker, keys);
-        grabBoxes(s, QStringLiteral("typed-") + QTest::currentDataTag());
+        grabIfAsked(s, QStringLiteral("typed-") + QTest::currentDataTag());
         if (tabOut)
             QTest::keyClick(picker, Qt::Key_Tab);
         if (saved.isEmpty()) {
@@ -148,6 +126,7 @@ private slots:
             QVERIFY(QApplication::focusWidget() != picker);
             QCOMPARE(picker->date(), date);
             QCOMPARE(picker->text(), date.toString("M/d/yyyy"));
+            grabIfAsked(s, QStringLiteral("left-") + QTest::currentDataTag());
         }
         s->btnSaveNew->click();
         QCOMPARE(messages.count(), 0);
@@ -215,7 +194,7 @@ private slots:
                 s->txtCell->home(false);
             QTest::keyClicks(s->txtCell, typed);
         }
-        grabBoxes(s, QStringLiteral("phones-") + QTest::currentDataTag());
+        grabIfAsked(s, QStringLiteral("phones-") + QTest::currentDataTag());
         s->btnSaveNew->click();
         QCOMPARE(messages.count(), 0);
         QCOMPARE(column(id, "Phone").toString(), stored);
@@ -229,6 +208,7 @@ private slots:
             {stored, stored});
         auto* church = ScreenRegistry::load<frmChurchInfo>();
         QCOMPARE(church->txtPhone->displayText(), stored.isEmpty() ? QStringLiteral("(___) ___-____") : stored);
+        grabIfAsked(church, QStringLiteral("church-") + QTest::currentDataTag());
         church->btnSave->click();
         QCOMPARE(MainDatabase.scalar(QStringLiteral("SELECT Phone FROM Church")).toString(), stored);
         QCOMPARE(MainDatabase.scalar(QStringLiteral("SELECT Fax FROM Church")).toString(), stored);
