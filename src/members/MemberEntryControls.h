@@ -12,10 +12,7 @@ namespace MemberEntryControls {
 // A date picker shown as M/d/yyyy with a calendar drop-down.
 inline QDateEdit* date(QWidget* parent, const char* objectName, int left, int top, int width = 1575)
 {
-    auto* picker = Controls::make<QDateEdit>(parent, objectName, left, top, width, 285);
-    picker->setDisplayFormat(QStringLiteral("M/d/yyyy"));
-    picker->setCalendarPopup(true);
-    return picker;
+    return Controls::datePicker(parent, objectName, left, top, width);
 }
 
 // A pick list: the user chooses, never types a value.

@@ -9,6 +9,7 @@
 #include "core/MainMod.h"
 #include "core/Permissions.h"
 #include "platform/Clock.h"
+#include "platform/DateBox.h"
 #include "platform/EntryBoxes.h"
 #include "platform/IdList.h"
 #include "platform/Messages.h"
@@ -39,6 +40,9 @@ bool frmMemberEntry::SaveMember()
 {
     // A failed save leaves the screen on the record it showed before, new or not.
     const qint64 shown = m_memberId;
+    // A date still being typed is taken first; one that does not exist stops the save.
+    if (!DateBox::acceptAllTyped(this))
+        return false;
     bool saved = false;
     Guard::run([this, &saved] { saved = WriteMember(); });
     if (!saved && m_memberId != shown) {

@@ -198,6 +198,8 @@ bool frmContributionEntry::txtEnv_LostFocus()
 
 void frmContributionEntry::btnSave_Click()
 {
+    if (!DateBox::acceptAllTyped(this))
+        return;
     if (cmbMember->currentIndex() < 0 || cmbMember->currentText().isEmpty() || cmbDesignation->currentIndex() < 0 ||
         cmbDesignation->currentText().isEmpty() || txtAmount->value().trimmed().isEmpty()) {
         Messages::show(QStringLiteral("Member, Amount, and Designation are Required."),

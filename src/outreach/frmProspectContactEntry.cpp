@@ -49,10 +49,7 @@ QComboBox* pick(QWidget* parent, const char* name, int top, int width)
 
 QDateEdit* date(QWidget* parent, const char* name, int top)
 {
-    auto* picker = make<QDateEdit>(parent, name, kField, top, 1455, 315);
-    picker->setDisplayFormat(QStringLiteral("M/d/yyyy"));
-    picker->setCalendarPopup(true);
-    return picker;
+    return Controls::datePicker(parent, name, kField, top, 1455, 315);
 }
 
 QLineEdit* text(QWidget* parent, const char* name, int top)
@@ -297,6 +294,8 @@ void frmProspectContactEntry::SuggestNextContact()
 
 void frmProspectContactEntry::btnSave_Click()
 {
+    if (!DateBox::acceptAllTyped(this))
+        return;
     if (cmbProspect->currentIndex() < 0 || cmbAction->currentText().isEmpty() || cmbVisitor1->currentIndex() < 0 ||
         cmbRating->currentText().isEmpty()) {
         Messages::show(QStringLiteral("Prospect, Action, Visitor 1, and Rating are Required."),

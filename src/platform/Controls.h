@@ -1,16 +1,15 @@
 #pragma once
 
+#include "DateBox.h"
 #include "Twips.h"
 
-#include <QDateEdit>
 #include <QLabel>
 #include <QString>
 
 // Controls of the fixed-size screens, made at their designed places (in twips).
 namespace Controls {
 
-template <class T>
-T* make(QWidget* parent, const char* objectName, int left, int top, int width, int height)
+template <class T> T* make(QWidget* parent, const char* objectName, int left, int top, int width, int height)
 {
     auto* widget = new T(parent);
     widget->setObjectName(QString::fromLatin1(objectName));
@@ -33,12 +32,9 @@ inline QLabel* rightLabel(QWidget* parent, const QString& text, int left, int to
 }
 
 // A date picker shown as M/d/yyyy with a calendar drop-down.
-inline QDateEdit* datePicker(QWidget* parent, const char* objectName, int left, int top, int width)
+inline QDateEdit* datePicker(QWidget* parent, const char* objectName, int left, int top, int width, int height = 285)
 {
-    auto* picker = make<QDateEdit>(parent, objectName, left, top, width, 285);
-    picker->setDisplayFormat(QStringLiteral("M/d/yyyy"));
-    picker->setCalendarPopup(true);
-    return picker;
+    return make<DateBox>(parent, objectName, left, top, width, height);
 }
 
 } // namespace Controls

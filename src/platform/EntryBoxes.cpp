@@ -4,13 +4,26 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 
+namespace {
+const QString kPhoneMask = QStringLiteral("(000) 000-0000;_");
+}
+
 PhoneEdit::PhoneEdit(QWidget* parent) : QLineEdit(parent)
 {
-    setInputMask(QStringLiteral("(000) 000-0000;_"));
+    setInputMask(kPhoneMask);
+    // A free box the user empties takes the mask again, so a number typed afresh gets the usual shape.
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (inputMask().isEmpty() && text.isEmpty()) {
+            setInputMask(kPhoneMask);
+            setCursorPosition(0);
+        }
+    });
 }
 
 QString PhoneEdit::value() const
 {
+    if (inputMask().isEmpty())
+        return text();
     const QString shown = displayText();
     for (QChar ch : shown)
         if (ch.isDigit())
@@ -24,7 +37,17 @@ void PhoneEdit::setValue(const QString& stored)
     for (QChar ch : stored)
         if (ch.isDigit())
             digits += ch;
+    if (inputMask().isEmpty())
+        setInputMask(kPhoneMask);
     setText(digits);
+    // A number stored in another shape (a leading 1, seven digits, an extension) would be bent by the mask:
+    // it is shown, and saved back, as it is.
+    if (!stored.isEmpty() && displayText() != stored) {
+        setInputMask(QString());
+        setText(stored);
+        // A longer text is read from its start.
+        setCursorPosition(0);
+    }
 }
 
 void makePasswordBox(QLineEdit* edit)

@@ -5,6 +5,7 @@
 class QPlainTextEdit;
 
 // A phone box with the mask (###) ###-####. Its value is the masked text, or empty text when no digit was typed.
+// A stored text the mask cannot show as it is stands in the box without the mask, and its value is the text.
 class PhoneEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -20,4 +21,4 @@ void makePasswordBox(QLineEdit* edit);
 namespace SelectAllOnFocus {
 void install(QLineEdit* edit);
 void install(QPlainTextEdit* edit);
-}
+} // namespace SelectAllOnFocus

@@ -168,10 +168,7 @@ QComboBox* NavigatorScreen::pickList(QWidget* parent, const char* objectName, in
 
 QDateEdit* NavigatorScreen::datePicker(QWidget* parent, const char* objectName, int left, int top, int width)
 {
-    auto* picker = Controls::make<QDateEdit>(parent, objectName, left, top, width, 285);
-    picker->setDisplayFormat(QStringLiteral("M/d/yyyy"));
-    picker->setCalendarPopup(true);
-    return picker;
+    return Controls::datePicker(parent, objectName, left, top, width);
 }
 
 void NavigatorScreen::linkRange(QCheckBox* box, const QList<QDateEdit*>& dates)

@@ -182,6 +182,8 @@ void frmAttendanceEntry::btnClear_Click()
 
 void frmAttendanceEntry::btnSave_Click()
 {
+    if (!DateBox::acceptAllTyped(this))
+        return;
     if (vsfgMembers->dataRows() == 0)
         return;
     const QDate week = AttendanceWeeks::weekOf(dtWeekOf->date());

@@ -48,7 +48,7 @@ private slots:
         screen = ScreenRegistry::load<frmChurchInfo>();
         QCOMPARE(screen->txtKeyPressDelay->text(), QStringLiteral("2"));
         screen->cmbState->setCurrentIndex(screen->cmbState->findText(QStringLiteral("TN")));
-        screen->txtPhone->setValue(QStringLiteral("6155550100"));
+        screen->txtPhone->setValue(QStringLiteral("(615) 555-0100"));
         screen->btnSave_Click();
         QCOMPARE(MainDatabase.scalar(QStringLiteral("SELECT COUNT(*) FROM Church")).toInt(), 1);
         QCOMPARE(MainDatabase.scalar(QStringLiteral("SELECT State FROM Church")).toString(), QStringLiteral("TN"));

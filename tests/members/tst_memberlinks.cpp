@@ -379,7 +379,7 @@ private slots:
         s->txtCity->setText("Paris");
         pick(s->cmbState, "KY");
         s->txtZip->setText("40361");
-        s->txtHomePhone->setValue("8595550199");
+        s->txtHomePhone->setValue("(859) 555-0199");
         messages.answer(Answer::No);
         s->btnCloneHOHAddress->click();
         QCOMPARE(messages.last().title, QStringLiteral("Clone Confirmation"));

@@ -58,7 +58,7 @@ qint64 addFamilyMember(frmMemberEntry* s, const QString& first, const QString& s
     s->txtFName->setText(first);
     s->txtLName->setText(QStringLiteral("Rivera"));
     s->txtAddress1->setText(QStringLiteral("418 Magnolia Lane"));
-    s->txtHomePhone->setValue(QStringLiteral("6155550188"));
+    s->txtHomePhone->setValue(QStringLiteral("(615) 555-0188"));
     pick(s->cmbChurchStatus, QStringLiteral("Active"));
     pick(s->cmbProspectStatus, QStringLiteral("Joined"));
     if (head)
@@ -143,7 +143,7 @@ private slots:
         s->txtFName->setText(QStringLiteral("Carlos"));
         s->txtLName->setText(QStringLiteral("Rivera"));
         s->txtAddress1->setText(QStringLiteral("418 Magnolia Lane"));
-        s->txtHomePhone->setValue(QStringLiteral("6155550188"));
+        s->txtHomePhone->setValue(QStringLiteral("(615) 555-0188"));
         s->txtEmail->setText(QStringLiteral("carlos.rivera@example.org"));
         QVERIFY(s->LoadPicture(drawPortrait(tdb.folder())));
         s->chkHOH->click();
