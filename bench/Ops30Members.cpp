@@ -50,13 +50,10 @@ qint64 nextToDelete()
 {
     static QList<qint64> queue;
     if (queue.isEmpty()) {
-        QSqlQuery& query = MainMod::MainDatabase.run(
+        MainMod::MainDatabase.forEachRow(
             QStringLiteral("SELECT MemberID FROM AttendanceData WHERE MemberID > 1 GROUP BY MemberID "
                            "ORDER BY COUNT(*) DESC, MemberID LIMIT 200"),
-            {});
-        while (query.next())
-            queue << query.value(0).toLongLong();
-        query.finish();
+            {}, [](const QSqlQuery& query) { queue << query.value(0).toLongLong(); });
         queue.removeAll(busiestMember());
     }
     if (queue.isEmpty())

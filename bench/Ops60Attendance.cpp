@@ -86,13 +86,10 @@ QList<qint64> thousandPeople()
 {
     static QList<qint64> ids;
     if (ids.isEmpty()) {
-        QSqlQuery& query = MainMod::MainDatabase.run(
+        MainMod::MainDatabase.forEachRow(
             QStringLiteral("SELECT Member.ID FROM Member WHERE Member.ID IN (SELECT MemberID FROM AttendanceData WHERE "
                            "WeekOf = ?) ORDER BY Last_Name, First_Name, ID LIMIT 1000"),
-            {latestWeek()});
-        while (query.next())
-            ids << query.value(0).toLongLong();
-        query.finish();
+            {latestWeek()}, [](const QSqlQuery& query) { ids << query.value(0).toLongLong(); });
     }
     if (ids.isEmpty())
         throw Bench::Failure(QStringLiteral("nobody came"));

@@ -78,18 +78,16 @@ void frmMemberEntry::FillNameLists(bool withRelatives)
     // One pass over every person: those who head no household also go to the relatives' list, in the same order.
     PickLists::LongList names;
     PickLists::LongList relatives;
-    QSqlQuery& query = MainDatabase.run(QStringLiteral("SELECT %1, ID, Head_Of_Household FROM Member ORDER BY "
-                                                       "Last_Name, First_Name, Middle_Name, ID")
-                                            .arg(kDisplayName),
-                                        {});
-    while (query.next()) {
-        const QString text = query.value(0).toString();
-        const qint64 id = query.value(1).toLongLong();
-        names.add(text, id);
-        if (withRelatives && !SqlValue::toBool(query.value(2)))
-            relatives.add(text, id);
-    }
-    query.finish();
+    MainDatabase.forEachRow(QStringLiteral("SELECT %1, ID, Head_Of_Household FROM Member ORDER BY "
+                                           "Last_Name, First_Name, Middle_Name, ID")
+                                .arg(kDisplayName),
+                            {}, [&](const QSqlQuery& query) {
+                                const QString text = query.value(0).toString();
+                                const qint64 id = query.value(1).toLongLong();
+                                names.add(text, id);
+                                if (withRelatives && !SqlValue::toBool(query.value(2)))
+                                    relatives.add(text, id);
+                            });
     names.setInto(cmbMember);
     if (withRelatives)
         relatives.setInto(cmbMemberAdd);

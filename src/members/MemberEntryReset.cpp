@@ -59,6 +59,7 @@ void frmMemberEntry::ClearForm()
                            chkDeceased, chkNewMail, chkNewEmail})
         box->setChecked(false);
     txtEnv->clear();
+    m_warnedEnvelope.clear();
     chkShowInContributionsList->setChecked(false);
     ResetContributionFilter();
     LoadContributions();

@@ -65,9 +65,9 @@ bool frmMemberEntry::RequiredFieldsFilled()
 
 bool frmMemberEntry::WriteMember()
 {
+    // The envelope number was checked when its box was left: a number in use only warns, and is saved.
     if (!RequiredFieldsFilled())
         return false;
-    WarnOfEnvelopeInUse();
 
     Transaction transaction(MainDatabase);
     Recordset rs;
@@ -217,7 +217,7 @@ void frmMemberEntry::btnSaveClose_Click()
 bool frmMemberEntry::WarnOfEnvelopeInUse()
 {
     const QString envelope = txtEnv->text();
-    if (envelope.isEmpty())
+    if (envelope.isEmpty() || envelope == m_warnedEnvelope)
         return false;
     // A record not saved yet (ID 0) is compared with every member.
     Recordset rs = MainDatabase.openRecordset(QStringLiteral("SELECT First_Name, Last_Name FROM Member WHERE "
@@ -228,6 +228,7 @@ bool frmMemberEntry::WarnOfEnvelopeInUse()
     const QString holder =
         rs.Text(QStringLiteral("First_Name")) + QLatin1Char(' ') + rs.Text(QStringLiteral("Last_Name"));
     rs.Close();
+    m_warnedEnvelope = envelope;
     // The message box takes the focus away again; that loss must not ask twice.
     const bool wasChecking = m_checkingEnvelope;
     m_checkingEnvelope = true;

@@ -14,13 +14,11 @@ namespace PickLists {
 QList<IdList::Entry> entriesWithIds(const QString& sql, const SqlParams& params)
 {
     QList<IdList::Entry> entries;
-    QSqlQuery& query = MainMod::MainDatabase.run(sql, params);
-    while (query.next()) {
+    MainMod::MainDatabase.forEachRow(sql, params, [&entries](const QSqlQuery& query) {
         const QVariant id = query.value(1);
         if (!id.isNull())
             entries.append({SqlValue::toText(query.value(0)), id.toLongLong()});
-    }
-    query.finish();
+    });
     return entries;
 }
 

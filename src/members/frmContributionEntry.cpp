@@ -110,24 +110,22 @@ void frmContributionEntry::LoadMembers()
     QList<QStandardItem*> items;
     m_envelopes.clear();
     m_members.clear();
-    QSqlQuery& query = MainDatabase.run(
+    MainDatabase.forEachRow(
         QStringLiteral("SELECT First_Name, Middle_Name, Last_Name, ID, Envelope FROM Member "
                        "WHERE ShowInContributionList <> 0 ORDER BY Last_Name, First_Name, Middle_Name, ID"),
-        {});
-    while (query.next()) {
-        const qint64 id = query.value(3).toLongLong();
-        const QString envelope = SqlValue::toText(query.value(4));
-        auto* item = new QStandardItem(Format::personName(
-            SqlValue::toText(query.value(2)), SqlValue::toText(query.value(0)), SqlValue::toText(query.value(1))));
-        item->setData(id, Qt::UserRole);
-        item->setData(envelope, kEnvelopeRole);
-        const int index = items.size();
-        if (!envelope.isEmpty() && !m_envelopes.contains(envelope))
-            m_envelopes.insert(envelope, index);
-        m_members.insert(id, index);
-        items.append(item);
-    }
-    query.finish();
+        {}, [&](const QSqlQuery& query) {
+            const qint64 id = query.value(3).toLongLong();
+            const QString envelope = SqlValue::toText(query.value(4));
+            auto* item = new QStandardItem(Format::personName(
+                SqlValue::toText(query.value(2)), SqlValue::toText(query.value(0)), SqlValue::toText(query.value(1))));
+            item->setData(id, Qt::UserRole);
+            item->setData(envelope, kEnvelopeRole);
+            const int index = items.size();
+            if (!envelope.isEmpty() && !m_envelopes.contains(envelope))
+                m_envelopes.insert(envelope, index);
+            m_members.insert(id, index);
+            items.append(item);
+        });
 
     auto* model = new QStandardItemModel(cmbMember);
     if (!items.isEmpty())
@@ -157,7 +155,15 @@ void frmContributionEntry::SyncEnvelopeFromMember()
         return;
     const QString envelope = cmbMember->itemData(index, kEnvelopeRole).toString();
     if (txtEnv->text() != envelope)
-        txtEnv->setText(envelope);
+        putEnvelope(envelope, index);
+}
+
+void frmContributionEntry::putEnvelope(const QString& envelope, int holder)
+{
+    const int before = m_envelopeHolder;
+    m_envelopeHolder = holder;
+    txtEnv->setText(envelope);
+    m_envelopeHolder = before;
 }
 
 void frmContributionEntry::txtEnv_Change()
@@ -165,7 +171,11 @@ void frmContributionEntry::txtEnv_Change()
     const QString envelope = txtEnv->text();
     if (envelope.isEmpty())
         return;
-    const int index = memberWithEnvelope(envelope);
+    int index = memberWithEnvelope(envelope);
+    // A number the screen put in for a chosen person stays with that person, though someone listed before
+    // holds the same number; a number the user types goes to its first holder.
+    if (m_envelopeHolder >= 0 && cmbMember->itemData(m_envelopeHolder, kEnvelopeRole).toString() == envelope)
+        index = m_envelopeHolder;
     if (cmbMember->currentIndex() != index)
         cmbMember->setCurrentIndex(index);
 }
@@ -217,6 +227,8 @@ void frmContributionEntry::btnSave_Click()
     // The envelope may have been typed without leaving the box.
     if (!txtEnv_LostFocus())
         return;
+    if (!EnvelopeStillHeld())
+        return;
 
     Recordset rs;
     if (!txtID->text().isEmpty()) {
@@ -247,6 +259,27 @@ void frmContributionEntry::btnSave_Click()
 
     RefreshMemberScreen(memberId);
     ClearGift();
+}
+
+bool frmContributionEntry::EnvelopeStillHeld()
+{
+    const QString envelope = txtEnv->text();
+    if (envelope.isEmpty())
+        return true;
+    // The list was read when the screen opened: the number may have gone to someone else since.
+    const int index = cmbMember->currentIndex();
+    const QVariant stored = MainDatabase.scalar(QStringLiteral("SELECT Envelope FROM Member WHERE ID = ?"),
+                                                {cmbMember->itemData(index, Qt::UserRole)});
+    if (SqlValue::toText(stored) == envelope)
+        return true;
+    Messages::show(QStringLiteral("Envelope number %1 is no longer held by %2. The member list has been read again; "
+                                  "check the member and save again.")
+                       .arg(envelope, cmbMember->itemText(index).trimmed()),
+                   QStringLiteral("Envelope Number Moved"), Messages::Icon::Exclamation);
+    LoadMembers();
+    // The typed number picks its present holder; everything else typed stays.
+    txtEnv_Change();
+    return false;
 }
 
 void frmContributionEntry::RefreshMemberScreen(qint64 memberId)
@@ -280,8 +313,11 @@ void frmContributionEntry::ShowContribution()
         return;
     Recordset rs = MainDatabase.openRecordset(QStringLiteral("SELECT * FROM Member_Contributions WHERE ID = ?"),
                                               {txtID->text().toLongLong()});
-    if (rs.Eof())
+    if (rs.Eof()) {
+        // The gift is gone (deleted since its list was shown): what is typed next is a new gift.
+        txtID->clear();
         return;
+    }
     const int index = m_members.value(rs.Id(QStringLiteral("MemberID")), -1);
     if (index < 0) {
         Messages::show(QStringLiteral("This member is not selected to show up in the list. You must select that item "
@@ -293,7 +329,7 @@ void frmContributionEntry::ShowContribution()
     dtDate->setDate(SqlValue::toDate(rs.Field(QStringLiteral("ContributionDate"))));
     const QString envelope = rs.Text(QStringLiteral("EnvelopeNumber"));
     if (!envelope.isEmpty())
-        txtEnv->setText(envelope);
+        putEnvelope(envelope, index);
     const QVariant amount = rs.Field(QStringLiteral("Amount"));
     txtAmount->setValue(amount.isNull() ? QString() : QString::number(amount.toDouble(), 'f', 2));
     // The reference shown is always the gift's own, so a save never writes another gift's number into it.

@@ -52,6 +52,10 @@ private:
     void ShowContribution();
     void ClearContributionEntry();
     void SyncEnvelopeFromMember();
+    // Sets the envelope box for the member at list index "holder", who keeps the pick when they hold the number.
+    void putEnvelope(const QString& envelope, int holder);
+    // False, having said so and read the list again, when the chosen member no longer holds the typed number.
+    bool EnvelopeStillHeld();
     // Empties the giver, envelope, amount and reference for the next gift.
     void ClearGift();
     // The first listed member holding the envelope number exactly; -1 when none does.
@@ -62,4 +66,5 @@ private:
     QHash<QString, int> m_envelopes; // envelope number -> first list index holding it
     QHash<qint64, int> m_members;    // member ID -> list index
     bool m_checkingEnvelope = false;
+    int m_envelopeHolder = -1; // list index of the member whose number the screen is putting in the box
 };

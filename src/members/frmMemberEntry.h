@@ -251,7 +251,7 @@ private:
     // Saving.
     bool WriteMember();
     bool RequiredFieldsFilled();
-    // Warns when another member holds the envelope number typed; true when it warned.
+    // Warns when another member holds the envelope number typed, once for the same number; true when it warned.
     bool WarnOfEnvelopeInUse();
     // Both name lists read again, the member shown still chosen in the name list.
     void ReloadNameLists();
@@ -274,6 +274,7 @@ private:
     // A picture chosen by Load Picture since the screen was last cleared, already fitted; written by the next save.
     QImage m_picture;
     bool m_checkingEnvelope = false;
+    QString m_warnedEnvelope; // the number last warned about, which leaving the box does not warn of again
     bool m_familyListsRelatives = false;
     QDate m_calendarMonth;
     QList<QPair<QCheckBox*, QDateEdit*>> m_optionalDates;

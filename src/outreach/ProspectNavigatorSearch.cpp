@@ -4,7 +4,6 @@
 
 #include "core/Format.h"
 #include "core/MainMod.h"
-#include "platform/DbError.h"
 #include "platform/Twips.h"
 #include "platform/WaitCursor.h"
 #include "search/NavigatorCells.h"
@@ -14,7 +13,6 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
-#include <QSqlError>
 #include <QSqlQuery>
 
 namespace {
@@ -57,18 +55,13 @@ QString contactsSql()
 QList<NavigatorRow> gridRows(const QString& sql, const SqlParams& params,
                              const std::function<QStringList(const QSqlQuery&)>& cells)
 {
-    QSqlQuery& query = MainMod::MainDatabase.run(sql, params);
     QList<NavigatorRow> rows;
-    while (query.next()) {
+    MainMod::MainDatabase.forEachRow(sql, params, [&rows, &cells](const QSqlQuery& query) {
         NavigatorRow row;
         row.id = query.value(0).toLongLong();
         row.cells = cells(query);
         rows.append(std::move(row));
-    }
-    const QSqlError error = query.lastError();
-    query.finish();
-    if (error.type() != QSqlError::NoError)
-        throw DbError(sql, error.text());
+    });
     return rows;
 }
 

@@ -5,10 +5,13 @@
 #include <QCryptographicHash>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QUrl>
 #include <QUuid>
+#include <algorithm>
+#include <sqlite3.h>
 
 namespace {
 
@@ -51,6 +54,39 @@ void checkIdentifier(const QString& name)
         throw DbError(name, QStringLiteral("Not a table name."));
 }
 
+// fold(text): letters of every alphabet case-folded, as Qt folds them.
+void foldText(sqlite3_context* context, int, sqlite3_value** values)
+{
+    sqlite3_value* value = values[0];
+    if (sqlite3_value_type(value) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const auto* text = sqlite3_value_text(value);
+    const int bytes = sqlite3_value_bytes(value);
+    // LIKE already ignores the case of A to Z: text of plain ASCII goes back as it is, without a copy. Most names
+    // are such text, so a search over every person stays as fast as it was.
+    const auto* end = text + bytes;
+    if (std::all_of(text, end, [](unsigned char byte) { return byte < 0x80; })) {
+        sqlite3_result_value(context, value);
+        return;
+    }
+    const QByteArray folded = QString::fromUtf8(reinterpret_cast<const char*>(text), bytes).toCaseFolded().toUtf8();
+    sqlite3_result_text(context, folded.constData(), int(folded.size()), SQLITE_TRANSIENT);
+}
+
+// The functions every connection of Kov offers to its statements.
+bool addFunctions(const QSqlDatabase& db)
+{
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return false;
+    sqlite3* connection = *static_cast<sqlite3* const*>(handle.constData());
+    return connection && sqlite3_create_function_v2(connection, Database::kFoldFunction, 1,
+                                                    SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS, nullptr,
+                                                    foldText, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
 } // namespace
 
 Database::Database() = default;
@@ -86,6 +122,10 @@ void Database::openConnection(const QString& path, bool mayCreate)
             QStringLiteral("The database file \"%1\" could not be opened: %2").arg(path, driverMessage(error)));
     }
     m_path = path;
+    if (!addFunctions(db)) {
+        close();
+        throw DbError(path, QStringLiteral("The database file \"%1\" could not be prepared for searching.").arg(path));
+    }
 }
 
 void Database::open(const QString& path, const QString& password)
@@ -236,14 +276,30 @@ void Database::execute(QSqlQuery& query)
     }
 }
 
-Recordset Database::openRecordset(const QString& sql, const SqlParams& params)
+QSqlRecord Database::forEachRow(const QString& sql, const SqlParams& params,
+                                const std::function<void(const QSqlQuery&)>& row)
 {
     QSqlQuery& query = run(sql, params);
-    QVector<QSqlRecord> rows;
-    while (query.next())
-        rows.push_back(query.record());
+    try {
+        while (query.next())
+            row(query);
+    } catch (...) {
+        query.finish();
+        throw;
+    }
+    // A row that could not be read ends the loop as the last row does; only the error tells them apart.
+    const QSqlError error = query.lastError();
     QSqlRecord columns = query.record();
     query.finish();
+    if (error.type() != QSqlError::NoError)
+        fail(sql, error);
+    return columns;
+}
+
+Recordset Database::openRecordset(const QString& sql, const SqlParams& params)
+{
+    QVector<QSqlRecord> rows;
+    QSqlRecord columns = forEachRow(sql, params, [&rows](const QSqlQuery& query) { rows.push_back(query.record()); });
     return Recordset(this, std::move(rows), std::move(columns));
 }
 
@@ -253,12 +309,8 @@ Recordset Database::openTable(const QString& table, const QString& where, const 
     QString sql = QStringLiteral("SELECT rowid AS kov_rowid, * FROM \"%1\"").arg(table);
     if (!where.isEmpty())
         sql += QStringLiteral(" WHERE ") + where;
-    QSqlQuery& query = run(sql, params);
     QVector<QSqlRecord> rows;
-    while (query.next())
-        rows.push_back(query.record());
-    QSqlRecord columns = query.record();
-    query.finish();
+    QSqlRecord columns = forEachRow(sql, params, [&rows](const QSqlQuery& query) { rows.push_back(query.record()); });
     return Recordset(this, std::move(rows), std::move(columns), table);
 }
 
@@ -266,9 +318,13 @@ QVariant Database::scalar(const QString& sql, const SqlParams& params)
 {
     QSqlQuery& query = run(sql, params);
     QVariant value;
-    if (query.next())
+    const bool found = query.next();
+    if (found)
         value = query.value(0);
+    const QSqlError error = query.lastError();
     query.finish();
+    if (!found && error.type() != QSqlError::NoError)
+        fail(sql, error);
     return value;
 }
 

@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
+#include <functional>
 #include <memory>
 
 using SqlParams = QVariantList;
@@ -34,6 +35,10 @@ public:
     Recordset openRecordset(const QString& sql, const SqlParams& params = {});
     // Opens the rows of one table matching a condition, ready for Edit and AddNew.
     Recordset openTable(const QString& table, const QString& where = {}, const SqlParams& params = {});
+    // Runs a SELECT and hands each row to the caller in turn; returns the statement's columns. A failure at any
+    // row, the last included, raises DbError of its kind, so a list is never silently cut short.
+    QSqlRecord forEachRow(const QString& sql, const SqlParams& params,
+                          const std::function<void(const QSqlQuery&)>& row);
     // First column of the first row, or Null.
     QVariant scalar(const QString& sql, const SqlParams& params = {});
     // A statement prepared once for a loop of many rows: bind its values by position, then run it with execute.
@@ -45,14 +50,18 @@ public:
     // The password check stored in a Kov database.
     static QString passwordCheck(const QString& password);
 
-    // Used by Recordset and Transaction.
-    QSqlQuery& run(const QString& sql, const SqlParams& params);
+    // Used by Recordset.
     bool tableHasAutoId(const QString& table);
     qint64 nextAutoId(const QString& table);
     int savepointDepth() const { return m_savepointDepth; }
     void setSavepointDepth(int depth) { m_savepointDepth = depth; }
 
+    // The SQL function fold(text): the text case-folded for every letter, so "fold(column) LIKE ?" with a folded
+    // pattern ignores letter case beyond A to Z. Null stays Null.
+    static constexpr const char* kFoldFunction = "fold";
+
 private:
+    QSqlQuery& run(const QString& sql, const SqlParams& params);
     void openConnection(const QString& path, bool mayCreate);
     void checkGate(const QString& password);
     void useSafeJournal();

@@ -8,12 +8,10 @@
 
 #include "core/Format.h"
 #include "core/MainMod.h"
-#include "platform/DbError.h"
 #include "platform/SqlValue.h"
 #include "reports/engine/Layout.h"
 #include "schema/PermissionNames.h"
 
-#include <QSqlError>
 #include <QSqlQuery>
 
 namespace PersonSheets {
@@ -66,20 +64,15 @@ void addFamily(ReportEngine::Definition& d, const ReportEngine::Rows& rows, cons
 QString familyText(qint64 memberId, bool headOfHousehold)
 {
     const QString sql = familySql(headOfHousehold);
-    QSqlQuery& query = MainMod::MainDatabase.run(sql, {memberId});
     QString text;
-    while (query.next()) {
+    MainMod::MainDatabase.forEachRow(sql, {memberId}, [&](const QSqlQuery& query) {
         const QString name = query.value(0).toString() + QLatin1Char(' ') + query.value(1).toString();
         const QString relationship = headOfHousehold ? query.value(2).toString() : QStringLiteral("Head of Household");
         const QDate born = SqlValue::toDate(query.value(4));
         text += MainMod::PadRight(name, 25) + QLatin1Char(' ') + MainMod::PadRight(relationship, 20) +
                 QLatin1Char(' ') + MainMod::PadRight(query.value(3).toString(), 10) + QLatin1Char(' ') +
                 MainMod::PadRight(born.isValid() ? Format::reportDate(born) : QString(), 12) + QStringLiteral("\r\n");
-    }
-    const QSqlError error = query.lastError();
-    query.finish();
-    if (error.type() != QSqlError::NoError)
-        throw DbError(sql, error.text());
+    });
     return text;
 }
 
@@ -151,14 +144,8 @@ QList<qint64> groupIds(const QString& group)
         return {};
     const QString sql =
         QStringLiteral("SELECT ID FROM Member WHERE %1 ORDER BY Last_Name, First_Name, Middle_Name, ID").arg(where);
-    QSqlQuery& query = MainMod::MainDatabase.run(sql, {});
     QList<qint64> ids;
-    while (query.next())
-        ids << query.value(0).toLongLong();
-    const QSqlError error = query.lastError();
-    query.finish();
-    if (error.type() != QSqlError::NoError)
-        throw DbError(sql, error.text());
+    MainMod::MainDatabase.forEachRow(sql, {}, [&ids](const QSqlQuery& query) { ids << query.value(0).toLongLong(); });
     return ids;
 }
 

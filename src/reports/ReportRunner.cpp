@@ -4,29 +4,24 @@
 #include "platform/DbError.h"
 #include "platform/WaitCursor.h"
 
-#include <QSqlError>
 #include <QSqlRecord>
 
 namespace Reports {
 
 ReportEngine::Rows fetchRows(const QString& sql, const SqlParams& params)
 {
-    QSqlQuery& query = MainMod::MainDatabase.run(sql, params);
     ReportEngine::Rows rows;
-    const QSqlRecord record = query.record();
-    const int columns = record.count();
-    for (int i = 0; i < columns; ++i)
-        rows.columns.append(record.fieldName(i));
-    while (query.next()) {
+    int columns = -1;
+    const QSqlRecord record = MainMod::MainDatabase.forEachRow(sql, params, [&rows, &columns](const QSqlQuery& query) {
+        if (columns < 0)
+            columns = query.record().count();
         QVector<QVariant> row(columns);
         for (int i = 0; i < columns; ++i)
             row[i] = query.value(i);
         rows.values.append(std::move(row));
-    }
-    const QSqlError error = query.lastError();
-    query.finish();
-    if (error.type() != QSqlError::NoError)
-        throw DbError(sql, error.text());
+    });
+    for (int i = 0; i < record.count(); ++i)
+        rows.columns.append(record.fieldName(i));
     return rows;
 }
 

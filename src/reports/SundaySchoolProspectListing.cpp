@@ -6,13 +6,11 @@
 #include "Reports.h"
 
 #include "core/MainMod.h"
-#include "platform/DbError.h"
 #include "reports/engine/Layout.h"
 #include "schema/PermissionNames.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSqlError>
 #include <QSqlQuery>
 
 namespace SundaySchoolProspectListing {
@@ -38,14 +36,9 @@ QList<qint64> sheetIds(qint64 classId, const QDate& from, const QDate& to, const
         "ORDER BY Prospect_Next_Contact_Date, Prospect_Next_Contact_Action, Last_Name, First_Name, ID");
     const QString list =
         QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(actions)).toJson(QJsonDocument::Compact));
-    QSqlQuery& query = MainMod::MainDatabase.run(sql, {classId, from, to, list});
     QList<qint64> ids;
-    while (query.next())
-        ids << query.value(0).toLongLong();
-    const QSqlError error = query.lastError();
-    query.finish();
-    if (error.type() != QSqlError::NoError)
-        throw DbError(sql, error.text());
+    MainMod::MainDatabase.forEachRow(sql, {classId, from, to, list},
+                                     [&ids](const QSqlQuery& query) { ids << query.value(0).toLongLong(); });
     return ids;
 }
 

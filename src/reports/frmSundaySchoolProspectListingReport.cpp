@@ -78,19 +78,15 @@ frmSundaySchoolProspectListingReport::frmSundaySchoolProspectListingReport(QWidg
 void frmSundaySchoolProspectListingReport::Form_Load()
 {
     lstSSClass->clear();
-    QSqlQuery& classes =
-        MainMod::MainDatabase.run(QStringLiteral("SELECT Name, ID FROM Sunday_School ORDER BY Name, ID"), {});
-    while (classes.next()) {
-        IdList::add(lstSSClass, classes.value(0).toString(), classes.value(1));
-        tickable(lstSSClass->item(lstSSClass->count() - 1));
-    }
-    classes.finish();
+    MainMod::MainDatabase.forEachRow(QStringLiteral("SELECT Name, ID FROM Sunday_School ORDER BY Name, ID"), {},
+                                     [this](const QSqlQuery& classes) {
+                                         IdList::add(lstSSClass, classes.value(0).toString(), classes.value(1));
+                                         tickable(lstSSClass->item(lstSSClass->count() - 1));
+                                     });
     lstAction->clear();
-    QSqlQuery& actions =
-        MainMod::MainDatabase.run(QStringLiteral("SELECT Action FROM Prospect_Action ORDER BY Action"), {});
-    while (actions.next())
-        tickable(new QListWidgetItem(actions.value(0).toString(), lstAction));
-    actions.finish();
+    MainMod::MainDatabase.forEachRow(
+        QStringLiteral("SELECT Action FROM Prospect_Action ORDER BY Action"), {},
+        [this](const QSqlQuery& actions) { tickable(new QListWidgetItem(actions.value(0).toString(), lstAction)); });
     dtStart->setDate(Clock::today());
     dtEnd->setDate(Clock::today());
 }

@@ -137,10 +137,7 @@ void NavigatorScreen::fillFixed(QComboBox* combo, const QStringList& texts)
 void NavigatorScreen::fillTexts(QComboBox* combo, const QString& sql)
 {
     QStringList texts;
-    QSqlQuery& query = MainMod::MainDatabase.run(sql, {});
-    while (query.next())
-        texts << query.value(0).toString();
-    query.finish();
+    MainMod::MainDatabase.forEachRow(sql, {}, [&texts](const QSqlQuery& row) { texts << row.value(0).toString(); });
     fillFixed(combo, texts);
 }
 

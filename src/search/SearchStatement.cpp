@@ -4,7 +4,6 @@
 #include "platform/IdList.h"
 
 #include <QComboBox>
-#include <QSqlError>
 #include <QSqlQuery>
 
 void SearchStatement::add(const QString& fragment, const SqlParams& params)
@@ -19,9 +18,10 @@ void SearchStatement::addAnywhere(const QStringList& columns, const QString& typ
 {
     QStringList tests;
     SqlParams params;
-    const QString pattern = anywhere(typed);
+    // Both sides folded: letter case is ignored in every alphabet, not only from A to Z.
+    const QString pattern = anywhere(typed.toCaseFolded());
     for (const QString& column : columns) {
-        tests << column + QStringLiteral(" LIKE ? ESCAPE '\\'");
+        tests << QStringLiteral("%1(%2) LIKE ? ESCAPE '\\'").arg(QLatin1String(Database::kFoldFunction), column);
         params << pattern;
     }
     add(QLatin1Char('(') + tests.join(QStringLiteral(" OR ")) + QLatin1Char(')'), params);
@@ -51,14 +51,7 @@ void SearchStatement::addMonth(const QComboBox* months)
 
 void SearchStatement::forEachRow(const QString& orderBy, const std::function<void(const QSqlQuery&)>& row) const
 {
-    const QString statement = sql(orderBy);
-    QSqlQuery& query = MainMod::MainDatabase.run(statement, m_params);
-    while (query.next())
-        row(query);
-    const QSqlError error = query.lastError();
-    query.finish();
-    if (error.type() != QSqlError::NoError)
-        throw DbError(statement, error.text());
+    MainMod::MainDatabase.forEachRow(sql(orderBy), m_params, row);
 }
 
 QString SearchStatement::anywhere(const QString& typed)

@@ -20,7 +20,7 @@ public:
     }
 
     void add(const QString& fragment, const SqlParams& params = {});
-    // The typed text anywhere in any of the columns.
+    // The typed text anywhere in any of the columns, letter case ignored.
     void addAnywhere(const QStringList& columns, const QString& typed);
     // "fragment" with the list's text bound, when the list has a choice.
     void addChosenText(const QComboBox* combo, const QString& fragment);

@@ -20,7 +20,6 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSqlError>
 #include <QSqlQuery>
 
 #include <algorithm>
@@ -221,18 +220,13 @@ void frmAttendanceEntry::saveWeek(const QDate& week)
     QHash<qint64, Stored> stored;
     const QString storedSql = QStringLiteral("SELECT MemberID, ID, SS, SL, RBD, WS, DT, SE, WN FROM AttendanceData "
                                              "WHERE WeekOf = ?");
-    QSqlQuery& read = db.run(storedSql, {weekValue});
-    while (read.next()) {
+    db.forEachRow(storedSql, {weekValue}, [&stored](const QSqlQuery& read) {
         quint32 marks = 0;
         for (int c = 0; c < kCategories; ++c)
             if (read.value(2 + c).toLongLong() != 0)
                 marks |= 1u << c;
         stored.insert(read.value(0).toLongLong(), {read.value(1).toLongLong(), marks});
-    }
-    const QSqlError error = read.lastError();
-    read.finish();
-    if (error.type() != QSqlError::NoError)
-        throw DbError(storedSql, error.text());
+    });
 
     QSqlQuery remove = db.prepare(QStringLiteral("DELETE FROM AttendanceData WHERE ID = ?"));
     QSqlQuery update = db.prepare(QStringLiteral("UPDATE AttendanceData SET SS = ?, SL = ?, RBD = ?, WS = ?, DT = ?, "

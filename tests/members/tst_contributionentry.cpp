@@ -221,7 +221,107 @@ private slots:
         QCOMPARE(screen->txtEnv->text(), QString());
         pick(screen->cmbMember, "Cox, Cy ");
         QCOMPARE(screen->txtEnv->text(), QStringLiteral("1"));
-        QCOMPARE(screen->cmbMember->currentText(), QStringLiteral("Ace, Al "));
+        QCOMPARE(screen->cmbMember->currentText(), QStringLiteral("Cox, Cy "));
+    }
+
+    // Linda and Robert share envelope 101, Linda listed first: whose gift it becomes, by how the number got into the
+    // box. The screen's own filling keeps the person chosen; a typed number goes to its first holder.
+    void sharedEnvelopeStaysWithThePersonChosen_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("giver");
+        QTest::newRow("Robert picked by name") << "pick Robert"
+                                               << "Robert";
+        QTest::newRow("Robert's gift shown and saved again") << "show Robert's"
+                                                             << "Robert";
+        QTest::newRow("Linda's gift shown and saved again") << "show Linda's"
+                                                            << "Linda";
+        QTest::newRow("101 typed") << "type"
+                                   << "Linda";
+        QTest::newRow("Robert picked, then 101 typed over") << "pick Robert, type"
+                                                            << "Linda";
+    }
+    void sharedEnvelopeStaysWithThePersonChosen()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, giver);
+        const QHash<QString, qint64> ids{{"Linda", addGiver("Anderson", "Linda", "101")},
+                                         {"Robert", addGiver("Anderson", "Robert", "101")}};
+        const qint64 robertsGift = addGift(ids["Robert"], "2026-11-29", 40, "101", "", "Missions");
+        const qint64 lindasGift = addGift(ids["Linda"], "2026-11-29", 30, "101", "", "Missions");
+        frmContributionEntry* screen = openScreen();
+        if (how.startsWith("show")) {
+            screen->LoadContribution(how.contains("Robert") ? robertsGift : lindasGift);
+        } else {
+            pick(screen->cmbDesignation, "General Fund");
+            typeInto(screen->txtAmount, QStringLiteral("25"));
+            if (how.startsWith("pick"))
+                pick(screen->cmbMember, "Anderson, Robert ");
+            if (how.endsWith("type"))
+                typeInto(screen->txtEnv, QStringLiteral("101"));
+        }
+        QCOMPARE(screen->cmbMember->currentText(), "Anderson, " + giver + " ");
+        QCOMPARE(screen->txtEnv->text(), QStringLiteral("101"));
+        QTest::mouseClick(screen->btnSave, Qt::LeftButton);
+        QCOMPARE(m_messages->count(), 0);
+        const qint64 saved =
+            how.startsWith("show") ? (how.contains("Robert") ? robertsGift : lindasGift) : lastGiftId();
+        QCOMPARE(gift(saved).at(0), QString::number(ids[giver]));
+        QCOMPARE(gift(saved).at(2), QStringLiteral("101"));
+    }
+
+    // Envelope 101 was Amy's when the screen opened; before the gift is saved it goes elsewhere.
+    void envelopeMovedSinceTheScreenOpenedIsNotSavedToItsOldHolder_data()
+    {
+        QTest::addColumn<QString>("newHolder"); // empty: nobody holds it now
+        QTest::addColumn<QString>("picked");    // after the list is read again
+        QTest::newRow("to Bob") << "Brown"
+                                << "Brown, Bob ";
+        QTest::newRow("to nobody") << ""
+                                   << "";
+    }
+    void envelopeMovedSinceTheScreenOpenedIsNotSavedToItsOldHolder()
+    {
+        QFETCH(QString, newHolder);
+        QFETCH(QString, picked);
+        const qint64 amy = addGiver("Adams", "Amy", "101");
+        const qint64 bob = addGiver("Brown", "Bob", "");
+        frmContributionEntry* screen = openScreen();
+        MainDatabase.execute(QStringLiteral("UPDATE Member SET Envelope = NULL WHERE ID = ?"), {amy});
+        if (!newHolder.isEmpty())
+            MainDatabase.execute(QStringLiteral("UPDATE Member SET Envelope = '101' WHERE ID = ?"), {bob});
+        screen->dtDate->setDate(QDate(2026, 12, 6));
+        pick(screen->cmbDesignation, "Missions");
+        typeInto(screen->txtEnv, QStringLiteral("101"));
+        QCOMPARE(screen->cmbMember->currentText(), QStringLiteral("Adams, Amy "));
+        typeInto(screen->txtAmount, QStringLiteral("25"));
+        typeInto(screen->txtRefNo, QStringLiteral("3001"));
+        QTest::mouseClick(screen->btnSave, Qt::LeftButton);
+        QCOMPARE(giftCount(), 0);
+        QCOMPARE(m_messages->count(), 1);
+        QCOMPARE(m_messages->last().text, QStringLiteral("Envelope number 101 is no longer held by Adams, Amy. The "
+                                                         "member list has been read again; check the member and save "
+                                                         "again."));
+        QCOMPARE(m_messages->last().title, QStringLiteral("Envelope Number Moved"));
+        grabIfAsked(screen->parentWidget(),
+                    QStringLiteral("frmContributionEntry-envelope-moved-") + QTest::currentDataTag());
+        // The number now picks its present holder; the rest of the input stays.
+        QCOMPARE(screen->cmbMember->currentText(), picked);
+        QCOMPARE(screen->txtEnv->text(), QStringLiteral("101"));
+        QCOMPARE(screen->txtAmount->value(), QStringLiteral("25"));
+        QCOMPARE(screen->txtRefNo->text(), QStringLiteral("3001"));
+        QCOMPARE(screen->dtDate->date(), QDate(2026, 12, 6));
+        QCOMPARE(screen->cmbDesignation->currentText(), QStringLiteral("Missions"));
+        m_messages->clear();
+        QTest::mouseClick(screen->btnSave, Qt::LeftButton);
+        if (newHolder.isEmpty()) {
+            QCOMPARE(m_messages->last().title, QStringLiteral("Required Fields"));
+            QCOMPARE(giftCount(), 0);
+        } else {
+            QCOMPARE(m_messages->count(), 0);
+            QCOMPARE(gift(lastGiftId()).mid(0, 5),
+                     (QStringList{QString::number(bob), "2026-12-06", "101", "25", "3001"}));
+        }
     }
 
     void envelopeNobodyHoldsIsRefusedOnLeavingTheBox_data()
@@ -526,6 +626,43 @@ private slots:
         QCOMPARE(member->vsfgMemberContributions->rows(), 2);
         QCOMPARE(member->txtContributionTotal->text(), QStringLiteral("$31.00"));
         Q_UNUSED(bob);
+    }
+
+    // A gift deleted while the member screen lists it: double-clicking its row leaves a new entry, not a dead ID.
+    void aDeletedGiftOpenedAgainGivesANewEntry()
+    {
+        const qint64 amy = addGiver("Adams", "Amy", "101");
+        const qint64 id = addGift(amy, "2026-12-06", 40, "101", "88", "Missions");
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        auto* member = ScreenRegistry::load<frmMemberEntry>();
+        member->LoadMember(amy);
+        member->SSTab1->setCurrentIndex(frmMemberEntry::kContributionsTab);
+        const auto doubleClickGift = [member] {
+            ListGrid* grid = member->vsfgMemberContributions;
+            const QPoint at = grid->visualRect(grid->model()->index(0, 0)).center();
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+        };
+        doubleClickGift();
+        auto* screen = ScreenRegistry::find<frmContributionEntry>();
+        QVERIFY(screen);
+        QCOMPARE(screen->txtID->text(), QString::number(id));
+        m_messages->answer(Messages::Answer::Yes);
+        QTest::mouseClick(screen->btnDelete, Qt::LeftButton);
+        QVERIFY(gift(id).isEmpty());
+        QCOMPARE(member->vsfgMemberContributions->rows(), 1); // still listed, as nobody told the member screen
+
+        doubleClickGift();
+        QCOMPARE(screen->txtID->text(), QString());
+        m_messages->clear();
+        typeInto(screen->txtEnv, QStringLiteral("101"));
+        typeInto(screen->txtAmount, QStringLiteral("15"));
+        pick(screen->cmbDesignation, "General Fund");
+        QTest::mouseClick(screen->btnSave, Qt::LeftButton);
+        QCOMPARE(m_messages->count(), 0);
+        QCOMPARE(giftCount(), 1);
+        QCOMPARE(gift(lastGiftId()).mid(0, 6),
+                 (QStringList{QString::number(amy), "2026-12-07", "101", "15", "", "General Fund"}));
     }
 
     void memberScreenGridOpensTheGift()

@@ -31,14 +31,12 @@ QString everything()
                               "Member_Responsibility", "Member_Organizations", "Prospect_Contact", "Sunday_School",
                               "User", "UserPermission", "Wednesday_Night", "Member_Contributions"}) {
         const QString sql = QStringLiteral("SELECT * FROM \"%1\" ORDER BY rowid").arg(table);
-        QSqlQuery& query = MainDatabase.run(sql, {});
-        while (query.next()) {
+        MainDatabase.forEachRow(sql, {}, [&](const QSqlQuery& query) {
             QStringList cells;
             for (int i = 0; i < query.record().count(); ++i)
                 cells << (query.value(i).isNull() ? QStringLiteral("<null>") : query.value(i).toString());
             text << QString::fromLatin1(table) + ": " + cells.join(',');
-        }
-        query.finish();
+        });
     }
     return text.join('\n');
 }
