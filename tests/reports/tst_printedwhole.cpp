@@ -4,7 +4,6 @@
 #include "support/TestDatabase.h"
 
 #include "core/Format.h"
-#include "core/MainMod.h"
 #include "reports/Reports.h"
 #include "reports/engine/TextMeasure.h"
 #include "reports/frmContributionsEntryControlReport.h"
@@ -95,7 +94,7 @@ QString columnFrom(const Document& doc, const QString& start, int* page = nullpt
     return {};
 }
 
-// Letters and digits only: lines may wrap at a blank or inside a word.
+// Without blanks and commas: lines wrap at a blank, and the lists join street and town with commas.
 QString plain(QString text)
 {
     text.remove(QRegularExpression(QStringLiteral("[\\s,]")));
@@ -108,16 +107,6 @@ class TestPrintedWhole : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        MainMod::ChurchName = QStringLiteral("Grace Church");
-        MainMod::ChurchAddress1 = QStringLiteral("100 Church St");
-        MainMod::ChurchCity = QStringLiteral("Cedar Hollow");
-        MainMod::ChurchState = QStringLiteral("TN");
-        MainMod::ChurchZip = QStringLiteral("37150");
-        MainMod::ChurchPhone = QStringLiteral("(615) 555-0100");
-    }
-
     // Amounts, totals, references and envelope numbers of the contribution reports print whole, however large
     // or long, when the office runs them from their dialogs.
     void moneyAndReferencesPrintWhole_data()
@@ -236,7 +225,7 @@ private slots:
                 headed = headed || (run.text == QLatin1String("Address") && qAbs(run.rect.left() - left) < 0.01);
             QVERIFY(headed);
         }
-        // A label's town line is broken only when even the smallest type cannot hold it.
+        // The town line stands whole on one line unless even a label's smallest type cannot hold it.
         if (oneLine)
             QVERIFY(doc.pageTexts(page).contains(city + QStringLiteral(", TN 37150-1234")));
     }
