@@ -65,24 +65,24 @@ Definition rollDefinition(const ClassKind& kind)
     h.add(Element::label(340, 3, 60, 14, QStringLiteral("Roll date")).right().italic().size(9));
     h.add(Element::textObject(405, 3, width - 405, 14, kRollDate).bold().size(10));
     h.add(Element::label(0, 19, 100, 12, QStringLiteral("(continued)")).italic().size(8).onContinuation());
-    const QVector<QPair<QString, double>> headings{
-        {"Here", 0}, {"Name and address", 34}, {"Phone", 285}, {"Born", 370}, {"Care group", 432}};
+    const QVector<QPair<QString, double>> headings{{"Here", 0},    {"Name", 34},  {"Address", 188},
+                                                   {"Phone", 342}, {"Born", 412}, {"Care group", 466}};
     for (const auto& [caption, x] : headings)
-        h.add(Element::label(x, 34, 120, 12, caption).bold().size(8));
+        h.add(Element::label(x, 34, std::min(120.0, width - x), 12, caption).bold().size(8));
     h.add(Element::make(Kind::Rule, 0, 48, width, 0));
     h.height = 52;
 
-    // A box to tick for each member, the name and address, and how to reach them.
+    // A box to tick for each member, the name, the whole address in a column of its own, and how to reach them.
     Band& b = d.detail;
     b.height = 30;
     b.add(Element::make(Kind::Box, 4, 4, 14, 14));
-    b.add(Element::field(34, 2, 245, 12, QStringLiteral("FullName")).bold().size(8.5));
-    b.add(Element::field(34, 14, 245, 11, QStringLiteral("Street")).size(7.5));
-    b.add(Element::field(285, 2, 80, 12, QStringLiteral("Phone"), ReportEngine::Format::Phone).size(8));
-    b.add(Element::field(285, 14, 80, 11, QStringLiteral("Cell"), ReportEngine::Format::Phone).size(7.5));
-    b.add(Element::field(370, 2, 58, 12, QStringLiteral("Date_Of_Birth"), ReportEngine::Format::BirthDate).size(8));
-    b.add(Element::field(432, 2, width - 432, 12, QStringLiteral("CGLeaderShown")).size(8));
-    b.add(Element::field(432, 14, width - 432, 11, QStringLiteral("CityLine")).size(7.5));
+    b.add(Element::field(34, 2, 150, 12, QStringLiteral("FullName")).bold().growing().size(8.5));
+    b.add(Element::field(188, 2, 150, 12, QStringLiteral("Street")).growing().size(7.5));
+    b.add(Element::field(188, 14, 150, 11, QStringLiteral("CityLine")).growing().size(7.5));
+    b.add(Element::field(342, 2, 66, 12, QStringLiteral("Phone"), ReportEngine::Format::Phone).size(8));
+    b.add(Element::field(342, 14, 66, 11, QStringLiteral("Cell"), ReportEngine::Format::Phone).size(7.5));
+    b.add(Element::field(412, 2, 50, 12, QStringLiteral("Date_Of_Birth"), ReportEngine::Format::BirthDate).size(8));
+    b.add(Element::field(466, 2, width - 466, 12, QStringLiteral("CGLeaderShown")).growing().size(8));
     b.add(Element::make(Kind::Rule, 0, 28, width, 0));
 
     // The count on the roll, and room for visitors and the day's totals.

@@ -145,15 +145,16 @@ Definition crptContributionsEntryControlReport()
     Definition d;
     d.title = QStringLiteral("Contributions Entry Control Report");
     d.landscape = true;
+    // Amounts have room for a year's total of a large church; references and envelope numbers wrap when long.
     ListingPage::frame(d, {{QStringLiteral("No."), 0, 36, 0, Align::Right},
-                           {QStringLiteral("Member"), 44, 150},
-                           {QStringLiteral("Date"), 198, 56},
-                           {QStringLiteral("Env. No."), 258, 48},
-                           {QStringLiteral("Ref. No."), 310, 52},
-                           {QStringLiteral("Designation"), 366, 100},
-                           {QStringLiteral("Amount"), 470, 66, 0, Align::Right},
-                           {QStringLiteral("Entered By"), 546, 64},
-                           {QStringLiteral("Entered"), 614, 106}});
+                           {QStringLiteral("Member"), 42, 150},
+                           {QStringLiteral("Date"), 196, 52},
+                           {QStringLiteral("Env. No."), 252, 40},
+                           {QStringLiteral("Ref. No."), 296, 56},
+                           {QStringLiteral("Designation"), 356, 94},
+                           {QStringLiteral("Amount"), 454, 90, 0, Align::Right},
+                           {QStringLiteral("Entered By"), 550, 64},
+                           {QStringLiteral("Entered"), 618, 102}});
     d.pageHeader.add(Element::label(0, 19, 48, 15, QStringLiteral("Entered")).bold().size(9));
     d.pageHeader.add(Element::textObject(50, 19, 200, 15, kPeriod).bold().size(9));
 
@@ -162,35 +163,35 @@ Definition crptContributionsEntryControlReport()
         .add(Element::field(0, 0, 36, 12, QStringLiteral("ContributionID"), ReportEngine::Format::Integer)
                  .right()
                  .size(8))
-        .add(Element::field(44, 0, 150, 12, QStringLiteral("MemberName")).size(8))
-        .add(Element::field(198, 0, 56, 12, QStringLiteral("ContributionDate"), ReportEngine::Format::Date).size(8))
-        .add(Element::field(258, 0, 48, 12, QStringLiteral("EnvelopeNumber")).size(8))
-        .add(Element::field(310, 0, 52, 12, QStringLiteral("RefNumber")).size(8))
-        .add(Element::field(366, 0, 100, 12, QStringLiteral("Designation")).size(8))
-        .add(Element::field(470, 0, 66, 12, QStringLiteral("Amount"), ReportEngine::Format::Money).right().size(8))
-        .add(Element::field(546, 0, 64, 12, QStringLiteral("UserName")).size(8))
-        .add(Element::field(614, 0, 106, 12, QStringLiteral("DateEntered"), ReportEngine::Format::DateTime).size(8));
+        .add(Element::field(42, 0, 150, 12, QStringLiteral("MemberName")).size(8))
+        .add(Element::field(196, 0, 52, 12, QStringLiteral("ContributionDate"), ReportEngine::Format::Date).size(8))
+        .add(Element::field(252, 0, 40, 12, QStringLiteral("EnvelopeNumber")).growing().size(8))
+        .add(Element::field(296, 0, 56, 12, QStringLiteral("RefNumber")).growing().size(8))
+        .add(Element::field(356, 0, 94, 12, QStringLiteral("Designation")).size(8))
+        .add(Element::field(454, 0, 90, 12, QStringLiteral("Amount"), ReportEngine::Format::Money).right().size(8))
+        .add(Element::field(550, 0, 64, 12, QStringLiteral("UserName")).size(8))
+        .add(Element::field(618, 0, 102, 12, QStringLiteral("DateEntered"), ReportEngine::Format::DateTime).size(8));
 
     SummaryByKey summary;
     summary.keyColumn = QStringLiteral("Designation");
     summary.header.height = 30;
     summary.header.add(Element::make(Kind::Rule, 0, 6, d.bodyWidth(), 0));
-    summary.header.add(Element::label(198, 12, 160, 12, QStringLiteral("Totals by designation")).bold().size(9));
-    summary.header.add(Element::label(366, 12, 100, 12, QStringLiteral("Gifts")).right().bold().size(8));
-    summary.header.add(Element::label(470, 12, 66, 12, QStringLiteral("Amount")).right().bold().size(8));
+    summary.header.add(Element::label(196, 12, 160, 12, QStringLiteral("Totals by designation")).bold().size(9));
+    summary.header.add(Element::label(356, 12, 94, 12, QStringLiteral("Gifts")).right().bold().size(8));
+    summary.header.add(Element::label(454, 12, 90, 12, QStringLiteral("Amount")).right().bold().size(8));
     summary.line.height = 13;
-    summary.line.add(Element::make(Kind::SummaryKey, 198, 0, 160, 12).size(8.5))
-        .add(Element::make(Kind::Count, 366, 0, 100, 12).inScope(kKeyScope).right().size(8.5))
-        .add(Element::make(Kind::Sum, 470, 0, 66, 12).inScope(kKeyScope).right().size(8.5));
+    summary.line.add(Element::make(Kind::SummaryKey, 196, 0, 156, 12).size(8.5))
+        .add(Element::make(Kind::Count, 356, 0, 94, 12).inScope(kKeyScope).right().size(8.5))
+        .add(Element::make(Kind::Sum, 454, 0, 90, 12).inScope(kKeyScope).right().size(8.5));
     summary.line.elements.last().text = QStringLiteral("Amount");
     summary.line.elements.last().format = ReportEngine::Format::Money;
     d.summary = summary;
 
     d.reportFooter.height = 26;
-    d.reportFooter.add(Element::make(Kind::Rule, 198, 6, 338, 0));
-    d.reportFooter.add(Element::label(198, 10, 160, 13, QStringLiteral("Total of all contributions")).bold().size(9));
-    Element count = Element::make(Kind::Count, 366, 10, 100, 13).right().bold().size(9);
-    Element sum = Element::make(Kind::Sum, 470, 10, 66, 13).right().bold().size(9);
+    d.reportFooter.add(Element::make(Kind::Rule, 196, 6, 348, 0));
+    d.reportFooter.add(Element::label(196, 10, 160, 13, QStringLiteral("Total of all contributions")).bold().size(9));
+    Element count = Element::make(Kind::Count, 356, 10, 94, 13).right().bold().size(9);
+    Element sum = Element::make(Kind::Sum, 454, 10, 90, 13).right().bold().size(9);
     sum.text = QStringLiteral("Amount");
     sum.format = ReportEngine::Format::Money;
     d.reportFooter.add(count).add(sum);
@@ -265,8 +266,8 @@ Definition crptMemberContributionsReport()
 
     d.detail.height = 13;
     d.detail.add(Element::field(18, 0, 80, 12, QStringLiteral("ContributionDate"), ReportEngine::Format::Date).size(9))
-        .add(Element::field(110, 0, 80, 12, QStringLiteral("EnvelopeNumber")).size(9))
-        .add(Element::field(200, 0, 190, 12, QStringLiteral("RefNumber")).size(9))
+        .add(Element::field(110, 0, 80, 12, QStringLiteral("EnvelopeNumber")).growing().size(9))
+        .add(Element::field(200, 0, 190, 12, QStringLiteral("RefNumber")).growing().size(9))
         .add(money(404, 0, 100, 12, QStringLiteral("Amount")).size(9));
     return d;
 }

@@ -112,26 +112,28 @@ Definition crptProspectNavigatorShortReport()
 {
     Definition d;
     d.title = QStringLiteral("Short Prospect List");
-    ListingPage::frame(d, {{QStringLiteral("Name"), 0, 170},
-                           {QStringLiteral("Address"), 12, 158, 1},
-                           {QStringLiteral("Phone"), 175, 80},
-                           {QStringLiteral("Prospect"), 260, 70},
-                           {QStringLiteral("Status"), 260, 70, 1},
-                           {QStringLiteral("Phase"), 335, 80},
-                           {QStringLiteral("Next Contact"), 420, 120},
-                           {QStringLiteral("Source"), 335, 205, 1}});
+    ListingPage::frame(d, {{QStringLiteral("Name"), 0, 138},
+                           {QStringLiteral("Address"), 142, 124},
+                           {QStringLiteral("Phone"), 270, 64},
+                           {QStringLiteral("Prospect"), 338, 42},
+                           {QStringLiteral("Status"), 338, 42, 1},
+                           {QStringLiteral("Phase"), 384, 86},
+                           {QStringLiteral("Source"), 384, 86, 1},
+                           {QStringLiteral("Next Contact"), 474, 66}});
+    // The whole address in a column of its own: streets repeat from town to town.
     Band& b = d.detail;
     b.height = 28;
-    b.add(Element::field(0, 2, 170, 12, QStringLiteral("FullName")).bold().size(kSize))
-        .add(Element::field(12, 14, 158, 12, QStringLiteral("Street")).size(kSize))
-        .add(Element::field(175, 2, 80, 12, QStringLiteral("Phone"), ReportEngine::Format::Phone).size(kSize))
-        .add(Element::field(175, 14, 80, 12, QStringLiteral("Cell"), ReportEngine::Format::Phone).size(kSize))
-        .add(Element::field(260, 2, 70, 12, QStringLiteral("Prospect_Active_Status")).size(kSize))
-        .add(Element::field(335, 2, 80, 12, QStringLiteral("Prospect_Phase")).size(kSize))
-        .add(Element::field(420, 2, 55, 12, QStringLiteral("Prospect_Next_Contact_Date"), ReportEngine::Format::Date)
+    b.add(Element::field(0, 2, 138, 12, QStringLiteral("FullName")).bold().growing().size(kSize))
+        .add(Element::field(142, 2, 124, 12, QStringLiteral("Street")).growing().size(kSize))
+        .add(Element::field(142, 14, 124, 12, QStringLiteral("CityLine")).growing().size(kSize))
+        .add(Element::field(270, 2, 64, 12, QStringLiteral("Phone"), ReportEngine::Format::Phone).size(kSize))
+        .add(Element::field(270, 14, 64, 12, QStringLiteral("Cell"), ReportEngine::Format::Phone).size(kSize))
+        .add(Element::field(338, 2, 42, 12, QStringLiteral("Prospect_Active_Status")).size(kSize))
+        .add(Element::field(384, 2, 86, 12, QStringLiteral("Prospect_Phase")).size(kSize))
+        .add(Element::field(384, 14, 86, 12, QStringLiteral("Prospect_Source")).growing().size(kSize).italic())
+        .add(Element::field(474, 2, 66, 12, QStringLiteral("Prospect_Next_Contact_Date"), ReportEngine::Format::Date)
                  .size(kSize))
-        .add(Element::field(475, 2, 65, 12, QStringLiteral("Prospect_Next_Contact_Action")).size(kSize))
-        .add(Element::field(335, 14, 205, 12, QStringLiteral("Prospect_Source")).size(kSize).italic());
+        .add(Element::field(474, 14, 66, 12, QStringLiteral("Prospect_Next_Contact_Action")).growing().size(kSize));
     ListingPage::countFooter(d, QStringLiteral("Number of prospects:"));
     return d;
 }

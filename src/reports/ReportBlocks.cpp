@@ -54,8 +54,9 @@ void personHead(Band& band, double width, const QString& statusColumn, const QSt
     band.add(Element::field(0, 4, 300, 14, QStringLiteral("FullName")).bold().size(10));
     band.add(Element::field(305, 5, 110, 12, QStringLiteral("Status")).size(kSize));
     pair(band, 420, 5, 45, statusCaption, width - 465, statusColumn);
-    field(band, 0, 19, 250, QStringLiteral("Street"));
-    field(band, 0, 31, 250, QStringLiteral("CityLine"));
+    // A long address wraps; what stands under it moves down.
+    band.add(Element::field(0, 19, 250, kLine, QStringLiteral("Street")).growing().size(kSize));
+    band.add(Element::field(0, 31, 250, kLine, QStringLiteral("CityLine")).growing().size(kSize));
     pair(band, 255, 19, 28, QStringLiteral("Home"), 67, QStringLiteral("Phone"), ReportEngine::Format::Phone);
     pair(band, 350, 19, 20, QStringLiteral("Cell"), 70, QStringLiteral("Cell"), ReportEngine::Format::Phone);
     pair(band, 440, 19, 25, QStringLiteral("Work"), width - 465, QStringLiteral("Work_Phone"),

@@ -70,7 +70,7 @@ QStringList lineOf(const ReportEngine::Document& doc, int page, const QString& f
             continue;
         QList<const ReportEngine::Run*> line;
         for (const ReportEngine::Run& other : doc.pages.at(page).runs)
-            if (qAbs(other.rect.top() - run.rect.top()) < 1)
+            if (qAbs(other.rect.top() - run.rect.top()) < 2) // a box that grows sets its first line a little lower
                 line << &other;
         std::sort(line.begin(), line.end(), [](auto a, auto b) { return a->rect.left() < b->rect.left(); });
         QStringList texts;

@@ -143,7 +143,8 @@ struct Subreport {
 };
 
 // Labels on a sheet, filled across then down. Each line is a template of "{Column}" fields and fixed text; a
-// line whose fields are all empty is dropped, a line too long for the label is shrunk and then cut short.
+// line whose fields are all empty is dropped. A long line wraps onto the next; a label too full for its type
+// has all of it set smaller, down to minimumSize. The last line is kept whole.
 struct LabelSheet {
     int columns = 3;
     int rows = 10;
@@ -153,6 +154,7 @@ struct LabelSheet {
     double padding = 6;
     QStringList lines;
     Font font;
+    double minimumSize = 7;
 };
 
 // Lines at the report's foot with a total per key (a designation, say), whatever the order of the rows:

@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QMap>
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -51,6 +52,21 @@ struct Context {
     QString key;
     bool continuation = false;
 };
+
+// What a reader checks or dials is never cut short: numbers, money, dates, phones, totals and counts.
+bool isFigure(const Element& e)
+{
+    switch (e.kind) {
+    case Kind::Sum:
+    case Kind::Count:
+    case Kind::PrintDate:
+        return true;
+    case Kind::Field:
+        return e.format != Format::Text;
+    default:
+        return false;
+    }
+}
 
 bool sameKey(const QVariant& a, const QVariant& b)
 {
@@ -248,11 +264,40 @@ private:
                 text.replace(QLatin1Char('\n'), QLatin1Char(' '));
             }
             Item item;
-            item.run = {rect, m_measure.elide(font, text, rect.width()), c.font, e.align};
+            item.run = isFigure(e) ? whole(rect, text, c.font, e.align)
+                                   : Run{rect, m_measure.elide(font, text, rect.width()), c.font, e.align};
             block.items.append(item);
         }
         block.height = band.height + extra;
         return block;
+    }
+
+    // A figure too wide for its box is set in smaller type, down to three quarters of its size; one still too
+    // wide takes the room it needs beside its box, within the page.
+    Run whole(const QRectF& rect, const QString& text, int fontAt, Align align)
+    {
+        Font font = m_doc.fonts.at(fontAt);
+        if (m_measure.fits(font, text, rect.width()))
+            return {rect, text, fontAt, align};
+        const double smallest = font.size * 0.75;
+        while (font.size - 0.5 >= smallest - 0.001) {
+            font.size -= 0.5;
+            if (m_measure.fits(font, text, rect.width()))
+                return {rect, text, fontIndex(font), align};
+        }
+        const double need = std::ceil(m_measure.width(font, text) * 10) / 10;
+        double left = align == Align::Right    ? rect.right() - need
+                      : align == Align::Center ? rect.center().x() - need / 2
+                                               : rect.left();
+        const double pageWidth = d.pageSize().width();
+        double low = d.margins.left();
+        double high = pageWidth - d.margins.right() - need;
+        if (high < low) {
+            low = 0;
+            high = std::max(0.0, pageWidth - need);
+        }
+        left = std::clamp(left, low, high);
+        return {QRectF(left, rect.top(), need, rect.height()), text, fontIndex(font), align};
     }
 
     // ---- pages ----
@@ -489,16 +534,15 @@ private:
             lines.append(pieces);
         }
         const int perPage = std::max(1, sheet.columns * sheet.rows);
-        const double lineHeight = m_measure.lineHeight(sheet.font);
-        const double room = sheet.size.width() - 2 * sheet.padding;
         m_doc.pages.append(Page());
         for (int i = 0; i < m_rows.size(); ++i) {
             if (i > 0 && i % perPage == 0)
                 m_doc.pages.append(Page());
             const int slot = i % perPage;
             const double x = sheet.origin.x() + (slot % sheet.columns) * sheet.pitch.width() + sheet.padding;
-            double y = sheet.origin.y() + (slot / sheet.columns) * sheet.pitch.height() + sheet.padding;
+            const double y = sheet.origin.y() + (slot / sheet.columns) * sheet.pitch.height() + sheet.padding;
             const QVector<QVariant>& row = m_rows.values.at(i);
+            QStringList texts;
             for (const auto& pieces : std::as_const(lines)) {
                 QString text;
                 bool anyValue = false;
@@ -511,19 +555,52 @@ private:
                     anyValue = anyValue || !value.isEmpty();
                     text += value;
                 }
-                if (!anyValue)
-                    continue;
-                text = text.simplified();
-                Font font = sheet.font;
-                for (double size = font.size; m_measure.width(font, text) > room && size > sheet.font.size * 0.75;) {
-                    size -= 0.5;
-                    font.size = size;
-                }
-                text = m_measure.elide(font, text, room);
-                m_doc.pages.last().runs.append({QRectF(x, y, room, lineHeight), text, fontIndex(font), Align::Left});
-                y += lineHeight;
+                if (anyValue)
+                    texts << text.simplified();
             }
+            placeLabel(sheet, texts, x, y);
         }
+    }
+
+    // A label's lines in the largest type that holds them all: a long line wraps onto the next, and the whole
+    // label's type shrinks, down to the sheet's smallest, until the lines fit the label and the last line (the
+    // town, state and ZIP of an address) fits on one line. The last line is never cut: at the smallest type it
+    // wraps if it must, and the other lines are cut to one line each when the label cannot hold them wrapped.
+    void placeLabel(const LabelSheet& sheet, const QStringList& texts, double x, double y)
+    {
+        if (texts.isEmpty())
+            return;
+        const double room = sheet.size.width() - 2 * sheet.padding;
+        const double height = sheet.size.height() - 2 * sheet.padding;
+        const double smallest = std::min(sheet.minimumSize, sheet.font.size);
+        Font font = sheet.font;
+        QStringList shown;
+        for (;;) {
+            shown.clear();
+            for (int i = 0; i + 1 < texts.size(); ++i)
+                shown << m_measure.wrap(font, texts.at(i), room);
+            const bool lastFits = m_measure.fits(font, texts.last(), room);
+            shown << texts.last();
+            if (lastFits && shown.size() * m_measure.lineHeight(font) <= height + 0.001)
+                break;
+            if (font.size - 0.5 < smallest - 0.001) {
+                const QStringList last = m_measure.wrap(font, texts.last(), room);
+                shown.removeLast();
+                if ((shown.size() + last.size()) * m_measure.lineHeight(font) > height + 0.001) {
+                    shown.clear();
+                    for (int i = 0; i + 1 < texts.size(); ++i)
+                        shown << m_measure.elide(font, texts.at(i), room);
+                }
+                shown << last;
+                break;
+            }
+            font.size -= 0.5;
+        }
+        const double lineHeight = m_measure.lineHeight(font);
+        const int at = fontIndex(font);
+        for (int i = 0; i < shown.size(); ++i)
+            m_doc.pages.last().runs.append(
+                {QRectF(x, y + i * lineHeight, room, lineHeight), shown.at(i), at, Align::Left});
     }
 
     const Definition& d;

@@ -50,20 +50,25 @@ double TextMeasure::lineHeight(const Font& font)
     return entry(font).metrics.lineSpacing() / kScale;
 }
 
-QString TextMeasure::elide(const Font& font, const QString& text, double width)
+bool TextMeasure::fits(const Font& font, const QString& text, double width)
 {
     Entry& e = entry(font);
     if (text.size() * e.widestChar <= width)
-        return text;
+        return true;
     auto known = e.widths.constFind(text);
     if (known == e.widths.constEnd()) {
         if (e.widths.size() > 100000)
             e.widths.clear();
         known = e.widths.insert(text, e.metrics.horizontalAdvance(text) / kScale);
     }
-    if (*known <= width)
+    return *known <= width;
+}
+
+QString TextMeasure::elide(const Font& font, const QString& text, double width)
+{
+    if (fits(font, text, width))
         return text;
-    return e.metrics.elidedText(text, Qt::ElideRight, width * kScale);
+    return entry(font).metrics.elidedText(text, Qt::ElideRight, width * kScale);
 }
 
 QStringList TextMeasure::wrap(const Font& font, const QString& text, double width)

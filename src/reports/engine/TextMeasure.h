@@ -21,6 +21,8 @@ public:
 
     double width(const Font& font, const QString& text);
     double lineHeight(const Font& font);
+    // Whether the text fits the width on one line.
+    bool fits(const Font& font, const QString& text, double width);
     // The text cut short with an ellipsis so it fits the width.
     QString elide(const Font& font, const QString& text, double width);
     // The lines of a text wrapped at the width: at word boundaries where it can, inside a word where it must.

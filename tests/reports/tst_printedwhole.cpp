@@ -1,0 +1,235 @@
+#include "support/MemberRows.h"
+#include "support/RecordingOutput.h"
+#include "support/TestArea.h"
+#include "support/TestDatabase.h"
+
+#include "core/Format.h"
+#include "reports/Reports.h"
+#include "reports/engine/TextMeasure.h"
+#include "reports/frmContributionsEntryControlReport.h"
+#include "reports/frmMemberContributionsReport.h"
+#include "shell/ScreenRegistry.h"
+
+#include <QDateEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QtTest>
+
+using ReportEngine::Align;
+using ReportEngine::Document;
+using ReportEngine::Run;
+
+namespace {
+
+// Where a run's text lands on its page, measured as the layout measures it.
+QRectF inkOf(const Document& doc, const Run& run, ReportEngine::TextMeasure& measure)
+{
+    const double width = measure.width(doc.fonts.at(run.font), run.text);
+    const double left = run.align == Align::Right    ? run.rect.right() - width
+                        : run.align == Align::Center ? run.rect.center().x() - width / 2
+                                                     : run.rect.left();
+    return QRectF(left, run.rect.top(), width, run.rect.height());
+}
+
+// Every run cut short, wider than its box, off its page, or printed over another on its line.
+QStringList faultsOf(const Document& doc)
+{
+    ReportEngine::TextMeasure measure;
+    QStringList faults;
+    for (int p = 0; p < doc.pageCount(); ++p) {
+        const auto& runs = doc.pages.at(p).runs;
+        QVector<QRectF> ink;
+        for (const Run& run : runs) {
+            ink << inkOf(doc, run, measure);
+            if (run.text.contains(QChar(0x2026)))
+                faults << QStringLiteral("cut: ") + run.text;
+            if (ink.last().width() > run.rect.width() + 0.05)
+                faults << QStringLiteral("wider than its box: ") + run.text;
+            if (ink.last().left() < 0 || ink.last().right() > doc.pageSize.width())
+                faults << QStringLiteral("off the page: ") + run.text;
+        }
+        for (int i = 0; i < runs.size(); ++i)
+            for (int j = i + 1; j < runs.size(); ++j) {
+                const QRectF a = ink.at(i);
+                const QRectF b = ink.at(j);
+                const double across = std::min(a.right(), b.right()) - std::max(a.left(), b.left());
+                const double down = std::min(a.bottom(), b.bottom()) - std::max(a.top(), b.top());
+                if (across > 0.5 && down > std::min(a.height(), b.height()) / 2 && !runs.at(i).text.isEmpty() &&
+                    !runs.at(j).text.isEmpty())
+                    faults << QStringLiteral("over each other: %1 / %2").arg(runs.at(i).text, runs.at(j).text);
+            }
+    }
+    return faults;
+}
+
+// The text of a column from the run that starts with a text, following the lines under it (a wrapped line
+// stands where a single one would, a little under the line above).
+QString columnFrom(const Document& doc, const QString& start, int* page = nullptr, double* left = nullptr)
+{
+    for (int p = 0; p < doc.pageCount(); ++p) {
+        const auto& runs = doc.pages.at(p).runs;
+        for (const Run& first : runs) {
+            if (first.text.size() < std::min<qsizetype>(4, start.size()) || !start.startsWith(first.text.left(4)))
+                continue;
+            QString text = first.text;
+            QRectF last = first.rect;
+            for (bool more = true; more;) {
+                more = false;
+                for (const Run& next : runs)
+                    if (qAbs(next.rect.left() - first.rect.left()) < 0.01 && next.rect.top() > last.bottom() - 0.01 &&
+                        next.rect.top() < last.bottom() + 2) {
+                        text += QLatin1Char(' ') + next.text;
+                        last = next.rect;
+                        more = true;
+                        break;
+                    }
+            }
+            if (page)
+                *page = p;
+            if (left)
+                *left = first.rect.left();
+            return text;
+        }
+    }
+    return {};
+}
+
+// Without blanks and commas: lines wrap at a blank, and the lists join street and town with commas.
+QString plain(QString text)
+{
+    text.remove(QRegularExpression(QStringLiteral("[\\s,]")));
+    return text;
+}
+
+} // namespace
+
+class TestPrintedWhole : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Amounts, totals, references and envelope numbers of the contribution reports print whole, however large
+    // or long, when the office runs them from their dialogs.
+    void moneyAndReferencesPrintWhole_data()
+    {
+        QTest::addColumn<bool>("statement");
+        QTest::addColumn<QList<double>>("amounts");
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("control: a year of a large church") << false << QList<double>{3000000, 794340} << "1042"
+                                                           << "$3,794,340.00";
+        QTest::newRow("control: a designation of ten million") << false << QList<double>{12345678.9, 0.1} << "5517"
+                                                               << "$12,345,679.00";
+        QTest::newRow("control: a billion") << false << QList<double>{1234567890, 0.12} << "8830"
+                                            << "$1,234,567,890.12";
+        QTest::newRow("control: a long reference") << false << QList<double>{25, 50} << "CHK-2026-000123456789"
+                                                   << "$75.00";
+        QTest::newRow("statement: ten million and a long reference")
+            << true << QList<double>{10000000, 0.5} << "WIRE-TRANSFER-2026-000987654321-CEDAR-HOLLOW-BANK"
+            << "$10,000,000.50";
+    }
+    void moneyAndReferencesPrintWhole()
+    {
+        QFETCH(bool, statement);
+        QFETCH(QList<double>, amounts);
+        QFETCH(QString, reference);
+        QFETCH(QString, total);
+        TestDatabase tdb;
+        TestArea area;
+        RecordingOutput output;
+        const qint64 giver = addPerson(QStringLiteral("Adams"), QStringLiteral("Amy"));
+        const QString envelope = QStringLiteral("12345678901234567890");
+        for (double amount : amounts)
+            addRow(QStringLiteral("Member_Contributions"), {{"MemberID", giver},
+                                                            {"ContributionDate", "2026-12-06"},
+                                                            {"EnvelopeNumber", envelope},
+                                                            {"Amount", amount},
+                                                            {"RefNumber", reference},
+                                                            {"Designation", "General Fund"},
+                                                            {"UserName", "clerk"},
+                                                            {"DateEntered", "2026-12-07 09:00:00"}});
+        if (statement) {
+            auto* dialog = ScreenRegistry::load<frmMemberContributionsReport>();
+            dialog->dtStartDate->setDate(QDate(2026, 1, 1));
+            QTest::mouseClick(dialog->btnOK, Qt::LeftButton);
+        } else {
+            QTest::mouseClick(ScreenRegistry::load<frmContributionsEntryControlReport>()->btnOK, Qt::LeftButton);
+        }
+        QCOMPARE(output.deliveries.size(), 1);
+        const Document& doc = output.last();
+        QCOMPARE(faultsOf(doc), QStringList());
+        QStringList texts;
+        for (int p = 0; p < doc.pageCount(); ++p)
+            texts << doc.pageTexts(p);
+        for (double amount : amounts)
+            QVERIFY2(texts.contains(Format::moneyCell(amount)), qPrintable(Format::moneyCell(amount)));
+        // The designation's total and the report's total (the control report shows both).
+        QCOMPARE(texts.count(total), 2);
+        QCOMPARE(plain(columnFrom(doc, reference)).left(reference.size()), reference);
+        QCOMPARE(plain(columnFrom(doc, envelope)).left(envelope.size()), envelope);
+    }
+
+    // The whole address, street to ZIP, stands in one column of the lists and on the label, never cut.
+    void addressesPrintWhole_data()
+    {
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QString>("city");
+        QTest::addColumn<bool>("heading"); // the column is headed "Address"
+        QTest::addColumn<bool>("oneLine"); // the town line stands on one line
+        const QString town = QStringLiteral("Lake Saint Catherine Village");
+        const QString longest = QStringLiteral("Saint Catherine of the Lake Village Township North");
+        QTest::newRow("short prospect list") << "short prospect list" << town << true << false;
+        QTest::newRow("Sunday School roll") << "Sunday School roll" << town << true << false;
+        QTest::newRow("member list") << "member list" << town << false << true;
+        QTest::newRow("mailing labels") << "mailing labels" << town << false << true;
+        QTest::newRow("mailing labels, longest town") << "mailing labels" << longest << false << false;
+    }
+    void addressesPrintWhole()
+    {
+        QFETCH(QString, report);
+        QFETCH(QString, city);
+        QFETCH(bool, heading);
+        QFETCH(bool, oneLine);
+        TestDatabase tdb;
+        RecordingOutput output;
+        const qint64 adults = addRow(QStringLiteral("Sunday_School"), {{"Name", "Adults"}});
+        const QString street = QStringLiteral("12345 Old Hickory Ridge Road Extension, Building C");
+        const QString second = QStringLiteral("Apartment 1234, Rear Entrance");
+        const qint64 person =
+            addPerson(QStringLiteral("Whitfield-Montgomery"), QStringLiteral("Alexandra"),
+                      {{"Status", report == QLatin1String("short prospect list") ? "Prospect" : "Member"},
+                       {"Prospect_Active_Status", "Active"},
+                       {"Member_Active_Status", "Active"},
+                       {"Sunday_School_Class", adults},
+                       {"Address_1", street},
+                       {"Address_2", second},
+                       {"City", city},
+                       {"State", "TN"},
+                       {"Zip", "37150-1234"}});
+        if (report == QLatin1String("short prospect list"))
+            Reports::PrintProspectNavigatorShortReport({person}, true);
+        else if (report == QLatin1String("Sunday School roll"))
+            QVERIFY(Reports::PrintSundaySchoolRollReport(true, QDate(2026, 12, 13)));
+        else if (report == QLatin1String("member list"))
+            Reports::PrintMemberNavigatorReport({person}, true);
+        else
+            Reports::PrintMailingLabels({person});
+        const Document& doc = output.last();
+        QCOMPARE(faultsOf(doc), QStringList());
+        int page = -1;
+        double left = -1;
+        const QString column = columnFrom(doc, street, &page, &left);
+        QCOMPARE(plain(column), plain(street + second + city + QStringLiteral("TN 37150-1234")));
+        if (heading) {
+            bool headed = false;
+            for (const Run& run : doc.pages.at(page).runs)
+                headed = headed || (run.text == QLatin1String("Address") && qAbs(run.rect.left() - left) < 0.01);
+            QVERIFY(headed);
+        }
+        // The town line stands whole on one line unless even a label's smallest type cannot hold it.
+        if (oneLine)
+            QVERIFY(doc.pageTexts(page).contains(city + QStringLiteral(", TN 37150-1234")));
+    }
+};
+
+QTEST_MAIN(TestPrintedWhole)
+#include "tst_printedwhole.moc"
