@@ -231,6 +231,8 @@ private slots:
             QCOMPARE(list->currentText(), phase);
         }
 
+        member->SSTab1->setCurrentIndex(4);
+        grabIfAsked(area->area(), QStringLiteral("plan-saved-") + phase);
         QTest::mouseClick(member->btnSaveNew, Qt::LeftButton);
         QCOMPARE(messages->count(), 0);
         QCOMPARE(MainDatabase

@@ -231,6 +231,7 @@ private slots:
             QVERIFY(member->SSTab1->currentIndex() != frmMemberEntry::kContributionsTab);
         }
         QCOMPARE(member->vsfgMemberContributions->isVisibleTo(member), shown);
+        grabIfAsked(area.area(), QStringLiteral("member-screen-after-") + next);
         QCOMPARE(messages.count(), 0);
     }
 
