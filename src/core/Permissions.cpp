@@ -42,4 +42,13 @@ bool check(const QString& permissionName, const QString& refusalText)
     return false;
 }
 
+bool checkAny(const QStringList& permissionNames, const QString& refusalText)
+{
+    for (const QString& permissionName : permissionNames)
+        if (MainMod::HasPermission(permissionName))
+            return true;
+    show(refusalText);
+    return false;
+}
+
 } // namespace Refusal

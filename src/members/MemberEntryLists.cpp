@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QSet>
+#include <QSignalBlocker>
 #include <QSqlQuery>
 #include <functional>
 
@@ -152,10 +153,29 @@ void frmMemberEntry::FillProspectLists()
     const QString empty = QStringLiteral("");
     fillTexts({cmbProspectStatus}, QStringLiteral("SELECT Status FROM ProspectStatus ORDER BY Status"),
               QStringLiteral("Status"));
-    fillTexts({cmbNextPhase}, QStringLiteral("SELECT Phase FROM Outreach_Phase ORDER BY PhaseOrder"),
-              QStringLiteral("Phase"), &empty);
+    FillPhases();
     fillTexts({cmbNextContactAction}, QStringLiteral("SELECT Action FROM Prospect_Action ORDER BY Action"),
               QStringLiteral("Action"), &empty);
+}
+
+void frmMemberEntry::FillPhases()
+{
+    const QString empty = QStringLiteral("");
+    fillTexts({cmbNextPhase}, QStringLiteral("SELECT Phase FROM Outreach_Phase ORDER BY PhaseOrder"),
+              QStringLiteral("Phase"), &empty);
+}
+
+void frmMemberEntry::ReloadPhases(const OutreachPlanLink::Renames& renames)
+{
+    // Chosen by the name the phase has now, so the next save writes the name its prospects were moved to.
+    const bool chosen = cmbNextPhase->currentIndex() >= 0;
+    const QString phase = OutreachPlanLink::renamed(renames, cmbNextPhase->currentText());
+    const QSignalBlocker quiet(cmbNextPhase);
+    FillPhases();
+    if (chosen)
+        PickLists::selectText(cmbNextPhase, phase);
+    else
+        cmbNextPhase->setCurrentIndex(-1);
 }
 
 void frmMemberEntry::FillClassLists()

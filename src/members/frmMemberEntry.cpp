@@ -21,14 +21,26 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+namespace {
+// Those of its menu command: either will do.
+const QStringList kRights{PermissionNames::kMemberView, PermissionNames::kMemberEntryEdit};
+} // namespace
+
 frmMemberEntry::frmMemberEntry(QWidget* parent) : Screen(parent)
 {
     setObjectName(QStringLiteral("frmMemberEntry"));
     setWindowTitle(QStringLiteral("Member/Prospect Entry/Edit"));
     // The navigators open this screen too, not only its menu command: it carries the command's rights itself.
-    setRights({PermissionNames::kMemberView, PermissionNames::kMemberEntryEdit});
+    setRights(kRights);
     buildFrame();
     connectHandlers();
+}
+
+frmMemberEntry* frmMemberEntry::OpenFromAnotherScreen()
+{
+    if (!Refusal::checkAny(kRights, Refusal::kViewRecord))
+        return nullptr;
+    return ScreenRegistry::load<frmMemberEntry>();
 }
 
 void frmMemberEntry::connectHandlers()
@@ -90,8 +102,7 @@ void frmMemberEntry::addOptionalDate(QCheckBox* box, QDateEdit* picker)
 void frmMemberEntry::Form_Load()
 {
     WaitCursor wait;
-    if (!MainMod::HasPermission(PermissionNames::kMemberContributions))
-        SSTab1->setTabVisible(kContributionsTab, false);
+    UserChanged();
     placeTopLeft();
 
     const QDate today = Clock::today();
@@ -114,6 +125,11 @@ void frmMemberEntry::Form_Load()
     txtCity->setText(MainMod::ChurchCity);
     PickLists::selectText(cmbState, MainMod::ChurchState);
     txtZip->setText(MainMod::ChurchZip);
+}
+
+void frmMemberEntry::UserChanged()
+{
+    SSTab1->setTabVisible(kContributionsTab, MainMod::HasPermission(PermissionNames::kMemberContributions));
 }
 
 void frmMemberEntry::btnExit_Click()
@@ -162,6 +178,9 @@ void frmMemberEntry::chkNewEmail_Click()
 
 void frmMemberEntry::vsfgMemberContributions_DblClick(int row)
 {
+    // The tab was shown for the rights held then; a gift opens only with the right held now.
+    if (!Refusal::check(PermissionNames::kMemberContributions, Refusal::kViewScreen))
+        return;
     if (row < 0)
         return;
     const qint64 id = vsfgMemberContributions->value(row, 0).toLongLong();

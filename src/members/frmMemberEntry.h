@@ -1,5 +1,6 @@
 #pragma once
 
+#include "outreach/OutreachPlanLink.h"
 #include "shell/Screen.h"
 
 #include <QDate>
@@ -29,13 +30,21 @@ class frmMemberEntry : public Screen {
 public:
     explicit frmMemberEntry(QWidget* parent = nullptr);
 
+    // Opens this screen for another screen (a double-click on a person) as its menu command does: a user who
+    // holds none of its rights gets the command's refusal, and null.
+    static frmMemberEntry* OpenFromAnotherScreen();
+
     void Form_Load() override;
+    // Shows the Contributions tab only to a user who may see contributions.
+    void UserChanged() override;
 
     // What other screens call, in this order.
     void ReloadNames();
     void ReloadListValues();
     void LoadMember(qint64 memberId);
     void LoadProspectContacts();
+    // After the outreach plan was saved: the phase list read again, its choice kept under the phase's new name.
+    void ReloadPhases(const OutreachPlanLink::Renames& renames);
 
     // Writes the screen into the member's row (a new row when none is shown) and rewrites the member's
     // organizations, all in one transaction. Returns true when the row was saved; false when a required field is
@@ -235,6 +244,7 @@ private:
     void FillStatusLists();
     void FillClassLists();
     void FillProspectLists();
+    void FillPhases();
     void FillAllOrganizations();
 
     // Showing and clearing.

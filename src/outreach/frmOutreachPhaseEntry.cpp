@@ -255,17 +255,19 @@ void frmOutreachPhaseEntry::btnSave_Click()
 
     // The renames and the new plan stand or fall together.
     Transaction transaction(MainDatabase);
-    RenameProspects();
+    const OutreachPlanLink::Renames renames = RenameProspects();
     MainDatabase.execute(QStringLiteral("DELETE FROM Outreach_Phase"));
     for (int row = 0; row < vsfgPhase->rowCount(); ++row)
         MainDatabase.execute(
             QStringLiteral("INSERT INTO Outreach_Phase VALUES (?, ?, ?, ?)"),
             {vsfgPhase->item(row, kOrder)->data(kOrderRole), Cell(row, kName), Cell(row, kAction), weeks[row]});
     transaction.commit();
+    // Open screens that list the phases would otherwise write old names back.
+    OutreachPlanLink::planSaved(renames);
     Unload();
 }
 
-void frmOutreachPhaseEntry::RenameProspects()
+OutreachPlanLink::Renames frmOutreachPhaseEntry::RenameProspects()
 {
     // One statement, so each prospect moves once, by the phase it had before: two phases that swap names keep
     // their people apart. A stored name that two phases shared goes with the first of them.
@@ -273,6 +275,7 @@ void frmOutreachPhaseEntry::RenameProspects()
     QStringList marks;
     SqlParams cases;
     SqlParams olds;
+    OutreachPlanLink::Renames renames;
     for (int row = 0; row < vsfgPhase->rowCount(); ++row) {
         const QVariant loaded = vsfgPhase->item(row, kName)->data(kLoadedRole);
         if (!loaded.isValid())
@@ -281,17 +284,19 @@ void frmOutreachPhaseEntry::RenameProspects()
         const QString after = Cell(row, kName);
         if (before == after)
             continue;
+        renames.append({before, after});
         whens << QStringLiteral("WHEN ? THEN ?");
         cases << before << after;
         marks << QStringLiteral("?");
         olds << before;
     }
     if (whens.isEmpty())
-        return;
+        return renames;
     MainDatabase.execute(QStringLiteral("UPDATE Member SET Prospect_Phase = CASE Prospect_Phase %1 END "
                                         "WHERE Prospect_Phase IN (%2)")
                              .arg(whens.join(QLatin1Char(' ')), marks.join(QLatin1Char(','))),
                          cases + olds);
+    return renames;
 }
 
 void frmOutreachPhaseEntry::btnExit_Click()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OutreachPlanLink.h"
+
 #include "shell/Screen.h"
 
 #include <QList>
@@ -49,7 +51,8 @@ private:
     QString Cell(int row, int column) const;
     // Exchanges the Name, Action and Weeks cells of two rows, with the phase identity they carry.
     void SwapPhases(int row, int other);
-    void RenameProspects();
+    // Moves the prospects of renamed phases; returns the renames.
+    OutreachPlanLink::Renames RenameProspects();
 
     QStringList m_actionList;
     QStringList m_loadedNames; // the names of the phases as loaded

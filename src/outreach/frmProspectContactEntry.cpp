@@ -189,6 +189,17 @@ void frmProspectContactEntry::FillPhases()
     cmbNextPhase->setCurrentIndex(-1);
 }
 
+void frmProspectContactEntry::ReloadPhases(const OutreachPlanLink::Renames& renames)
+{
+    const bool chosen = cmbNextPhase->currentIndex() >= 0;
+    const QString phase = OutreachPlanLink::renamed(renames, cmbNextPhase->currentText());
+    FillPhases();
+    if (chosen) {
+        const QSignalBlocker block(cmbNextPhase);
+        cmbNextPhase->setCurrentIndex(cmbNextPhase->findText(phase, Qt::MatchFixedString | Qt::MatchCaseSensitive));
+    }
+}
+
 void frmProspectContactEntry::FillRatings()
 {
     const QSignalBlocker block(cmbRating);
@@ -430,6 +441,8 @@ void frmProspectContactEntry::ClearContactForm()
 void frmProspectContactEntry::PresetFromMember(qint64 memberId, const QDate& nextContactDate,
                                                const QString& nextContactAction)
 {
+    // A new contact: a contact shown for editing keeps its row, and Save adds one for this person.
+    txtID->clear();
     ChooseId(cmbProspect, memberId);
     dtDate->setDate(nextContactDate);
     if (!nextContactAction.isEmpty())

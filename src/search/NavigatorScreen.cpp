@@ -109,7 +109,7 @@ void NavigatorScreen::vsfgMembers_DblClick(int row)
     if (row < 0 || row >= vsfgMembers->dataRows())
         return;
     const qint64 memberId = vsfgMembers->id(row);
-    frmMemberEntry* member = ScreenRegistry::load<frmMemberEntry>();
+    frmMemberEntry* member = frmMemberEntry::OpenFromAnotherScreen();
     if (!member)
         return;
     member->LoadMember(memberId);

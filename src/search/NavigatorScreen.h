@@ -35,7 +35,8 @@ public:
 
     const NavigatorSettings& settings() const { return m_settings; }
 
-    // Opens the person of a data row on the member screen; the heading or an empty grid does nothing.
+    // Opens the person of a data row on the member screen, for a user who may open that screen; the heading or an
+    // empty grid does nothing.
     void vsfgMembers_DblClick(int row);
 
     // Replaces a list's entries with fixed texts, or with the first column of a query; no selection, no signal.

@@ -231,8 +231,10 @@ void frmAttendanceEntry::saveWeek(const QDate& week)
     QSqlQuery remove = db.prepare(QStringLiteral("DELETE FROM AttendanceData WHERE ID = ?"));
     QSqlQuery update = db.prepare(QStringLiteral("UPDATE AttendanceData SET SS = ?, SL = ?, RBD = ?, WS = ?, DT = ?, "
                                                  "SE = ?, WN = ? WHERE ID = ?"));
+    // A person deleted since Find gets no row: their rows went with them, and a new one would belong to nobody.
     QSqlQuery insert = db.prepare(QStringLiteral("INSERT INTO AttendanceData (SS, SL, RBD, WS, DT, SE, WN, WeekOf, "
-                                                 "MemberID) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                                                 "MemberID) SELECT ?, ?, ?, ?, ?, ?, ?, ?, ID FROM Member "
+                                                 "WHERE ID = ?"));
     // Written in ID order: the week's index entries then come one after another rather than all over the file.
     QList<const NavigatorRow*> listed;
     listed.reserve(vsfgMembers->dataRows());

@@ -63,6 +63,14 @@ void closeScreensWithoutRights()
     }
 }
 
+void userChanged()
+{
+    const QList<QPointer<Screen>> open = screens().values();
+    for (const QPointer<Screen>& screen : open)
+        if (screen)
+            Guard::run([&screen] { screen->UserChanged(); });
+}
+
 Screen* show(Screen* screen)
 {
     const QString className = QString::fromLatin1(screen->metaObject()->className());

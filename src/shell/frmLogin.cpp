@@ -93,8 +93,10 @@ void frmLogin::btnLogin_Click()
         rs.Close();
         // Screens left open at Log Off were opened with the previous user's rights; another user keeps only those
         // that they could have opened themselves.
-        if (otherUser)
+        if (otherUser) {
             ScreenRegistry::closeScreensWithoutRights();
+            ScreenRegistry::userChanged();
+        }
         if (MDI* mdi = MainMod::MainWindow())
             mdi->setLoggedIn(true);
         Unload();

@@ -6,7 +6,9 @@
 #include "members/ListGrid.h"
 #include "members/frmMemberEntry.h"
 #include "outreach/frmProspectContactEntry.h"
+#include "outreach/frmProspectNavigator.h"
 #include "platform/IdList.h"
+#include "search/NavigatorGrid.h"
 #include "shell/ScreenRegistry.h"
 
 #include <QComboBox>
@@ -31,6 +33,13 @@ QString nextStep(const frmProspectContactEntry* s)
     return QStringLiteral("%1|%2|%3")
         .arg(s->cmbNextPhase->currentText(), s->dtNextContactDate->date().toString(Qt::ISODate),
              s->cmbNextContactAction->currentText());
+}
+
+void doubleClick(QTableView* grid, int row)
+{
+    const QRect cell = grid->visualRect(grid->model()->index(row, 2));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
 }
 
 frmProspectContactEntry* contactScreen()
@@ -164,6 +173,46 @@ private slots:
             QCOMPARE(messages->last().title, QStringLiteral("Required Fields"));
             QCOMPARE(member->MemberId(), 0);
         }
+    }
+
+    // A contact opened for editing stays Pam's when New Contact then starts one for Vic.
+    void newContactNeverRewritesTheContactShown_data()
+    {
+        QTest::addColumn<bool>("fromNavigator");
+        QTest::newRow("opened on the member screen") << false;
+        QTest::newRow("opened on the prospect navigator") << true;
+    }
+    void newContactNeverRewritesTheContactShown()
+    {
+        QFETCH(bool, fromNavigator);
+        if (fromNavigator) {
+            auto* navigator = ScreenRegistry::load<frmProspectNavigator>();
+            QTest::mouseClick(navigator->btnFind, Qt::LeftButton);
+            navigator->vsfgMembers->pickRow(int(navigator->vsfgMembers->ids().indexOf(pam)));
+            doubleClick(navigator->vsfgContact, 0);
+        } else {
+            member->SSTab1->setCurrentIndex(4);
+            doubleClick(member->vsfgProspectContacts, 0);
+        }
+        frmProspectContactEntry* s = contactScreen();
+        QVERIFY(s);
+        QCOMPARE(s->txtID->text(), QString::number(contact));
+
+        IdList::select(member->cmbMember, vic);
+        QCOMPARE(member->MemberId(), vic);
+        member->SSTab1->setCurrentIndex(4);
+        QTest::mouseClick(member->btnNewContact, Qt::LeftButton);
+        QCOMPARE(contactScreen(), s);
+        QCOMPARE(IdList::currentId(s->cmbProspect).toLongLong(), vic);
+        QCOMPARE(s->txtID->text(), QString());
+        pick(s->cmbAction, QStringLiteral("Phone Call"));
+        QTest::mouseClick(s->btnSave, Qt::LeftButton);
+        QCOMPARE(messages->count(), 0);
+
+        const QString contacts = QStringLiteral("SELECT group_concat(Prospect_ID || ' ' || Contact_Date || ' ' || "
+                                                "Action, '; ') FROM (SELECT * FROM Prospect_Contact ORDER BY ID)");
+        QCOMPARE(MainDatabase.scalar(contacts).toString(),
+                 QStringLiteral("%1 2026-11-30 Visit; %2 2026-12-07 Phone Call").arg(pam).arg(vic));
     }
 
     void doubleClickOpensTheContact()

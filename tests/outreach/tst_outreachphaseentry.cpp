@@ -3,7 +3,9 @@
 #include "support/TestDatabase.h"
 
 #include "core/MainMod.h"
+#include "members/frmMemberEntry.h"
 #include "outreach/frmOutreachPhaseEntry.h"
+#include "outreach/frmProspectContactEntry.h"
 #include "platform/SqlValue.h"
 #include "shell/ScreenRegistry.h"
 
@@ -184,6 +186,61 @@ private slots:
         QVERIFY(!isOpen());
         QCOMPARE(messages->count(), 0);
         QCOMPARE((QStringList{phaseOf(first), phaseOf(second), phaseOf(third), phaseOf(gone), phaseOf(none)}), phases);
+    }
+
+    // The member screen and the contact screen, open on a prospect in "Invitation Letter", follow the plan saved:
+    // their lists show the new names, their choice keeps its phase, and the member's Save keeps the next step.
+    void openScreensFollowTheRenames_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("phase");
+        QTest::newRow("its phase renamed")
+            << QStringList{"First Visit", "Follow-up Call", "Second Visit", "Welcome Letter"} << "Welcome Letter";
+        QTest::newRow("its phase and another swap names")
+            << QStringList{"First Visit", "Invitation Letter", "Second Visit", "Follow-up Call"} << "Follow-up Call";
+        QTest::newRow("another phase renamed")
+            << QStringList{"Welcome Visit", "Follow-up Call", "Second Visit", "Invitation Letter"}
+            << "Invitation Letter";
+    }
+    void openScreensFollowTheRenames()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QString, phase);
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        const qint64 ivy = prospect(QStringLiteral("Invitation Letter"));
+        MainDatabase.execute(QStringLiteral("UPDATE Member SET Prospect_Next_Contact_Date = '2027-01-10', "
+                                            "Prospect_Next_Contact_Action = 'Letter' WHERE ID = ?"),
+                             {ivy});
+        auto* member = ScreenRegistry::load<frmMemberEntry>();
+        member->LoadMember(ivy);
+        QCOMPARE(member->cmbNextPhase->currentText(), QStringLiteral("Invitation Letter"));
+        auto* contact = ScreenRegistry::load<frmProspectContactEntry>();
+        contact->cmbNextPhase->setCurrentIndex(contact->cmbNextPhase->findText(QStringLiteral("Invitation Letter")));
+
+        Screen_* screen = open();
+        for (int row = 0; row < names.size(); ++row)
+            setCell(screen->vsfgPhase, row, 1, names[row]);
+        save(screen);
+        QVERIFY(!isOpen());
+        QCOMPARE(phaseOf(ivy), phase);
+        for (QComboBox* list : {member->cmbNextPhase, contact->cmbNextPhase}) {
+            QStringList offered;
+            for (int i = 0; i < list->count(); ++i)
+                offered << list->itemText(i);
+            QCOMPARE(offered, QStringList{""} + names);
+            QCOMPARE(list->currentText(), phase);
+        }
+
+        member->SSTab1->setCurrentIndex(4);
+        grabIfAsked(area->area(), QStringLiteral("plan-saved-") + phase);
+        QTest::mouseClick(member->btnSaveNew, Qt::LeftButton);
+        QCOMPARE(messages->count(), 0);
+        QCOMPARE(MainDatabase
+                     .scalar(QStringLiteral("SELECT Prospect_Phase || '|' || Prospect_Next_Contact_Date || '|' || "
+                                            "Prospect_Next_Contact_Action FROM Member WHERE ID = ?"),
+                             {ivy})
+                     .toString(),
+                 phase + QStringLiteral("|2027-01-10|Letter"));
     }
 
     void movesChangeOnlyTheOrder()

@@ -19,6 +19,7 @@
 #include "shell/frmLogin.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -561,6 +562,114 @@ private slots:
                                   screen->SSTab1->isTabVisible(i));
             QCOMPARE(shown, allowed);
             QCOMPARE(messages.count(), 0);
+        }
+    }
+
+    // Gifts open from the member screen only with the right held at the double-click, not the one held when the
+    // screen opened: the header row too, for the refusal comes first.
+    void contributionDoubleClickAsksItsRightAgain_data()
+    {
+        QTest::addColumn<bool>("withdrawn");
+        QTest::addColumn<int>("row");
+        QTest::newRow("right held, a gift") << false << 0;
+        QTest::newRow("right held, the header") << false << -1;
+        QTest::newRow("right withdrawn, a gift") << true << 0;
+        QTest::newRow("right withdrawn, the header") << true << -1;
+    }
+    void contributionDoubleClickAsksItsRightAgain()
+    {
+        QFETCH(bool, withdrawn);
+        QFETCH(int, row);
+        Office office;
+        const Church church = seed();
+        MainDatabase.execute(QStringLiteral("INSERT INTO Member_Contributions (MemberID, ContributionDate, Amount) "
+                                            "VALUES (?, '2026-11-29', 40)"),
+                             {church.ann});
+        const qint64 user = userWith({kMemberView, kMemberContributions});
+        frmMemberEntry* screen = memberScreen(office.mdi, church.ann);
+        QVERIFY(screen);
+        ListGrid* gifts = screen->vsfgMemberContributions;
+        reveal(gifts);
+        QCOMPARE(gifts->rows(), 1);
+        if (withdrawn)
+            MainDatabase.execute(QStringLiteral("DELETE FROM UserPermission WHERE MemberID = ?"), {user});
+        if (row < 0)
+            QTest::mouseDClick(gifts->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                               QPoint(gifts->horizontalHeader()->sectionViewportPosition(0) + 4, 4));
+        else
+            doubleClickRow(gifts, row);
+        QCOMPARE(refused(office.messages), withdrawn);
+        if (withdrawn) {
+            QCOMPARE(office.messages.count(), 1);
+            QCOMPARE(office.messages.last().text, kScreen);
+            QCOMPARE(office.messages.last().icon, Messages::Icon::Exclamation);
+        }
+        QCOMPARE(ScreenRegistry::isOpen(QStringLiteral("frmContributionEntry")), !withdrawn && row >= 0);
+    }
+
+    // A person double-clicked on another screen opens on the member screen only for a user who may open that
+    // screen from its menu, also when the right went while the screen was open.
+    void personDoubleClickAsksForTheMemberScreensRights_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("screenClass");
+        QTest::addColumn<QStringList>("rights");
+        QTest::addColumn<QString>("withdrawn");
+        QTest::addColumn<bool>("opens");
+        const QStringList attendance{kAttendanceEntryEdit, kAttendanceNavigator};
+        QTest::newRow("attendance entry, attendance rights only") << "AttendanceEntry"
+                                                                  << "frmAttendanceEntry" << attendance << "" << false;
+        QTest::newRow("attendance navigator, attendance rights only")
+            << "AttendanceNavigator"
+            << "frmAttendanceNavigator" << attendance << "" << false;
+        QTest::newRow("attendance entry, with Member View")
+            << "AttendanceEntry"
+            << "frmAttendanceEntry" << attendance + QStringList{kMemberView} << "" << true;
+        QTest::newRow("attendance navigator, with Member Entry/Edit")
+            << "AttendanceNavigator"
+            << "frmAttendanceNavigator" << attendance + QStringList{kMemberEntryEdit} << "" << true;
+        QTest::newRow("member navigator") << "MemberNavigator"
+                                          << "frmMemberNavigator" << QStringList{kMemberView} << "" << true;
+        QTest::newRow("member navigator, Member View withdrawn")
+            << "MemberNavigator"
+            << "frmMemberNavigator" << QStringList{kMemberView} << kMemberView << false;
+        QTest::newRow("prospect navigator") << "ProspectNavigator"
+                                            << "frmProspectNavigator" << QStringList{kMemberEntryEdit} << "" << true;
+        QTest::newRow("prospect navigator, Member Entry/Edit withdrawn")
+            << "ProspectNavigator"
+            << "frmProspectNavigator" << QStringList{kMemberEntryEdit} << kMemberEntryEdit << false;
+    }
+    void personDoubleClickAsksForTheMemberScreensRights()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, screenClass);
+        QFETCH(QStringList, rights);
+        QFETCH(QString, withdrawn);
+        QFETCH(bool, opens);
+        Office office;
+        seed();
+        const qint64 user = userWith(rights);
+        NavigatorScreen* navigator = findEveryone(office.mdi, qPrintable(command), qPrintable(screenClass));
+        QVERIFY(navigator);
+        NavigatorGrid* grid = navigator->vsfgMembers;
+        QVERIFY(grid->dataRows() > 0);
+        if (!withdrawn.isEmpty())
+            MainDatabase.execute(QStringLiteral("DELETE FROM UserPermission WHERE MemberID = ? AND PermissionID = "
+                                                "(SELECT ID FROM Permission WHERE Name = ?)"),
+                                 {user, withdrawn});
+        // On the last column, away from the attendance boxes.
+        const QRect cell = grid->visualRect(grid->model()->index(0, grid->model()->columnCount() - 1));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        auto* member = ScreenRegistry::find<frmMemberEntry>();
+        QCOMPARE(member != nullptr, opens);
+        QCOMPARE(refused(office.messages), !opens);
+        if (opens) {
+            QCOMPARE(member->MemberId(), grid->id(0));
+        } else {
+            QCOMPARE(office.messages.count(), 1);
+            QCOMPARE(office.messages.last().text, kRecord);
+            QCOMPARE(office.messages.last().icon, Messages::Icon::Exclamation);
         }
     }
 

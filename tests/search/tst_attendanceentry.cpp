@@ -4,6 +4,7 @@
 
 #include "DemoData.h"
 #include "core/MainMod.h"
+#include "members/frmMemberEntry.h"
 #include "platform/Twips.h"
 #include "search/frmAttendanceEntry.h"
 #include "shell/MDI.h"
@@ -254,6 +255,49 @@ private slots:
         const QStringList before = allRows().replaceInStrings(QRegularExpression("^\\d+,"), QString());
         save(s);
         QCOMPARE(allRows().replaceInStrings(QRegularExpression("^\\d+,"), QString()), before);
+    }
+
+    // Someone opened from the week and deleted on the member screen gets no row when the week is saved; the rest
+    // of the week is saved as ticked.
+    void peopleDeletedSinceFindAreSkipped_data()
+    {
+        QTest::addColumn<QStringList>("marks"); // Bob's, stored before Find
+        QTest::addColumn<int>("tick");          // the box of Bob's ticked after his delete, or -1
+        QTest::newRow("marks loaded for the week") << QStringList{"WS"} << -1;
+        QTest::newRow("a box ticked after the delete") << QStringList{} << 3;
+        QTest::newRow("both") << QStringList{"SS", "SE"} << 3;
+    }
+    void peopleDeletedSinceFindAreSkipped()
+    {
+        QFETCH(QStringList, marks);
+        QFETCH(int, tick);
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        frmAttendanceEntry* s = openEntry();
+        const qint64 ann = addPerson("Adams", "Ann");
+        const qint64 bob = addPerson("Baker", "Bob");
+        if (!marks.isEmpty())
+            addMarks(bob, kThisWeek, marks);
+        find(s);
+        NavigatorGrid* grid = s->vsfgMembers;
+        const QRect name = grid->visualRect(grid->model()->index(rowOf(s, bob), frmAttendanceEntry::kIdColumn + 1));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, name.center());
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, name.center());
+        auto* member = ScreenRegistry::find<frmMemberEntry>();
+        QVERIFY(member);
+        QCOMPARE(member->MemberId(), bob);
+        QTest::mouseClick(member->btnDelete, Qt::LeftButton); // answered Yes
+        QCOMPARE(MainDatabase.scalar(QStringLiteral("SELECT COUNT(*) FROM Member WHERE ID = ?"), {bob}).toInt(), 0);
+        messages.clear();
+
+        if (tick >= 0)
+            clickCell(s, bob, tick);
+        clickCell(s, ann, 0);
+        save(s);
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(rowsOf(bob), 0);
+        QCOMPARE(marksOf(ann, kThisWeek), QStringLiteral("SS"));
     }
 
     void aFailureMidwayChangesNothing()

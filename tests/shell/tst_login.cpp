@@ -5,8 +5,10 @@
 #include "admin/frmUserEntry.h"
 #include "admin/frmValueEntry.h"
 #include "core/MainMod.h"
-#include "members/frmMemberEntry.h"
 #include "core/Passwords.h"
+#include "members/ListGrid.h"
+#include "members/frmMemberEntry.h"
+#include "platform/IdList.h"
 #include "shell/MDI.h"
 #include "shell/ScreenRegistry.h"
 #include "shell/frmLogin.h"
@@ -16,6 +18,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QtTest>
 
 using MainMod::MainDatabase;
@@ -170,6 +173,66 @@ private slots:
             const QString grants = QStringLiteral("SELECT COUNT(*) FROM UserPermission WHERE MemberID = ?");
             QCOMPARE(MainDatabase.scalar(grants, {clerk}).toInt(), 1); // the unsaved grants went with the screen
         }
+    }
+
+    // The member screen left open at Log Off shows gifts to the next user only when they may see them.
+    void contributionsTabFollowsTheUserLoggedIn_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("next");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("administrator, then a viewer") << "boss" << "viewer" << false;
+        QTest::newRow("treasurer, then a viewer") << "treasurer" << "viewer" << false;
+        QTest::newRow("viewer, then the administrator") << "viewer" << "boss" << true;
+        QTest::newRow("viewer, then a treasurer") << "viewer" << "treasurer" << true;
+    }
+    void contributionsTabFollowsTheUserLoggedIn()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, next);
+        QFETCH(bool, shown);
+        TestDatabase tdb;
+        TestArea area;
+        ScriptedMessages messages;
+        MDI mdi;
+        ScreenRegistry::setArea(area.area());
+        const qint64 boss = TestDatabase::addMember(QStringLiteral("Boss"), QStringLiteral("Bea"));
+        TestDatabase::addUser(boss, QStringLiteral("boss"), QStringLiteral("pw"), QStringLiteral("Admin"));
+        const qint64 viewer = TestDatabase::addMember(QStringLiteral("Viewer"), QStringLiteral("Vi"));
+        TestDatabase::addUser(viewer, QStringLiteral("viewer"), QStringLiteral("pw"));
+        TestDatabase::grant(viewer, QStringLiteral("Member View"));
+        const qint64 treasurer = TestDatabase::addMember(QStringLiteral("Treasurer"), QStringLiteral("Ty"));
+        TestDatabase::addUser(treasurer, QStringLiteral("treasurer"), QStringLiteral("pw"));
+        TestDatabase::grant(treasurer, QStringLiteral("Member View"));
+        TestDatabase::grant(treasurer, QStringLiteral("Member Contributions"));
+        const qint64 giver = TestDatabase::addMember(QStringLiteral("Giver"), QStringLiteral("Gil"));
+        MainDatabase.execute(QStringLiteral("INSERT INTO Member_Contributions (MemberID, ContributionDate, Amount) "
+                                            "VALUES (?, '2026-11-29', 250)"),
+                             {giver});
+
+        typeAndLogin(first, QStringLiteral("pw"));
+        mdi.runCommand(QStringLiteral("MemberEntry"));
+        auto* member = ScreenRegistry::find<frmMemberEntry>();
+        QVERIFY(member);
+        IdList::select(member->cmbMember, giver);
+        QCOMPARE(member->MemberId(), giver);
+        // The one who may, leaves the gifts on the screen.
+        if (member->SSTab1->isTabVisible(frmMemberEntry::kContributionsTab))
+            member->SSTab1->setCurrentIndex(frmMemberEntry::kContributionsTab);
+        mdi.runCommand(QStringLiteral("LogOff"));
+
+        typeAndLogin(next, QStringLiteral("pw"));
+        QCOMPARE(ScreenRegistry::find<frmMemberEntry>(), member);
+        QCOMPARE(member->SSTab1->isTabVisible(frmMemberEntry::kContributionsTab), shown);
+        if (shown) {
+            member->SSTab1->setCurrentIndex(frmMemberEntry::kContributionsTab);
+            QCOMPARE(member->vsfgMemberContributions->rows(), 1);
+        } else {
+            QVERIFY(member->SSTab1->currentIndex() != frmMemberEntry::kContributionsTab);
+        }
+        QCOMPARE(member->vsfgMemberContributions->isVisibleTo(member), shown);
+        grabIfAsked(area.area(), QStringLiteral("member-screen-after-") + next);
+        QCOMPARE(messages.count(), 0);
     }
 
     void passwordShowsStars()
