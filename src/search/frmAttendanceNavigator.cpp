@@ -89,15 +89,15 @@ void frmAttendanceNavigator::buildCriteria()
     label(f, QStringLiteral("or more"), 1515, 360, 720);
     // The category lists are wider than designed, so that "Discipleship Training" shows whole.
     cmbClass = pickList(f, "cmbClass", 2280, 360, 2205);
-    rightLabel(f, QStringLiteral("between"), 4500, 360, 720);
-    dtStart = datePicker(f, "dtStart", 5260, 360, 1455);
-    rightLabel(f, QStringLiteral("and"), 6735, 360, 340);
-    dtEnd = datePicker(f, "dtEnd", 7100, 360, 1455);
+    rightLabel(f, QStringLiteral("between"), 4530, 360, 780);
+    dtStart = datePicker(f, "dtStart", 5330, 360, 1455);
+    rightLabel(f, QStringLiteral("and"), 6790, 360, 330);
+    dtEnd = datePicker(f, "dtEnd", 7130, 360, 1455);
     // "Attended <category> Week of <date>"
     rightLabel(f, QStringLiteral("Attended"), 1320, 840, 900);
     cmbClass2 = pickList(f, "cmbClass2", 2280, 840, 2205);
-    rightLabel(f, QStringLiteral("Week of"), 4500, 840, 720);
-    dtAttend = datePicker(f, "dtAttend", 5260, 840, 1455);
+    rightLabel(f, QStringLiteral("Week of"), 4530, 840, 780);
+    dtAttend = datePicker(f, "dtAttend", 5330, 840, 1455);
 
     rightLabel(f, QStringLiteral("Member Status"), 60, 1320, 1400);
     cmbStatus = pickList(f, "cmbStatus", 1520, 1320, 2400);
