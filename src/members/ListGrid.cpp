@@ -1,6 +1,7 @@
 #include "ListGrid.h"
 
 #include "core/Format.h"
+#include "platform/GridColumns.h"
 
 #include <QHeaderView>
 
@@ -71,6 +72,8 @@ ListGrid::ListGrid(QWidget* parent) : QTableView(parent), m_model(new ListGridMo
             emit rowDoubleClicked(index.row());
     });
     connect(horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, [this] { emit rowDoubleClicked(-1); });
+    setItemDelegate(new GridColumns::CutTextDelegate(this));
+    horizontalHeader()->hide();
 }
 
 QString ListGrid::cellText(const QVariant& value)
@@ -92,12 +95,14 @@ QString ListGrid::cellText(const QVariant& value)
 void ListGrid::clear()
 {
     m_model->reset({}, {});
+    horizontalHeader()->hide();
 }
 
 void ListGrid::fill(const QStringList& captions, QList<QVariantList> rows)
 {
     m_model->reset(captions, std::move(rows));
-    resizeColumnsToContents();
+    horizontalHeader()->show();
+    GridColumns::fit(this);
 }
 
 bool ListGrid::hasHeader() const

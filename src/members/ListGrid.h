@@ -36,7 +36,8 @@ public:
 
     // No rows and no header.
     void clear();
-    // The header, then one row per record in the order given; every cell centred, columns fitted to their text.
+    // The header, then one row per record in the order given; every cell centred, columns fitted to their text
+    // but none wider than the grid.
     void fill(const QStringList& captions, QList<QVariantList> rows);
 
     bool hasHeader() const;

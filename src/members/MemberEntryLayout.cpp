@@ -48,18 +48,29 @@ public:
     int next(const char* caption)
     {
         const int top = m_top;
-        if (*caption)
-            rightLabel(m_parent, QString::fromLatin1(caption), m_left, top, m_width);
+        m_label = *caption ? rightLabel(m_parent, QString::fromLatin1(caption), m_left, top, m_width) : nullptr;
         m_top += kRow;
         return top;
     }
+    // The caption of the line last added.
+    QLabel* label() const { return m_label; }
 
 private:
     QWidget* m_parent;
     int m_left;
     int m_width;
     int m_top;
+    QLabel* m_label = nullptr;
 };
+
+// The captions of the fields a record cannot be saved without are blue, as the refusal at Save says.
+void markRequired(QLabel* caption, QWidget* field)
+{
+    caption->setBuddy(field);
+    QPalette palette = caption->palette();
+    palette.setColor(QPalette::WindowText, Qt::blue);
+    caption->setPalette(palette);
+}
 
 // Pick lists stand a little higher than text boxes, being taller.
 constexpr int kPickRaise = 15;
@@ -157,13 +168,17 @@ void frmMemberEntry::buildContactTab(QWidget* tab)
     txtMemberID = make<QLineEdit>(tab, "txtMemberID", kField, 120, 1095, 285);
     txtMemberID->setReadOnly(true);
     txtMemberID->setFocusPolicy(Qt::NoFocus);
-    rightLabel(tab, QStringLiteral("Status"), 2460, 120, 615);
-    cmbMemberStatus = pick(tab, "cmbMemberStatus", 3180, 105, 1515);
+    QLabel* statusCaption = rightLabel(tab, QStringLiteral("Status"), 2460, 120, 615);
+    // Wider than designed, so that "Child Of Member" and "Previous Member" show whole.
+    cmbMemberStatus = pick(tab, "cmbMemberStatus", 3180, 105, 1800);
+    markRequired(statusCaption, cmbMemberStatus);
 
     Lines lines(tab, kLabel, kLabelWidth, 120 + kRow);
     txtFName = textBox(tab, "txtFName", kField, lines.next("First Name"), kWide);
+    markRequired(lines.label(), txtFName);
     txtMName = textBox(tab, "txtMName", kField, lines.next("Middle Name"), kWide);
     txtLName = textBox(tab, "txtLName", kField, lines.next("Last Name"), kWide);
+    markRequired(lines.label(), txtLName);
     cmbTitle = pick(tab, "cmbTitle", kField, lines.next("Title") - kPickRaise, 1815);
     txtAddress1 = textBox(tab, "txtAddress1", kField, lines.next("Address1"), kWide);
     txtAddress2 = textBox(tab, "txtAddress2", kField, lines.next("Address2"), kWide);
@@ -172,8 +187,8 @@ void frmMemberEntry::buildContactTab(QWidget* tab)
     cmbState = pick(tab, "cmbState", kField, stateTop - kPickRaise, 1095);
     txtZip = textBox(tab, "txtZip", 2520, stateTop, 1335);
 
-    constexpr int kPhoneLabel = 4800;
-    constexpr int kPhoneLabelWidth = 1215;
+    constexpr int kPhoneLabel = 5010;
+    constexpr int kPhoneLabelWidth = 1050;
     constexpr int kPhone = 6120;
     rightLabel(tab, QStringLiteral("Home Phone"), kPhoneLabel, 120, kPhoneLabelWidth);
     txtHomePhone = phoneBox(tab, "txtHomePhone", kPhone, 120);
@@ -182,15 +197,17 @@ void frmMemberEntry::buildContactTab(QWidget* tab)
     rightLabel(tab, QStringLiteral("Work Phone"), kPhoneLabel, 120 + 2 * kRow, kPhoneLabelWidth);
     txtWorkPhone = phoneBox(tab, "txtWorkPhone", kPhone, 120 + 2 * kRow);
     rightLabel(tab, QStringLiteral("Email"), kPhoneLabel, 120 + 3 * kRow, kPhoneLabelWidth);
-    txtEmail = textBox(tab, "txtEmail", kPhone, 120 + 3 * kRow, 3135);
+    txtEmail = textBox(tab, "txtEmail", kPhone, 120 + 3 * kRow, 2175);
 
-    auto* pictureFrame = frame(tab, "FramePicture", QString(), 9360, 0, 1815, 3120);
-    imgPic = make<QLabel>(pictureFrame, "imgPic", 120, 120, 1575, 2400);
+    // A square box with room for a picture fitted to 165 pixels and the box's border.
+    constexpr int kPicture = 2535;
+    auto* pictureFrame = frame(tab, "FramePicture", QString(), 8400, 0, kPicture + 240, 3240);
+    imgPic = make<QLabel>(pictureFrame, "imgPic", 120, 120, kPicture, kPicture);
     imgPic->setAlignment(Qt::AlignCenter);
     imgPic->setFrameShape(QFrame::StyledPanel);
-    btnLoadPic = button(pictureFrame, "btnLoadPic", QStringLiteral("Load Picture"), 180, 2640, 1455);
+    btnLoadPic = button(pictureFrame, "btnLoadPic", QStringLiteral("Load Picture"), 660, 2760, 1455);
     // The extension of a newly chosen picture: state for the save, not for the eye.
-    txtFileType = make<QLineEdit>(pictureFrame, "txtFileType", 120, 2640, 100, 285);
+    txtFileType = make<QLineEdit>(pictureFrame, "txtFileType", 120, 2760, 100, 285);
     txtFileType->hide();
 
     Frame3 = frame(tab, "Frame3", QStringLiteral("Family Members"), 120, 3300, 11055, 2820);
@@ -248,6 +265,7 @@ void frmMemberEntry::buildChurchTab(QWidget* tab)
     constexpr int kPicker = 1980;
     Lines lines(tab, kLabel, kLabelWidth, 120);
     cmbChurchStatus = pick(tab, "cmbChurchStatus", kBox, lines.next("Status") - kPickRaise, 1755);
+    markRequired(lines.label(), cmbChurchStatus);
 
     struct DateRow {
         const char* caption;
@@ -320,6 +338,7 @@ void frmMemberEntry::buildProspectTab(QWidget* tab)
     constexpr int kWidth = 2535;
     Lines lines(tab, kLabel, kLabelWidth, 120);
     cmbProspectStatus = pick(tab, "cmbProspectStatus", kField, lines.next("Status") - kPickRaise, kWidth);
+    markRequired(lines.label(), cmbProspectStatus);
     txtProspectSource = textBox(tab, "txtProspectSource", kField, lines.next("Prospect Source"), kWidth);
     cmbProspectSSClass =
         pick(tab, "cmbProspectSSClass", kField, lines.next("Sunday School Class Assigned") - kPickRaise, kWidth);

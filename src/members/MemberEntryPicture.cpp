@@ -65,7 +65,8 @@ void frmMemberEntry::ShowPicture(const QString& picture)
 void frmMemberEntry::ShowImage(const QImage& image)
 {
     QPixmap shown = QPixmap::fromImage(image);
-    if (shown.width() > imgPic->width() || shown.height() > imgPic->height())
-        shown = shown.scaled(imgPic->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const QSize room = imgPic->contentsRect().size();
+    if (shown.width() > room.width() || shown.height() > room.height())
+        shown = shown.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     imgPic->setPixmap(shown);
 }

@@ -10,6 +10,7 @@
 #include "outreach/frmProspectContactEntry.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
+#include "platform/PickAgain.h"
 #include "platform/WaitCursor.h"
 #include "schema/PermissionNames.h"
 #include "shell/ScreenRegistry.h"
@@ -60,6 +61,8 @@ void frmMemberEntry::connectHandlers()
     addOptionalDate(chkDeceased, dtDeceased);
 
     on(cmbMember, &QComboBox::currentIndexChanged, [this] { cmbMember_Click(); });
+    // Picking the name shown shows that member again, setting aside what was typed since.
+    on(PickAgain::watch(cmbMember), &PickAgain::picked, [this] { cmbMember_Click(); });
     on(cmbChurchStatus, &QComboBox::currentIndexChanged, [this] { cmbChurchStatus_Click(); });
     on(chkNewEmail, &QCheckBox::toggled, [this] { chkNewEmail_Click(); });
     on(btnNew, &QPushButton::clicked, [this] { btnNew_Click(); });

@@ -110,7 +110,7 @@ void frmProspectNavigator::UpdateGrids()
         return QStringList{q.value(1).toString(),
                            q.value(2).toString(),
                            q.value(3).toString(),
-                           NavigatorCells::date(q.value(4)),
+                           NavigatorCells::paddedDate(q.value(4)),
                            q.value(5).toString(),
                            q.value(6).toString(),
                            NavigatorCells::phone(q.value(7)),

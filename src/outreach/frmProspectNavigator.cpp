@@ -37,6 +37,7 @@ constexpr int kFrameGap = 100;     // between the two grid frames
 constexpr int kCaptionRoom = 750;  // under the contacts frame
 constexpr int kGridUnder = 350;    // a grid is this much shorter than its frame
 constexpr int kGridNarrower = 200; // and this much narrower
+constexpr int kNotesColumn = 7;    // of the contacts grid
 
 } // namespace
 
@@ -49,6 +50,8 @@ frmProspectNavigator::frmProspectNavigator(QWidget* parent)
     Frame3 = make<QGroupBox>(this, "Frame3", 120, 5280, 10935, 2415);
     Frame3->setTitle(QStringLiteral("Contacts"));
     vsfgContact = make<NavigatorGrid>(Frame3, "vsfgContact", kGridMargin, kGridTop, 8415, 1935);
+    // Notes read as running text, from the left.
+    vsfgContact->navigatorModel()->setColumnAlignment(kNotesColumn, Qt::AlignLeft | Qt::AlignVCenter);
     // The sheets printed are one block of rows, so the count asked about is the count printed.
     vsfgMembers->setSelectionMode(QAbstractItemView::ContiguousSelection);
     // Column widths from the first rows: arrow keys and Find must not wait on measuring text.

@@ -1,11 +1,12 @@
 #include "NavigatorGrid.h"
 
+#include "platform/GridColumns.h"
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyledItemDelegate>
 
 namespace {
 
@@ -13,9 +14,9 @@ const QColor kBand(192, 192, 192);
 
 // Draws a check cell's box in the middle of the cell and toggles it on a click anywhere in the cell or on Space;
 // other cells are drawn as usual.
-class CheckCellDelegate : public QStyledItemDelegate {
+class CheckCellDelegate : public GridColumns::CutTextDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using CutTextDelegate::CutTextDelegate;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
@@ -110,7 +111,7 @@ QVariant NavigatorModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return column < r.cells.size() ? r.cells.at(column) : QString();
     case Qt::TextAlignmentRole:
-        return int(Qt::AlignCenter);
+        return alignment(column);
     default:
         return {};
     }
@@ -130,6 +131,11 @@ bool NavigatorModel::setData(const QModelIndex& index, const QVariant& value, in
     return true;
 }
 
+int NavigatorModel::alignment(int column) const
+{
+    return int(m_alignments.value(column, Qt::AlignCenter));
+}
+
 Qt::ItemFlags NavigatorModel::flags(const QModelIndex& index) const
 {
     if (!index.isValid())
@@ -147,7 +153,7 @@ QVariant NavigatorModel::headerData(int section, Qt::Orientation orientation, in
     if (role == Qt::DisplayRole)
         return m_headings.at(section);
     if (role == Qt::TextAlignmentRole)
-        return int(Qt::AlignCenter);
+        return alignment(section);
     return {};
 }
 
@@ -169,17 +175,20 @@ NavigatorGrid::NavigatorGrid(QWidget* parent) : QTableView(parent), m_model(new 
         if (index.isValid())
             emit rowDoubleClicked(index.row());
     });
+    horizontalHeader()->hide();
 }
 
 void NavigatorGrid::clear()
 {
     m_model->reset({}, {});
+    horizontalHeader()->hide();
 }
 
 void NavigatorGrid::fill(const QStringList& headings, QList<NavigatorRow> rows)
 {
     m_model->reset(headings, std::move(rows));
-    resizeColumnsToContents();
+    horizontalHeader()->show();
+    GridColumns::fit(this);
 }
 
 QString NavigatorGrid::text(int row, int column) const
@@ -210,4 +219,9 @@ int NavigatorGrid::currentRow() const
 void NavigatorGrid::pickRow(int row)
 {
     setCurrentIndex(m_model->index(row, 0));
+}
+
+void NavigatorGrid::pickCell(int row, int column)
+{
+    setCurrentIndex(m_model->index(row, column));
 }

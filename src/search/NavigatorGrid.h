@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QList>
 #include <QStringList>
 #include <QTableView>
@@ -22,6 +23,8 @@ public:
     void setCheckColumns(const QList<int>& columns) { m_checkColumns = columns; }
     // Every second data row on a light grey ground, so a long row is easy to follow across the grid.
     void setBanded(bool banded) { m_banded = banded; }
+    // Cells and heading of a column are centred unless set otherwise here.
+    void setColumnAlignment(int column, Qt::Alignment alignment) { m_alignments.insert(column, alignment); }
     void reset(const QStringList& headings, QList<NavigatorRow> rows);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -36,15 +39,18 @@ public:
     bool isCheckColumn(int column) const { return m_checkColumns.contains(column); }
 
 private:
+    int alignment(int column) const;
+
     QStringList m_headings;
     QList<NavigatorRow> m_rows;
     QList<int> m_checkColumns;
     bool m_banded = false;
+    QHash<int, Qt::Alignment> m_alignments;
 };
 
 // The result grid of a navigator. Empty, it has no heading row either; filled, it shows the headings over one row
-// per person, every cell centred and the columns fitted to their text. A check cell shows its box in the middle
-// and is ticked or cleared by a click anywhere in it, or by Space when it is the current cell.
+// per person, every cell centred and the columns fitted to their text (none wider than the grid). A check cell shows
+// its box in the middle and is ticked or cleared by a click anywhere in it, or by Space when it is the current cell.
 class NavigatorGrid : public QTableView {
     Q_OBJECT
 public:
@@ -64,6 +70,7 @@ public:
     // The data row picked, or -1.
     int currentRow() const;
     void pickRow(int row);
+    void pickCell(int row, int column);
 
 signals:
     // A data row was double-clicked.

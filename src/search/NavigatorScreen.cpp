@@ -36,6 +36,9 @@ NavigatorScreen::NavigatorScreen(NavigatorSettings settings, QWidget* parent)
     vsfgMembers = new NavigatorGrid(Frame2);
     vsfgMembers->setObjectName(QStringLiteral("vsfgMembers"));
     vsfgMembers->navigatorModel()->setCheckColumns(m_settings.checkColumns);
+    // Where the user ticks boxes, the one cell that Space ticks is the one highlighted.
+    if (!m_settings.checkColumns.isEmpty())
+        vsfgMembers->setSelectionBehavior(QAbstractItemView::SelectItems);
     vsfgMembers->navigatorModel()->setBanded(m_settings.banded);
     connect(vsfgMembers, &NavigatorGrid::rowDoubleClicked, this,
             [this](int row) { Guard::run([this, row] { vsfgMembers_DblClick(row); }); });

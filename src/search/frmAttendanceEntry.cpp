@@ -157,7 +157,20 @@ void frmAttendanceEntry::UpdateGrids()
     });
     showResults(kHeadings, std::move(rows));
     hideColumnsSwitchedOff();
+    pickFirstMark();
     m_loadedWeek = week;
+}
+
+void frmAttendanceEntry::pickFirstMark()
+{
+    // Space ticks the current cell: it starts on the first category shown, highlighted, never on a hidden one.
+    if (vsfgMembers->dataRows() == 0)
+        return;
+    for (int c = 0; c < kCategories; ++c)
+        if (!vsfgMembers->isColumnHidden(c)) {
+            vsfgMembers->pickCell(0, c);
+            return;
+        }
 }
 
 void frmAttendanceEntry::hideColumnsSwitchedOff()

@@ -51,6 +51,7 @@ private:
     void connectHandlers();
     // Hides each category column whose setting in config.txt is "No".
     void hideColumnsSwitchedOff();
+    void pickFirstMark();
     // Writes the marks of every listed person to the week: all of it or nothing.
     void saveWeek(const QDate& week);
 

@@ -87,16 +87,17 @@ void frmAttendanceNavigator::buildCriteria()
     rightLabel(f, QStringLiteral("Missed"), 120, 360, 660);
     txtMissed = textBox(f, "txtMissed", 840, 360, 615);
     label(f, QStringLiteral("or more"), 1515, 360, 720);
-    cmbClass = pickList(f, "cmbClass", 2280, 360, 1800);
-    rightLabel(f, QStringLiteral("between"), 4100, 360, 880);
-    dtStart = datePicker(f, "dtStart", 5040, 360, 1455);
-    rightLabel(f, QStringLiteral("and"), 6540, 360, 360);
-    dtEnd = datePicker(f, "dtEnd", 6960, 360, 1455);
+    // The category lists are wider than designed, so that "Discipleship Training" shows whole.
+    cmbClass = pickList(f, "cmbClass", 2280, 360, 2205);
+    rightLabel(f, QStringLiteral("between"), 4530, 360, 780);
+    dtStart = datePicker(f, "dtStart", 5330, 360, 1455);
+    rightLabel(f, QStringLiteral("and"), 6790, 360, 330);
+    dtEnd = datePicker(f, "dtEnd", 7130, 360, 1455);
     // "Attended <category> Week of <date>"
     rightLabel(f, QStringLiteral("Attended"), 1320, 840, 900);
-    cmbClass2 = pickList(f, "cmbClass2", 2280, 840, 1800);
-    rightLabel(f, QStringLiteral("Week of"), 4100, 840, 880);
-    dtAttend = datePicker(f, "dtAttend", 5040, 840, 1455);
+    cmbClass2 = pickList(f, "cmbClass2", 2280, 840, 2205);
+    rightLabel(f, QStringLiteral("Week of"), 4530, 840, 780);
+    dtAttend = datePicker(f, "dtAttend", 5330, 840, 1455);
 
     rightLabel(f, QStringLiteral("Member Status"), 60, 1320, 1400);
     cmbStatus = pickList(f, "cmbStatus", 1520, 1320, 2400);

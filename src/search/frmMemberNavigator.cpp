@@ -57,9 +57,10 @@ void frmMemberNavigator::buildCriteria()
     txtMapSection = textBox(f, "txtMapSection", 1080, 1440, 3560);
 
     // Middle column.
+    // Its lists are wider than designed, so that responsibilities such as "Sunday School Director" show whole.
     const auto middle = [f](const QString& caption, const char* name, int top) {
-        rightLabel(f, caption, 4650, top, 1410);
-        return pickList(f, name, 6100, top, 1800);
+        rightLabel(f, caption, 4620, top, 1300);
+        return pickList(f, name, 5930, top, 2310);
     };
     cmbStatus = middle(QStringLiteral("Member Status"), "cmbStatus", 240);
     cmbChurchStatus = middle(QStringLiteral("Church Status"), "cmbChurchStatus", 600);
@@ -71,8 +72,8 @@ void frmMemberNavigator::buildCriteria()
 
     // Right column.
     const auto right = [f](const QString& caption, const char* name, int top) {
-        rightLabel(f, caption, 7960, top, 1000);
-        return pickList(f, name, 9000, top, 2415);
+        rightLabel(f, caption, 8250, top, 880);
+        return pickList(f, name, 9140, top, 2275);
     };
     cmbSSClass = right(QStringLiteral("SS Class"), "cmbSSClass", 240);
     cmbCG = right(QStringLiteral("CG Assign"), "cmbCG", 600);
