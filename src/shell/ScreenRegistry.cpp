@@ -22,6 +22,16 @@ QHash<QString, QPointer<Screen>>& screens()
     static QHash<QString, QPointer<Screen>> open;
     return open;
 }
+
+// The work area maximises a window that comes forward while another is maximised, and a fixed-size screen cannot
+// grow: it would draw without its title bar over what was there. So the maximised one goes back to its own size.
+void restoreMaximised(QMdiArea* mdi, const QMdiSubWindow* except)
+{
+    const QList<QMdiSubWindow*> windows = mdi->subWindowList();
+    for (QMdiSubWindow* other : windows)
+        if (other != except && other->isMaximized())
+            other->showNormal();
+}
 } // namespace
 
 void setArea(QMdiArea* area)
@@ -91,11 +101,36 @@ Screen* show(Screen* screen)
             delete screen;
         return nullptr;
     }
+    if (sub && area())
+        restoreMaximised(area(), sub);
     if (sub)
         sub->show();
     else
         screen->show();
+    bringForward(screen);
     return screen;
+}
+
+void bringForward(Screen* screen)
+{
+    auto* sub = qobject_cast<QMdiSubWindow*>(screen->parentWidget());
+    QMdiArea* mdi = area();
+    if (!sub || !mdi || sub->mdiArea() != mdi) {
+        if (screen->isMinimized())
+            screen->showNormal();
+        else
+            screen->show();
+        screen->raise();
+        screen->activateWindow();
+        return;
+    }
+    restoreMaximised(mdi, sub);
+    if (sub->isMinimized())
+        sub->showNormal();
+    else if (sub->isHidden())
+        sub->show();
+    sub->raise();
+    mdi->setActiveSubWindow(sub);
 }
 
 } // namespace ScreenRegistry
