@@ -23,8 +23,8 @@ QHash<QString, QPointer<Screen>>& screens()
     return open;
 }
 
-// The work area maximises a window that comes forward while another is maximised, and a fixed-size screen cannot
-// grow: it would draw without its title bar over what was there. So the maximised one goes back to its own size.
+// A screen comes forward at its own size, over the others at theirs: one left maximised goes back to its normal
+// size.
 void restoreMaximised(QMdiArea* mdi, const QMdiSubWindow* except)
 {
     const QList<QMdiSubWindow*> windows = mdi->subWindowList();
@@ -37,6 +37,10 @@ void restoreMaximised(QMdiArea* mdi, const QMdiSubWindow* except)
 void setArea(QMdiArea* area)
 {
     currentArea() = area;
+    // Fixed-size screens cannot be maximised: the window that comes forward when a maximised one closes, or is
+    // switched to, keeps its own size.
+    if (area)
+        area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
 }
 
 QMdiArea* area()

@@ -90,6 +90,7 @@ void cancelPartWay(QObject* owner, int* reached)
             return;
         poll->stop();
         *reached = progress->value();
+        grabIfAsked(progress, QStringLiteral("export-progress"));
         QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
     });
     poll->start();

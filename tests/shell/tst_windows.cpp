@@ -153,6 +153,7 @@ private slots:
         QVERIFY(frontWindow(*mdi) != sub);
 
         ask(again);
+        grabIfAsked(mdi.get(), QStringLiteral("asked-again-") + QString::fromLatin1(QTest::currentDataTag()));
         QCOMPARE(copiesOf(*mdi, screen), 1);
         QCOMPARE(windowOf(*mdi, screen), sub);
         QCOMPARE(mdi->area()->activeSubWindow(), sub);
@@ -165,7 +166,6 @@ private slots:
             QCOMPARE(viewer->document()->title, showsThen);
         if (auto* contact = qobject_cast<frmProspectContactEntry*>(sub->widget()))
             QCOMPARE(IdList::currentId(contact->cmbProspect).toLongLong(), pam);
-        grabIfAsked(mdi.get(), QStringLiteral("asked-again-") + QString::fromLatin1(QTest::currentDataTag()));
     }
 
     // Over a maximised navigator a screen opens whole: its own size, its title bar, in front; the navigator goes
@@ -204,6 +204,7 @@ private slots:
             doubleClickRow(navigator->vsfgMembers, 0);
         else
             mdi->runCommand(how);
+        grabIfAsked(mdi.get(), QStringLiteral("over-maximised-") + QString::fromLatin1(QTest::currentDataTag()));
         QMdiSubWindow* sub = windowOf(*mdi, screen);
         QVERIFY(sub);
         QCOMPARE(mdi->area()->activeSubWindow(), sub);
@@ -216,8 +217,22 @@ private slots:
             QCOMPARE(sub->widget()->size(), sub->widget()->minimumSize());
         else
             QVERIFY(sub->width() < mdi->area()->viewport()->width());
-        grabIfAsked(mdi.get(), QStringLiteral("over-maximised-") + QString::fromLatin1(QTest::currentDataTag()));
         QCOMPARE(messages->count(), 0);
+    }
+
+    // Closing a maximised screen leaves the one behind it whole, at its own size.
+    void closingAMaximisedScreenLeavesTheNextWhole()
+    {
+        mdi->runCommand(QStringLiteral("MemberEntry"));
+        mdi->runCommand(QStringLiteral("MemberNavigator"));
+        QMdiSubWindow* navigatorWindow = windowOf(*mdi, QStringLiteral("frmMemberNavigator"));
+        navigatorWindow->showMaximized();
+        QTest::mouseClick(qobject_cast<frmMemberNavigator*>(navigatorWindow->widget())->btnExit, Qt::LeftButton);
+        QMdiSubWindow* member = windowOf(*mdi, QStringLiteral("frmMemberEntry"));
+        QCOMPARE(mdi->area()->activeSubWindow(), member);
+        QVERIFY(!member->isMaximized());
+        QCOMPARE(member->widget()->size(), member->widget()->minimumSize());
+        QVERIFY(member->widget()->geometry().top() > 0);
     }
 };
 
