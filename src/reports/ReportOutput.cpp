@@ -63,7 +63,7 @@ bool printOn(const ReportEngine::Document& document, QPrinter& printer, int firs
     const bool painted = ReportEngine::paint(document, printer, first, last, [&](int page) {
         if (progress.at(page - from))
             return true;
-        printer.abort();
+        printer.abort(); // drops the job where the printer system can
         return false;
     });
     progress.finish();

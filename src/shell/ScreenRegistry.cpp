@@ -105,8 +105,6 @@ Screen* show(Screen* screen)
             delete screen;
         return nullptr;
     }
-    if (sub && area())
-        restoreMaximised(area(), sub);
     if (sub)
         sub->show();
     else
