@@ -6,6 +6,7 @@
 #include "platform/Controls.h"
 #include "platform/WaitCursor.h"
 #include "schema/PermissionNames.h"
+#include "shell/DialogKeys.h"
 
 #include <QDateEdit>
 #include <QPushButton>
@@ -29,6 +30,7 @@ ClassRollDialog::ClassRollDialog(const char* objectName, const QString& caption,
     btnCancel->setText(QStringLiteral("Cancel"));
     on(btnOK, &QPushButton::clicked, [this] { btnOK_Click(); });
     on(btnCancel, &QPushButton::clicked, [this] { btnCancel_Click(); });
+    DialogKeys::install(this, btnOK, btnCancel);
 }
 
 void ClassRollDialog::Form_Load()

@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/Controls.h"
 #include "schema/PermissionNames.h"
+#include "shell/DialogKeys.h"
 
 #include <QDateEdit>
 #include <QPushButton>
@@ -28,6 +29,7 @@ DateRangeDialog::DateRangeDialog(const QString& caption, int datesTop, QWidget* 
 
     on(btnOK, &QPushButton::clicked, [this] { btnOK_Click(); });
     on(btnCancel, &QPushButton::clicked, [this] { btnCancel_Click(); });
+    DialogKeys::install(this, btnOK, btnCancel);
 }
 
 void DateRangeDialog::Form_Load()

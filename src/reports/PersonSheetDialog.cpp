@@ -13,6 +13,7 @@
 #include "platform/Messages.h"
 #include "platform/WaitCursor.h"
 #include "schema/PermissionNames.h"
+#include "shell/DialogKeys.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -37,6 +38,7 @@ PersonSheetDialog::PersonSheetDialog(const QString& caption, const QString& labe
     btnCancel->setText(QStringLiteral("Cancel"));
     on(btnOK, &QPushButton::clicked, [this] { btnOK_Click(); });
     on(btnCancel, &QPushButton::clicked, [this] { btnCancel_Click(); });
+    DialogKeys::install(this, btnOK, btnCancel);
 }
 
 void PersonSheetDialog::Form_Load()

@@ -1,9 +1,7 @@
 #include "PrintLoop.h"
 
 #include "ReportOutput.h"
-
-#include <QCoreApplication>
-#include <QProgressDialog>
+#include "WorkProgress.h"
 
 namespace Reports {
 
@@ -13,24 +11,18 @@ namespace {
 class Progress {
 public:
     Progress(const QString& title, int count)
-        : m_dialog(QStringLiteral("Printing..."), QStringLiteral("Cancel"), 0, count), m_title(title), m_count(count)
+        : m_work(title, QStringLiteral("Printing..."), count, 0), m_title(title), m_count(count)
     {
-        m_dialog.setObjectName(QStringLiteral("printProgress"));
-        m_dialog.setWindowTitle(title);
-        m_dialog.setWindowModality(Qt::ApplicationModal);
-        m_dialog.setMinimumDuration(0);
     }
     // Shows the i-th under way; false when the user cancelled.
     bool at(int i)
     {
-        m_dialog.setLabelText(QStringLiteral("Printing %1 of %2...").arg(i + 1).arg(m_count));
-        m_dialog.setValue(i);
-        QCoreApplication::processEvents();
-        return !m_dialog.wasCanceled();
+        m_work.setLabel(QStringLiteral("Printing %1 of %2...").arg(i + 1).arg(m_count));
+        return m_work.at(i);
     }
     int finish(int printed)
     {
-        m_dialog.reset();
+        m_work.finish();
         if (printed < m_count)
             ReportOutput::tell(QStringLiteral("Printing stopped: %1 of %2 printed.").arg(printed).arg(m_count),
                                m_title);
@@ -38,7 +30,7 @@ public:
     }
 
 private:
-    QProgressDialog m_dialog;
+    WorkProgress m_work;
     QString m_title;
     int m_count;
 };

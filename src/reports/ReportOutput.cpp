@@ -1,6 +1,7 @@
 #include "ReportOutput.h"
 
 #include "Viewer.h"
+#include "WorkProgress.h"
 
 #include "platform/Messages.h"
 #include "reports/engine/Paint.h"
@@ -9,6 +10,8 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
+#include <algorithm>
 
 namespace ReportOutput {
 
@@ -53,7 +56,20 @@ bool printOn(const ReportEngine::Document& document, QPrinter& printer, int firs
 {
     printer.setFullPage(true);
     printer.setDocName(document.title);
-    if (!ReportEngine::paint(document, printer, first, last) || printer.printerState() == QPrinter::Error) {
+    const int from = std::max(first, 0);
+    const int to = last < 0 || last >= document.pageCount() ? document.pageCount() - 1 : last;
+    Reports::WorkProgress progress(QStringLiteral("Print"), QStringLiteral("Printing %1...").arg(document.title),
+                                   std::max(to - from + 1, 1));
+    const bool painted = ReportEngine::paint(document, printer, first, last, [&](int page) {
+        if (progress.at(page - from))
+            return true;
+        printer.abort(); // drops the job where the printer system can
+        return false;
+    });
+    progress.finish();
+    if (progress.cancelled())
+        return false; // the user knows
+    if (!painted || printer.printerState() == QPrinter::Error) {
         tell(notPrinted(document, QStringLiteral("the printer did not accept it.")), QStringLiteral("Print"));
         return false;
     }
@@ -74,19 +90,30 @@ bool printDirect(const ReportEngine::Document& document)
 
 bool writePdf(const ReportEngine::Document& document, const QString& fileName)
 {
+    // Written beside the file and put in its place only when whole: a cancelled or failed export leaves a file
+    // of that name as it was.
+    QSaveFile file(fileName);
+    Reports::WorkProgress progress(QStringLiteral("Export PDF"), QStringLiteral("Writing %1...").arg(document.title),
+                                   std::max(document.pageCount(), 1));
     bool written = false;
-    {
-        QPdfWriter writer(fileName);
+    if (file.open(QIODevice::WriteOnly)) {
+        QPdfWriter writer(&file);
         writer.setTitle(document.title);
         writer.setCreator(QStringLiteral("Kov"));
         writer.setResolution(600);
-        written = ReportEngine::paint(document, writer);
+        written = ReportEngine::paint(document, writer, 0, -1, [&progress](int page) { return progress.at(page); });
     }
-    if (!written) {
+    progress.finish();
+    if (progress.cancelled()) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!written || !file.commit()) {
         tell(QStringLiteral("%1 could not be written to %2.").arg(document.title, fileName),
              QStringLiteral("Export PDF"));
+        return false;
     }
-    return written;
+    return true;
 }
 
 } // namespace ReportOutput

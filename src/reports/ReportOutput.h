@@ -32,9 +32,11 @@ void install(Output* output);
 // One copy on the system's default printer, without a dialog. With no printer, or when printing fails, a
 // message says the report was not printed and the result is false.
 bool printDirect(const ReportEngine::Document& document);
-// Prints pages first to last (0-based) on a printer the user chose; says so and returns false when it fails.
+// Prints pages first to last (0-based) on a printer the user chose, with progress and Cancel once it takes a
+// while; says so and returns false when it fails, returns false when cancelled.
 bool printOn(const ReportEngine::Document& document, QPrinter& printer, int first = 0, int last = -1);
-// Writes the report to a PDF file; says so and returns false when the file cannot be written.
+// Writes the report to a PDF file, with progress and Cancel once it takes a while; says so and returns false when
+// the file cannot be written, returns false when cancelled. Either way a file of that name stays as it was.
 bool writePdf(const ReportEngine::Document& document, const QString& fileName);
 
 // Shows a message with the normal pointer, even while a report holds the hourglass.

@@ -177,7 +177,7 @@ QPrinter& Viewer::printer()
 
 void Viewer::btnPrint_Click()
 {
-    const ReportEngine::Document* doc = document();
+    const std::shared_ptr<const ReportEngine::Document> doc = m_report.document;
     if (!doc)
         return;
     QPrinter& p = printer();
@@ -201,7 +201,8 @@ void Viewer::btnPrint_Click()
 
 void Viewer::btnExportPdf_Click()
 {
-    const ReportEngine::Document* doc = document();
+    // Held here: a preview that comes while the file is written must not take the pages away.
+    const std::shared_ptr<const ReportEngine::Document> doc = m_report.document;
     if (!doc)
         return;
     QString fileName = QFileDialog::getSaveFileName(this, QStringLiteral("Export PDF"),

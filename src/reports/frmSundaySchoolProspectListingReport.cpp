@@ -10,6 +10,7 @@
 #include "platform/IdList.h"
 #include "platform/WaitCursor.h"
 #include "schema/PermissionNames.h"
+#include "shell/DialogKeys.h"
 
 #include <QDateEdit>
 #include <QListWidget>
@@ -73,6 +74,7 @@ frmSundaySchoolProspectListingReport::frmSundaySchoolProspectListingReport(QWidg
     on(btnCancel, &QPushButton::clicked, [this] { btnCancel_Click(); });
     on(btnSelectAll, &QPushButton::clicked, [this] { btnSelectAll_Click(); });
     on(btnSelectNone, &QPushButton::clicked, [this] { btnSelectNone_Click(); });
+    DialogKeys::install(this, btnOK, btnCancel);
 }
 
 void frmSundaySchoolProspectListingReport::Form_Load()

@@ -22,11 +22,25 @@ QHash<QString, QPointer<Screen>>& screens()
     static QHash<QString, QPointer<Screen>> open;
     return open;
 }
+
+// A screen comes forward at its own size, over the others at theirs: one left maximised goes back to its normal
+// size.
+void restoreMaximised(QMdiArea* mdi, const QMdiSubWindow* except)
+{
+    const QList<QMdiSubWindow*> windows = mdi->subWindowList();
+    for (QMdiSubWindow* other : windows)
+        if (other != except && other->isMaximized())
+            other->showNormal();
+}
 } // namespace
 
 void setArea(QMdiArea* area)
 {
     currentArea() = area;
+    // Fixed-size screens cannot be maximised: the window that comes forward when a maximised one closes, or is
+    // switched to, keeps its own size.
+    if (area)
+        area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
 }
 
 QMdiArea* area()
@@ -103,7 +117,30 @@ Screen* show(Screen* screen)
         sub->show();
     else
         screen->show();
+    bringForward(screen);
     return screen;
+}
+
+void bringForward(Screen* screen)
+{
+    auto* sub = qobject_cast<QMdiSubWindow*>(screen->parentWidget());
+    QMdiArea* mdi = area();
+    if (!sub || !mdi || sub->mdiArea() != mdi) {
+        if (screen->isMinimized())
+            screen->showNormal();
+        else
+            screen->show();
+        screen->raise();
+        screen->activateWindow();
+        return;
+    }
+    restoreMaximised(mdi, sub);
+    if (sub->isMinimized())
+        sub->showNormal();
+    else if (sub->isHidden())
+        sub->show();
+    sub->raise();
+    mdi->setActiveSubWindow(sub);
 }
 
 } // namespace ScreenRegistry

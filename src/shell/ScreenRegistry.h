@@ -5,7 +5,7 @@
 class QMdiArea;
 
 // Finds or creates the one instance of each screen class as a child window of the main window. Loading an open
-// screen does nothing; closing a screen deletes it.
+// screen brings it forward as it is; closing a screen deletes it.
 namespace ScreenRegistry {
 
 void setArea(QMdiArea* area);
@@ -22,20 +22,23 @@ void closeScreensWithoutRights();
 // Tells every open screen that another user has logged in.
 void userChanged();
 
-// Adds a new screen, runs its load and shows it; returns null when its load failed (the error was shown).
+// Adds a new screen, runs its load and shows it in front; returns null when its load failed (the error was shown).
 Screen* show(Screen* screen);
+// Puts an open screen in front and gives it the focus: restored when minimised, otherwise at its size and place.
+// A maximised screen behind it goes back to its normal size.
+void bringForward(Screen* screen);
 
-template <class T>
-T* find()
+template <class T> T* find()
 {
     return qobject_cast<T*>(find(QString::fromLatin1(T::staticMetaObject.className())));
 }
 
-template <class T>
-T* load()
+template <class T> T* load()
 {
-    if (T* open = find<T>())
+    if (T* open = find<T>()) {
+        bringForward(open);
         return open;
+    }
     return qobject_cast<T*>(show(new T));
 }
 

@@ -11,6 +11,7 @@
 #include "reports/ReportRunner.h"
 #include "reports/Reports.h"
 #include "reports/Viewer.h"
+#include "reports/WorkProgress.h"
 #include "reports/engine/Layout.h"
 #include "shell/ScreenRegistry.h"
 
@@ -77,6 +78,29 @@ template <class Dialog> void whenModal(std::function<void(Dialog*)> action)
         action(dialog);
     });
 }
+
+// Presses Cancel on the progress of long work once it shows and has passed its second step; keeps the step.
+void cancelPartWay(QObject* owner, int* reached)
+{
+    auto* poll = new QTimer(owner);
+    poll->setInterval(0);
+    QObject::connect(poll, &QTimer::timeout, [poll, reached] {
+        auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+        if (!progress || !progress->isVisible() || progress->value() < 2)
+            return;
+        poll->stop();
+        *reached = progress->value();
+        grabIfAsked(progress, QStringLiteral("export-progress"));
+        QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+    });
+    poll->start();
+}
+
+// Long work shows its progress at once while it lives.
+struct ProgressAtOnce {
+    ProgressAtOnce() { Reports::WorkProgress::setDelay(0); }
+    ~ProgressAtOnce() { Reports::WorkProgress::setDelay(1000); }
+};
 
 } // namespace
 
@@ -275,6 +299,76 @@ private slots:
         for (const char* expected : {"Grace Church", "Sunday School Class Listing", "Printed", "12/7/2026", "Adults",
                                      "Hall", "Coffee first", "Youth", "Room 2", "Number of classes:", "Page 1 of 1"})
             QVERIFY2(text.contains(QString::fromLatin1(expected)), expected);
+    }
+
+    // A file of the chosen name changes only when the whole PDF is written.
+    void exportPdfReplacesAFileOnlyWhenWhole_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("existing");
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QString>("outcome"); // pdf, unchanged, message
+        QTest::newRow("new file") << "list.pdf" << false << false << "pdf";
+        QTest::newRow("replacing a file") << "list.pdf" << true << false << "pdf";
+        QTest::newRow("cancelled part-way") << "list.pdf" << true << true << "unchanged";
+        QTest::newRow("folder that does not exist") << "gone/list.pdf" << false << false << "message";
+    }
+    void exportPdfReplacesAFileOnlyWhenWhole()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, existing);
+        QFETCH(bool, cancel);
+        QFETCH(QString, outcome);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext is not installed");
+        TestArea area;
+        ScriptedMessages messages;
+        ProgressAtOnce atOnce;
+        QTemporaryDir dir;
+        const QString file = dir.filePath(name);
+        const QByteArray before("an earlier export\n");
+        if (existing) {
+            QFile old(file);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write(before);
+        }
+        Viewer* viewer = Viewer::preview(report(QStringLiteral("Export"), 400));
+        QCOMPARE(viewer->document()->pageCount(), 10);
+        whenModal<QFileDialog>([&](QFileDialog* dialog) {
+            dialog->setOption(QFileDialog::DontConfirmOverwrite);
+            auto* typed = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(typed);
+            typed->setText(file);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        QObject owner;
+        int reached = -1;
+        if (cancel)
+            cancelPartWay(&owner, &reached);
+        QTest::mouseClick(viewer->btnExportPdf, Qt::LeftButton);
+
+        if (cancel) {
+            QVERIFY(reached >= 2 && reached < 10);
+        }
+        if (outcome == QLatin1String("pdf")) {
+            QCOMPARE(messages.count(), 0);
+            const QString text = pdfText(file);
+            QVERIFY(text.contains(QStringLiteral("Export line 1")));
+            QVERIFY(text.contains(QStringLiteral("Export line 400")));
+            QVERIFY(text.contains(QStringLiteral("Page 10 of 10")));
+        } else if (outcome == QLatin1String("unchanged")) {
+            QCOMPARE(messages.count(), 0);
+            QFile kept(file);
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QCOMPARE(kept.readAll(), before);
+        } else {
+            QCOMPARE(messages.count(), 1);
+            QCOMPARE(messages.last().text, QStringLiteral("Export could not be written to %1.").arg(file));
+            QVERIFY(!QFile::exists(file));
+        }
+        // Nothing else is left in the folder.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
+                 outcome == QLatin1String("message") ? QStringList() : QStringList{QStringLiteral("list.pdf")});
     }
 
     void exportToAFolderThatCannotBeWrittenSaysSo()

@@ -73,7 +73,8 @@ void paintPage(QPainter& painter, const Document& document, int page, double pix
     paintPage(painter, document, page, pixelsPerPoint, fontsFor(document, painter.device()));
 }
 
-bool paint(const Document& document, QPagedPaintDevice& device, int first, int last)
+bool paint(const Document& document, QPagedPaintDevice& device, int first, int last,
+           const std::function<bool(int page)>& beforePage)
 {
     device.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter),
                                      document.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
@@ -86,6 +87,8 @@ bool paint(const Document& document, QPagedPaintDevice& device, int first, int l
     if (last < 0 || last >= document.pageCount())
         last = document.pageCount() - 1;
     for (int page = std::max(first, 0); page <= last; ++page) {
+        if (beforePage && !beforePage(page))
+            return false;
         if (page > std::max(first, 0) && !device.newPage())
             return false;
         paintPage(painter, document, page, pixelsPerPoint, fonts);

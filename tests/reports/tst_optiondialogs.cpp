@@ -1,0 +1,106 @@
+#include "support/MemberRows.h"
+#include "support/RecordingOutput.h"
+#include "support/ScriptedMessages.h"
+#include "support/TestArea.h"
+#include "support/TestDatabase.h"
+
+#include "core/MainMod.h"
+#include "platform/Twips.h"
+#include "shell/MDI.h"
+#include "shell/ScreenRegistry.h"
+
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QtTest>
+
+// Enter presses a report dialog's Ok, and Escape its Cancel, wherever the focus stands in it.
+class TestOptionDialogs : public QObject {
+    Q_OBJECT
+
+private slots:
+    void enterPressesOkEscapeCancels_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("outcome"); // report: Ok ran it; closed: cancelled; message: Ok asked for a choice
+        const int enter = Qt::Key_Return;
+        const int escape = Qt::Key_Escape;
+        QTest::newRow("SS roll, Enter in the date") << "SundaySchoolRole"
+                                                    << "dtDate" << enter << "report";
+        QTest::newRow("DT roll, keypad Enter") << "DiscipleshipTrainingRollReport"
+                                               << "dtDate" << int(Qt::Key_Enter) << "report";
+        QTest::newRow("Wed roll, Escape on Ok") << "WednesdayNightRollReport"
+                                                << "btnOK" << escape << "closed";
+        QTest::newRow("Wed roll, Enter on Cancel") << "WednesdayNightRollReport"
+                                                   << "btnCancel" << enter << "closed";
+        QTest::newRow("entry control, Enter in a date") << "ContributionsEntryControlReport"
+                                                        << "dtEndDate" << enter << "report";
+        QTest::newRow("contributions, Escape in the names") << "MemberContributions"
+                                                            << "cmbMember" << escape << "closed";
+        QTest::newRow("contact sheet, Enter in the type-ahead list") << "ProspectVisitationSheet"
+                                                                     << "cmbProspect" << enter << "message";
+        QTest::newRow("update sheet, Escape in the type-ahead list") << "MemberInfoUpdateReportMdi"
+                                                                     << "cmbProspect" << escape << "closed";
+        QTest::newRow("SS prospects, Enter in the class list") << "SSProsListing"
+                                                               << "lstSSClass" << enter << "report";
+    }
+    void enterPressesOkEscapeCancels()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(QString, outcome);
+        TestDatabase tdb;
+        ScriptedMessages messages;
+        RecordingOutput output;
+        Twips::applyDesignFont();
+        // A class with a prospect, so that its listing prints.
+        const qint64 adults =
+            addRow(QStringLiteral("Sunday_School"), {{QStringLiteral("Name"), QStringLiteral("Adults")}});
+        addPerson(QStringLiteral("Page"), QStringLiteral("Pam"),
+                  {{QStringLiteral("Status"), QStringLiteral("Prospect")},
+                   {QStringLiteral("Prospect_Active_Status"), QStringLiteral("Active")},
+                   {QStringLiteral("Prospect_Sunday_School_Class_Assigned"), adults}});
+        MDI mdi;
+        ScreenRegistry::setArea(mdi.area());
+        mdi.show();
+        QApplication::setActiveWindow(&mdi);
+        QVERIFY(QTest::qWaitForWindowActive(&mdi));
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        mdi.setLoggedIn(true);
+
+        mdi.runCommand(command);
+        QMdiSubWindow* sub = mdi.area()->activeSubWindow();
+        QVERIFY(sub);
+        QWidget* screen = sub->widget();
+        const QString dialog = QString::fromLatin1(screen->metaObject()->className());
+        if (auto* classes = screen->findChild<QListWidget*>(QStringLiteral("lstSSClass")))
+            classes->item(0)->setCheckState(Qt::Checked);
+        auto* control = screen->findChild<QWidget*>(focus);
+        QVERIFY(control);
+        control->setFocus();
+        QVERIFY(QApplication::focusWidget() == control || control->isAncestorOf(QApplication::focusWidget()));
+        grabIfAsked(&mdi, QStringLiteral("dialog-") + dialog);
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        const bool open = ScreenRegistry::isOpen(dialog);
+        if (outcome == QLatin1String("message")) {
+            QVERIFY(open);
+            QCOMPARE(messages.count(), 1);
+            QCOMPARE(messages.last().text, QStringLiteral("You must select a Prospect."));
+            QCOMPARE(output.deliveries.size(), 0);
+        } else {
+            QVERIFY(!open);
+            QCOMPARE(messages.count(), 0);
+            QCOMPARE(output.deliveries.size(), outcome == QLatin1String("report") ? 1 : 0);
+        }
+        mdi.area()->closeAllSubWindows();
+        ScreenRegistry::setArea(nullptr);
+    }
+};
+
+QTEST_MAIN(TestOptionDialogs)
+#include "tst_optiondialogs.moc"
