@@ -57,7 +57,6 @@ Definition prospectsWithContacts(const QString& title)
     Band& b = d.detail;
     ReportBlocks::prospectBlock(b, width);
     b.height = 110;
-    // A prospect's contacts never start a page without the prospect.
     b.keepWithNext = true;
 
     // Every contact under its prospect, newest first.
@@ -71,6 +70,8 @@ Definition prospectsWithContacts(const QString& title)
     for (const auto& [caption, x] : captions)
         contacts.header.add(Element::label(x, 0, 90, 12, caption).bold().size(7.5));
     contacts.detail.height = 13;
+    // A prospect and all its contacts share a page when they fit on one.
+    contacts.detail.keepWithNext = true;
     contacts.detail
         .add(Element::field(20, 0, 58, 12, QStringLiteral("Contact_Date"), ReportEngine::Format::Date).size(kSize))
         .add(Element::field(80, 0, 93, 12, QStringLiteral("Action")).size(kSize))

@@ -386,6 +386,35 @@ private slots:
                               "Cy newest", "Cy older", "Page 1 of 1"}));
     }
 
+    // A parent kept with its children moves to the next page with all of them when they do not fit under it.
+    void aParentAndItsChildrenShareAPage()
+    {
+        Definition d = list();
+        d.detail.keepWithNext = true;
+        Subreport sub;
+        sub.parentColumn = QStringLiteral("ID");
+        sub.childColumn = QStringLiteral("Prospect_ID");
+        sub.header.keepWithNext = true;
+        sub.detail.height = 20;
+        sub.detail.keepWithNext = true;
+        sub.detail.add(Element::field(20, 0, 200, 14, QStringLiteral("Action")));
+        d.subreport = sub;
+        Rows people;
+        people.columns = {"ID", "Name"};
+        Rows contacts;
+        contacts.columns = {"Prospect_ID", "Action"};
+        // Eight people of three contacts fill 640 of the 670 points; the ninth person needs 80.
+        for (int i = 1; i <= 9; ++i) {
+            people.values.append({i, QStringLiteral("P %1").arg(i)});
+            for (int c = 1; c <= 3; ++c)
+                contacts.values.append({i, QStringLiteral("P %1 contact %2").arg(i).arg(c)});
+        }
+        const Document doc = layout(d, people, contacts);
+        QCOMPARE(doc.pageCount(), 2);
+        QCOMPARE(doc.pageTexts(0).at(doc.pageTexts(0).size() - 2), QStringLiteral("P 8 contact 3"));
+        QCOMPARE(doc.pageTexts(1).mid(1, 4), (QStringList{"P 9", "P 9 contact 1", "P 9 contact 2", "P 9 contact 3"}));
+    }
+
     void labelsGoAcrossThenDownAndDropEmptyLines()
     {
         Definition d;

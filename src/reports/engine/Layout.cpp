@@ -601,6 +601,8 @@ private:
         lay(sub.header, {&m_rows, row});
         for (int child : children)
             lay(sub.detail, {&m_subrows, child});
+        // Children kept with what follows them stay with their parent, up to the last one.
+        release(nullptr);
     }
 
     void layOutBands()
