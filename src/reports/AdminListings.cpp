@@ -129,6 +129,7 @@ Definition crptChurchRespListingReport()
     responsibility.column = QStringLiteral("Name");
     responsibility.repeatHeader = true;
     responsibility.header.height = 17;
+    responsibility.header.keepWithNext = true;
     responsibility.header.add(Element::field(0, 3, 200, 12, QStringLiteral("Name")).bold().growing())
         .add(Element::field(204, 3, 266, 12, QStringLiteral("Description")).growing())
         .add(Element::label(470, 3, 70, 12, QStringLiteral("(continued)")).right().italic().size(8).onContinuation());

@@ -71,6 +71,7 @@ Definition rollDefinition(const ClassKind& kind)
         h.add(Element::label(x, 34, std::min(120.0, width - x), 12, caption).bold().size(8));
     h.add(Element::make(Kind::Rule, 0, 48, width, 0));
     h.height = 52;
+    h.keepWithNext = true;
 
     // A box to tick for each member, the name, the whole address in a column of its own, and how to reach them.
     Band& b = d.detail;
@@ -100,6 +101,8 @@ Definition rollDefinition(const ClassKind& kind)
         f.add(Element::make(Kind::Rule, x + 88, 184, 60, 0));
     }
     f.height = 192;
+    // The teacher's sheet with the last names carries the count and the visitor lines.
+    f.keepTogether = true;
     d.groups.append(group);
     return d;
 }

@@ -175,6 +175,7 @@ Definition crptContributionsEntryControlReport()
     SummaryByKey summary;
     summary.keyColumn = QStringLiteral("Designation");
     summary.header.height = 30;
+    summary.header.keepWithNext = true;
     summary.header.add(Element::make(Kind::Rule, 0, 6, d.bodyWidth(), 0));
     summary.header.add(Element::label(196, 12, 160, 12, QStringLiteral("Totals by designation")).bold().size(9));
     summary.header.add(Element::label(356, 12, 94, 12, QStringLiteral("Gifts")).right().bold().size(8));
@@ -188,6 +189,7 @@ Definition crptContributionsEntryControlReport()
     d.summary = summary;
 
     d.reportFooter.height = 26;
+    d.reportFooter.keepTogether = true;
     d.reportFooter.add(Element::make(Kind::Rule, 196, 6, 348, 0));
     d.reportFooter.add(Element::label(196, 10, 160, 13, QStringLiteral("Total of all contributions")).bold().size(9));
     Element count = Element::make(Kind::Count, 356, 10, 94, 13).right().bold().size(9);
@@ -202,7 +204,8 @@ Definition crptMemberContributionsReport()
 {
     Definition d;
     d.title = QStringLiteral("Member Contributions Report");
-    d.margins = QMarginsF(54, 36, 54, 36);
+    // The page number stands in the foot margin, so that the letter keeps its room.
+    d.margins = QMarginsF(54, 36, 54, 20);
     const double width = d.bodyWidth();
 
     // The letterhead on every page.
@@ -226,7 +229,9 @@ Definition crptMemberContributionsReport()
     giver.column = QStringLiteral("ID");
     giver.newPage = true;
     giver.repeatHeader = true;
+    giver.ownPageNumbers = true;
     giver.header.height = 178;
+    giver.header.keepWithNext = true;
     giver.header.add(Element::label(264, 8, 240, 18, QStringLiteral("Contribution Statement")).right().bold().size(14))
         .add(Element::textObject(264, 28, 240, 12, kPeriod).right().size(9))
         .add(Element::make(Kind::PrintDate, 264, 42, 240, 12).right().size(9))
@@ -239,12 +244,14 @@ Definition crptMemberContributionsReport()
                  .growing()
                  .size(9.5));
     statementHeadings(giver.header, 158);
-    // A page the statement continues on names the giver again.
-    giver.continuedHeader.height = 40;
+    // A page the statement continues on names the giver and the envelope again.
+    giver.continuedHeader.height = 52;
     giver.continuedHeader.add(Element::field(0, 4, 250, 13, QStringLiteral("AddressName")).bold().size(10))
-        .add(Element::textObject(254, 4, 250, 13, kPeriod2).right().size(9));
-    statementHeadings(giver.continuedHeader, 22);
+        .add(Element::textObject(254, 4, 250, 13, kPeriod2).right().size(9))
+        .add(Element::field(0, 18, 250, 12, QStringLiteral("EnvelopeLine")).size(9));
+    statementHeadings(giver.continuedHeader, 34);
     giver.footer.height = 86;
+    giver.footer.keepTogether = true;
     giver.footer.add(Element::make(Kind::Rule, 300, 6, 204, 0))
         .add(Element::label(150, 11, 250, 14, QStringLiteral("Total contributions")).right().bold().size(10))
         .add(sum(404, 11, 100, 14, 0).bold().size(10))
@@ -256,13 +263,19 @@ Definition crptMemberContributionsReport()
     designation.column = QStringLiteral("Designation");
     designation.repeatHeader = true;
     designation.header.height = 21;
+    designation.header.keepWithNext = true;
     designation.header.add(Element::field(0, 6, 300, 13, QStringLiteral("Designation")).bold().size(10))
         .add(Element::label(304, 6, 200, 13, QStringLiteral("(continued)")).right().italic().size(8).onContinuation());
     designation.footer.height = 22;
+    designation.footer.keepTogether = true;
     designation.footer.add(Element::make(Kind::Rule, 404, 2, 100, 0))
         .add(Element::label(200, 4, 196, 12, QStringLiteral("Subtotal")).right().italic().size(9))
         .add(sum(404, 4, 100, 12, 1).size(9));
     d.groups.append(designation);
+
+    // Each statement counts its own pages.
+    d.pageFooter.height = 16;
+    d.pageFooter.add(Element::make(Kind::PageNofM, width - 150, 4, 150, 11).right().size(8));
 
     d.detail.height = 13;
     d.detail.add(Element::field(18, 0, 80, 12, QStringLiteral("ContributionDate"), ReportEngine::Format::Date).size(9))

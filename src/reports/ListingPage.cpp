@@ -41,6 +41,7 @@ void frame(Definition& d, const QVector<Heading>& headings)
 void countFooter(Definition& d, const QString& what)
 {
     d.reportFooter.height = 22;
+    d.reportFooter.keepTogether = true;
     d.reportFooter.add(Element::make(Kind::Rule, 0, 4, d.bodyWidth(), 0));
     d.reportFooter.add(Element::label(0, 8, 140, 12, what).bold());
     d.reportFooter.add(Element::make(Kind::Count, 140, 8, 60, 12).bold());

@@ -57,17 +57,21 @@ Definition prospectsWithContacts(const QString& title)
     Band& b = d.detail;
     ReportBlocks::prospectBlock(b, width);
     b.height = 110;
+    b.keepWithNext = true;
 
     // Every contact under its prospect, newest first.
     Subreport contacts;
     contacts.parentColumn = QStringLiteral("ID");
     contacts.childColumn = QStringLiteral("Prospect_ID");
     contacts.header.height = 13;
+    contacts.header.keepWithNext = true;
     const QVector<QPair<QString, double>> captions{
         {"Contact", 20}, {"Action", 80}, {"Type", 175}, {"Rating", 248}, {"Visitors", 335}};
     for (const auto& [caption, x] : captions)
         contacts.header.add(Element::label(x, 0, 90, 12, caption).bold().size(7.5));
     contacts.detail.height = 13;
+    // A prospect and all its contacts share a page when they fit on one.
+    contacts.detail.keepWithNext = true;
     contacts.detail
         .add(Element::field(20, 0, 58, 12, QStringLiteral("Contact_Date"), ReportEngine::Format::Date).size(kSize))
         .add(Element::field(80, 0, 93, 12, QStringLiteral("Action")).size(kSize))
@@ -101,6 +105,7 @@ Definition crptSundaySchoolProspectListingReport()
     group.column = QStringLiteral("Prospect_Sunday_School_Class_Assigned");
     group.repeatHeader = true;
     group.header.height = 22;
+    group.header.keepWithNext = true;
     group.header.add(Element::label(0, 2, 40, 16, QStringLiteral("Class")).italic().size(10));
     group.header.add(Element::field(42, 2, 300, 16, QStringLiteral("Name")).bold().size(12));
     group.header.add(Element::label(345, 4, 100, 14, QStringLiteral("(continued)")).italic().size(8).onContinuation());

@@ -25,6 +25,32 @@ double familyBlock(Band& band, double y, double width)
     return y + 30;
 }
 
+using Captions = QVector<QPair<QString, double>>;
+
+// The rows' section: a rule, its title and the column captions, from y; returns the y under them.
+double rowsHead(Band& band, double y, double width, const QString& title, const Captions& captions)
+{
+    band.add(Element::make(Kind::Rule, 0, y, width, 0));
+    band.add(Element::label(0, y + 3, 160, 12, title).bold().size(8.5));
+    for (const auto& [caption, x] : captions)
+        band.add(Element::label(x, y + 17, 90, 12, caption).bold().size(7.5));
+    return y + 31;
+}
+
+// A sheet goes on over more than one page: each further page names its person and repeats the rows' section
+// head; the headings of the rows go to a page with the first row at least, and the room to write with the last
+// rows.
+void continuedSheet(Group& person, double width, const QString& title, const Captions& captions)
+{
+    person.repeatHeader = true;
+    person.header.keepWithNext = true;
+    person.footer.keepTogether = true;
+    Band& band = person.continuedHeader;
+    band.add(Element::field(0, 4, 300, 14, QStringLiteral("FullName")).bold().size(10));
+    band.add(Element::label(305, 6, 100, 12, QStringLiteral("(continued)")).italic().size(8));
+    band.height = rowsHead(band, 22, width, title, captions) + 4;
+}
+
 // Ruled lines to write on, under a caption.
 void writingRoom(Band& band, double y, double width, const QString& caption, int lines)
 {
@@ -50,14 +76,10 @@ Definition crptProspectVisitationSheetReport()
     ReportBlocks::pair(b, 200, 94, 45, QStringLiteral("Next type"), 160, QStringLiteral("Prospect_Next_Contact_Type"));
     ReportBlocks::pair(b, 410, 94, 35, QStringLiteral("Church"), width - 445, QStringLiteral("Member_Active_Status"));
     ReportBlocks::memos(b, 108, width, {QStringLiteral("HobbiesText"), QStringLiteral("OrganizationsText")});
-    const double contactsTop = familyBlock(b, 126, width) + 10;
-    b.add(Element::make(Kind::Rule, 0, contactsTop, width, 0));
-    b.add(Element::label(0, contactsTop + 3, 120, 12, QStringLiteral("Contacts made")).bold().size(8.5));
-    const QVector<QPair<QString, double>> captions{
-        {"Date", 0}, {"Action", 60}, {"Type", 160}, {"Rating", 240}, {"Visitors", 330}};
-    for (const auto& [caption, x] : captions)
-        b.add(Element::label(x, contactsTop + 17, 90, 12, caption).bold().size(7.5));
-    b.height = contactsTop + 31;
+    const QString contactsTitle = QStringLiteral("Contacts made");
+    const Captions captions{{"Date", 0}, {"Action", 60}, {"Type", 160}, {"Rating", 240}, {"Visitors", 330}};
+    b.height = rowsHead(b, familyBlock(b, 126, width) + 10, width, contactsTitle, captions);
+    continuedSheet(person, width, contactsTitle, captions);
 
     // One contact a line, its notes in full under it.
     d.detail.height = 14;
@@ -110,15 +132,10 @@ Definition crptMemberInfoUpdateReport()
         e.rect.translate(0, 14);
         b.add(e);
     }
-    const double responsibilitiesTop = familyBlock(b, 140, width) + 10;
-    b.add(Element::make(Kind::Rule, 0, responsibilitiesTop, width, 0));
-    b.add(Element::label(0, responsibilitiesTop + 3, 160, 12, QStringLiteral("Church responsibilities"))
-              .bold()
-              .size(8.5));
-    b.add(Element::label(0, responsibilitiesTop + 17, 200, 12, QStringLiteral("Responsibility")).bold().size(7.5));
-    b.add(Element::label(210, responsibilitiesTop + 17, 70, 12, QStringLiteral("Start")).bold().size(7.5));
-    b.add(Element::label(290, responsibilitiesTop + 17, 70, 12, QStringLiteral("End")).bold().size(7.5));
-    b.height = responsibilitiesTop + 31;
+    const QString responsibilitiesTitle = QStringLiteral("Church responsibilities");
+    const Captions captions{{"Responsibility", 0}, {"Start", 210}, {"End", 290}};
+    b.height = rowsHead(b, familyBlock(b, 140, width) + 10, width, responsibilitiesTitle, captions);
+    continuedSheet(person, width, responsibilitiesTitle, captions);
 
     d.detail.height = 13;
     d.detail.add(Element::field(0, 0, 200, 12, QStringLiteral("Responsibility")).size(kSize))

@@ -78,6 +78,41 @@ private slots:
                  QStringLiteral("2"));
     }
 
+    // The teacher's sheet with the last names carries the count and the visitor lines: they never stand alone.
+    void countAndVisitorLinesComeWithTheLastNames_data()
+    {
+        QTest::addColumn<int>("members");
+        QTest::newRow("one page") << 5;
+        QTest::newRow("the closing block would stand alone") << 19;
+        QTest::newRow("two pages") << 30;
+    }
+    void countAndVisitorLinesComeWithTheLastNames()
+    {
+        QFETCH(int, members);
+        TestDatabase tdb;
+        const qint64 cls = addRow("Sunday_School", {{"Name", "Adults"}});
+        for (int i = 0; i < members; ++i)
+            addPerson(QStringLiteral("Name%1").arg(i, 2, 10, QLatin1Char('0')), "Ann",
+                      {{"Member_Active_Status", "Active"}, {"Sunday_School_Class", cls}});
+        RecordingOutput output;
+        QVERIFY(Reports::PrintSundaySchoolRollReport(true, QDate(2026, 12, 13)));
+        const ReportEngine::Document& doc = output.last();
+        int names = 0;
+        for (int p = 0; p < doc.pageCount(); ++p) {
+            const QStringList texts = doc.pageTexts(p);
+            QVERIFY(texts.contains(QStringLiteral("Adults")));
+            const int here = texts.filter(QStringLiteral(", Ann")).size();
+            QVERIFY(here > 0);
+            names += here;
+            if (texts.contains(QStringLiteral("On the roll:"))) {
+                QCOMPARE(p, doc.pageCount() - 1);
+                QVERIFY(here >= std::min(2, members));
+                QCOMPARE(texts.at(texts.indexOf(QStringLiteral("On the roll:")) + 1), QString::number(members));
+            }
+        }
+        QCOMPARE(names, members);
+    }
+
     // Ok previews the rolls with the date shown, today unless changed, and closes the dialog.
     void dialogPreviewsWithItsDate()
     {

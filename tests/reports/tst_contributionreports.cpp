@@ -4,6 +4,7 @@
 #include "support/TestDatabase.h"
 
 #include "DemoData.h"
+#include "core/Format.h"
 #include "core/MainMod.h"
 #include "members/MoneyEdit.h"
 #include "members/frmContributionEntry.h"
@@ -21,6 +22,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QtTest>
 
 using MainMod::MainDatabase;
@@ -245,6 +247,57 @@ private slots:
         }
         QCOMPARE(lineOf(doc, doc.pageCount() - 1, "Total contributions").last(), QStringLiteral("$1,560.00"));
         writePdfIfAsked(doc, QStringLiteral("Statement-long"));
+    }
+
+    // However the gifts fall on the pages, each page of a statement says whose it is and which of its pages it is,
+    // a designation's heading stands over its gifts, and the total comes with the last gifts.
+    void statementPagesNameTheirGiverAndCountWithinIt_data()
+    {
+        QTest::addColumn<int>("general");
+        QTest::addColumn<int>("missions");
+        QTest::newRow("one page") << 10 << 1;
+        QTest::newRow("the last heading falls at the foot of the first page") << 28 << 1;
+        QTest::newRow("the total falls alone on the second page") << 30 << 0;
+        QTest::newRow("the last heading falls at the foot of the second page") << 72 << 1;
+        QTest::newRow("the total falls alone on the third page") << 70 << 0;
+    }
+    void statementPagesNameTheirGiverAndCountWithinIt()
+    {
+        QFETCH(int, general);
+        QFETCH(int, missions);
+        TestDatabase tdb;
+        RecordingOutput output;
+        const qint64 amy = addPerson("Adams", "Amy", {}, "1 Elm St", "12");
+        addGift(addPerson("Brown", "Bob", {}, "2 Oak St", "7"), "2026-03-01", 10, "General Fund");
+        for (int i = 0; i < general; ++i)
+            addGift(amy, QDate(2026, 1, 1).addDays(i * 4).toString(Qt::ISODate), 25, "General Fund");
+        for (int i = 0; i < missions; ++i)
+            addGift(amy, QDate(2026, 1, 1).addDays(i * 4).toString(Qt::ISODate), 5, "Missions");
+        Reports::PrintMemberContributionsReport(Reports::kAllMembers, QDate(2026, 1, 1), QDate(2026, 12, 31));
+        const ReportEngine::Document& doc = output.last();
+        const int amyPages = doc.pageCount() - 1;
+        static const QRegularExpression date(QStringLiteral("^\\d+/\\d+/2026$"));
+        for (int p = 0; p < doc.pageCount(); ++p) {
+            const QStringList texts = doc.pageTexts(p);
+            const QString lastOfBody = texts.at(texts.size() - 2);
+            QVERIFY2(lastOfBody != QLatin1String("General Fund") && lastOfBody != QLatin1String("Missions"),
+                     qPrintable(QStringLiteral("page %1 ends with a heading").arg(p + 1)));
+            if (texts.contains(QStringLiteral("Total contributions")))
+                QVERIFY2(!texts.filter(date).isEmpty(),
+                         qPrintable(QStringLiteral("page %1 holds the total without the last gifts").arg(p + 1)));
+        }
+        for (int p = 0; p < doc.pageCount(); ++p) {
+            const QStringList texts = doc.pageTexts(p);
+            const bool isAmy = p < amyPages;
+            if (isAmy && p > 0) {
+                QVERIFY(texts.contains(QStringLiteral("Amy Adams")));
+                QVERIFY(texts.contains(QStringLiteral("Envelope No. 12")));
+                QVERIFY(texts.contains(QStringLiteral("Amount")));
+            }
+            QCOMPARE(texts.last(), QStringLiteral("Page %1 of %2").arg(isAmy ? p + 1 : 1).arg(isAmy ? amyPages : 1));
+        }
+        QCOMPARE(lineOf(doc, amyPages - 1, "Total contributions").last(),
+                 ::Format::money(25.0 * general + 5.0 * missions));
     }
 
     void churchHeaderHasFourLines()

@@ -150,6 +150,54 @@ private slots:
     }
 
     // The update dialog's group entries pick their people, in name order.
+    // A sheet of many contacts or responsibilities goes on over pages: each further page names the person and
+    // repeats the column captions, its number counts the sheet's own pages, and the room to write comes with rows.
+    void longSheetsNameTheirPersonOnEveryPage_data()
+    {
+        QTest::addColumn<bool>("contacts");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("contact sheet") << true << 40;
+        QTest::newRow("update sheet, room to write would stand alone") << false << 20;
+        QTest::newRow("update sheet of three pages") << false << 90;
+    }
+    void longSheetsNameTheirPersonOnEveryPage()
+    {
+        QFETCH(bool, contacts);
+        QFETCH(int, rows);
+        TestDatabase tdb;
+        RecordingOutput output;
+        const qint64 p = addPerson("Pike", "Pam", {{"Status", contacts ? "Prospect" : "Member"}});
+        for (int i = 0; i < rows; ++i) {
+            const QString day = QDate(2020, 1, 1).addDays(7 * i).toString(Qt::ISODate);
+            if (contacts)
+                addRow("Prospect_Contact", {{"Prospect_ID", p},
+                                            {"Contact_Date", day},
+                                            {"Action", "Visit"},
+                                            {"Notes", i % 2 ? "A note." : QString()}});
+            else
+                addRow("Member_Responsibility", {{"Member_ID", p}, {"Responsibility", "Usher"}, {"Start", day}});
+        }
+        QVERIFY(contacts ? Reports::PrintProspectVisitationSheetReport(p, true)
+                         : Reports::PrintMemberInfoUpdateReport(p, true));
+        const ReportEngine::Document& doc = output.last();
+        QVERIFY(doc.pageCount() >= 2);
+        const QString caption = contacts ? QStringLiteral("Action") : QStringLiteral("Responsibility");
+        const QString room = contacts ? QStringLiteral("This visit") : QStringLiteral("Corrections and additions");
+        const QString row = contacts ? QStringLiteral("Visit") : QStringLiteral("Usher");
+        int shown = 0;
+        for (int page = 0; page < doc.pageCount(); ++page) {
+            const QStringList texts = doc.pageTexts(page);
+            QVERIFY(texts.contains(QStringLiteral("Pike, Pam")));
+            QVERIFY(texts.contains(caption));
+            QCOMPARE(texts.contains(QStringLiteral("(continued)")), page > 0);
+            QCOMPARE(texts.last(), QStringLiteral("Page %1 of %2").arg(page + 1).arg(doc.pageCount()));
+            if (texts.contains(room))
+                QVERIFY2(texts.count(row) >= 2, qPrintable(QStringLiteral("page %1").arg(page + 1)));
+            shown += texts.count(row);
+        }
+        QCOMPARE(shown, rows);
+    }
+
     void groupsChooseTheirPeople()
     {
         TestDatabase tdb;

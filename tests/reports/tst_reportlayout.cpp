@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -62,6 +63,73 @@ double bottomOfBody(const Document& doc, int page, const QString& prefix)
     return bottom;
 }
 
+// Groups "A", "B", ... of the given sizes, one row each "A 1", "A 2", ..., under a list's page header and footer.
+// Each group has a heading of 20 points and, when footer > 0, a closing block of that height whose first line
+// reads "A end" and last line "A end last".
+struct Grouped {
+    Definition definition;
+    Rows rows;
+};
+
+Grouped grouped(const QList<int>& sizes, double footer, bool keep, bool ownNumbers)
+{
+    Grouped g{list(), {}};
+    Definition& d = g.definition;
+    Group group;
+    group.column = QStringLiteral("Class");
+    group.newPage = ownNumbers;
+    group.ownPageNumbers = ownNumbers;
+    group.header.height = 20;
+    group.header.add(Element::field(0, 2, 200, 14, QStringLiteral("Class")));
+    group.header.keepWithNext = keep;
+    if (footer > 0) {
+        group.footer.height = footer;
+        group.footer.add(Element::field(0, 0, 100, 14, QStringLiteral("EndText")));
+        group.footer.add(Element::field(0, footer - 14, 100, 14, QStringLiteral("LastText")));
+        group.footer.keepTogether = keep;
+    }
+    d.groups << group;
+    g.rows.columns = {"Class", "Name", "EndText", "LastText"};
+    for (int i = 0; i < sizes.size(); ++i) {
+        const QString name(QChar(u'A' + i));
+        for (int n = 1; n <= sizes.at(i); ++n)
+            g.rows.values.append({name, QStringLiteral("%1 %2").arg(name).arg(n), name + QStringLiteral(" end"),
+                                  name + QStringLiteral(" end last")});
+    }
+    return g;
+}
+
+// A page's texts under the page header, with runs of rows of one group written as "A 1-28".
+QString pageSummary(const Document& doc, int page)
+{
+    QStringList out;
+    static const QRegularExpression rowText(QStringLiteral("^([A-Z]) (\\d+)$"));
+    QString group;
+    int first = 0;
+    int last = 0;
+    const auto flush = [&] {
+        if (!group.isEmpty())
+            out << (first == last ? QStringLiteral("%1 %2").arg(group).arg(first)
+                                  : QStringLiteral("%1 %2-%3").arg(group).arg(first).arg(last));
+        group.clear();
+    };
+    for (const QString& text : doc.pageTexts(page).mid(1)) {
+        const QRegularExpressionMatch m = rowText.match(text);
+        if (m.hasMatch() && m.captured(1) == group && m.captured(2).toInt() == last + 1) {
+            last = m.captured(2).toInt();
+            continue;
+        }
+        flush();
+        if (m.hasMatch()) {
+            group = m.captured(1);
+            first = last = m.captured(2).toInt();
+            continue;
+        }
+        out << text;
+    }
+    flush();
+    return out.join(QStringLiteral(", "));
+}
 } // namespace
 
 class TestReportLayout : public QObject {
@@ -178,6 +246,75 @@ private slots:
         QCOMPARE(doc.pageTexts(2).mid(0, 3), (QStringList{"Heading", "Youth", "Young 0"}));
     }
 
+    // The page body holds 670 points: a heading of 20 and 32 rows of 20, or 33 rows alone.
+    void headingsKeepWithRowsAndClosingBlocksWithTheLastRows_data()
+    {
+        QTest::addColumn<QList<int>>("sizes");
+        QTest::addColumn<double>("footer");
+        QTest::addColumn<bool>("ownNumbers");
+        QTest::addColumn<QStringList>("pages");
+        QTest::newRow("a heading that would fall last moves to the next page")
+            << QList<int>{31, 3} << 0.0 << false << QStringList{"A, A 1-31, Page 1 of 2", "B, B 1-3, Page 2 of 2"};
+        QTest::newRow("a closing block moves with the last two rows")
+            << QList<int>{30} << 60.0 << false
+            << QStringList{"A, A 1-28, Page 1 of 2", "A 29-30, A end, A end last, Page 2 of 2"};
+        QTest::newRow("rows that move take their heading along")
+            << QList<int>{27, 2} << 40.0 << false
+            << QStringList{"A, A 1-27, A end, A end last, Page 1 of 2", "B, B 1-2, B end, B end last, Page 2 of 2"};
+        QTest::newRow("a closing block taller than a page breaks where it stands")
+            << QList<int>{30} << 700.0 << false
+            << QStringList{"A, A 1-30, A end, Page 1 of 2", "A end last, Page 2 of 2"};
+        QTest::newRow("page numbers count within each group")
+            << QList<int>{40, 3} << 0.0 << true
+            << QStringList{"A, A 1-32, Page 1 of 2", "A 33-40, Page 2 of 2", "B, B 1-3, Page 1 of 1"};
+    }
+    void headingsKeepWithRowsAndClosingBlocksWithTheLastRows()
+    {
+        QFETCH(QList<int>, sizes);
+        QFETCH(double, footer);
+        QFETCH(bool, ownNumbers);
+        QFETCH(QStringList, pages);
+        const Grouped g = grouped(sizes, footer, true, ownNumbers);
+        const Document doc = layout(g.definition, g.rows);
+        QStringList seen;
+        for (int p = 0; p < doc.pageCount(); ++p)
+            seen << pageSummary(doc, p);
+        QCOMPARE(seen, pages);
+        for (int p = 0; p < doc.pageCount(); ++p)
+            QVERIFY(bottomOfBody(doc, p, QString()) <= 792 - 36 + 0.01);
+    }
+
+    // A statement's closing block moves with the last rows of its giver, though they belong to two inner groups:
+    // the page it moves to repeats the headings that stood above the first row that moved.
+    void movedRowsRepeatTheHeadingsOfTheirGroups()
+    {
+        Grouped g = grouped({20, 5, 1}, 20, true, false);
+        Definition& d = g.definition;
+        Group outer;
+        outer.column = QStringLiteral("Giver");
+        outer.repeatHeader = true;
+        outer.header.height = 20;
+        outer.header.keepWithNext = true;
+        outer.header.add(Element::field(0, 2, 200, 14, QStringLiteral("Giver")));
+        outer.header.add(Element::label(300, 2, 100, 14, QStringLiteral("(continued)")).onContinuation());
+        outer.footer.height = 150;
+        outer.footer.keepTogether = true;
+        outer.footer.add(Element::label(0, 0, 100, 14, QStringLiteral("Total")));
+        d.groups.first().repeatHeader = true;
+        d.groups.first().header.add(Element::label(300, 2, 100, 14, QStringLiteral("(more)")).onContinuation());
+        d.groups.prepend(outer);
+        g.rows.columns.prepend(QStringLiteral("Giver"));
+        for (auto& row : g.rows.values)
+            row.prepend(QStringLiteral("Amy"));
+        const Document doc = layout(d, g.rows);
+        QCOMPARE(doc.pageCount(), 2);
+        QCOMPARE(pageSummary(doc, 0), QStringLiteral("Amy, A, A 1-20, A end, A end last, B, B 1-4, Page 1 of 2"));
+        QCOMPARE(
+            pageSummary(doc, 1),
+            QStringLiteral("Amy, (continued), B, (more), B 5, B end, B end last, C, C 1, C end, C end last, Total, "
+                           "Page 2 of 2"));
+    }
+
     void sumsPerGroupAndInTotalAreExactInCents()
     {
         Definition d = list();
@@ -247,6 +384,35 @@ private slots:
         QCOMPARE(layout(d, people, contacts).pageTexts(0).mid(1),
                  (QStringList{"Ann", "Contacts", "Ann newest", "Ann oldest", "Bob", "No contacts", "Cy", "Contacts",
                               "Cy newest", "Cy older", "Page 1 of 1"}));
+    }
+
+    // A parent kept with its children moves to the next page with all of them when they do not fit under it.
+    void aParentAndItsChildrenShareAPage()
+    {
+        Definition d = list();
+        d.detail.keepWithNext = true;
+        Subreport sub;
+        sub.parentColumn = QStringLiteral("ID");
+        sub.childColumn = QStringLiteral("Prospect_ID");
+        sub.header.keepWithNext = true;
+        sub.detail.height = 20;
+        sub.detail.keepWithNext = true;
+        sub.detail.add(Element::field(20, 0, 200, 14, QStringLiteral("Action")));
+        d.subreport = sub;
+        Rows people;
+        people.columns = {"ID", "Name"};
+        Rows contacts;
+        contacts.columns = {"Prospect_ID", "Action"};
+        // Eight people of three contacts fill 640 of the 670 points; the ninth person needs 80.
+        for (int i = 1; i <= 9; ++i) {
+            people.values.append({i, QStringLiteral("P %1").arg(i)});
+            for (int c = 1; c <= 3; ++c)
+                contacts.values.append({i, QStringLiteral("P %1 contact %2").arg(i).arg(c)});
+        }
+        const Document doc = layout(d, people, contacts);
+        QCOMPARE(doc.pageCount(), 2);
+        QCOMPARE(doc.pageTexts(0).at(doc.pageTexts(0).size() - 2), QStringLiteral("P 8 contact 3"));
+        QCOMPARE(doc.pageTexts(1).mid(1, 4), (QStringList{"P 9", "P 9 contact 1", "P 9 contact 2", "P 9 contact 3"}));
     }
 
     void labelsGoAcrossThenDownAndDropEmptyLines()

@@ -114,6 +114,11 @@ struct Element {
 struct Band {
     double height = 0;
     QVector<Element> elements;
+    // A heading: it goes to the next page with what follows it unless at least the first row of that fits under it.
+    bool keepWithNext = false;
+    // A closing block: when it does not fit under the rows it closes, the last two of them go to the next page
+    // with it, so that no page holds the block alone. A block taller than a page still breaks.
+    bool keepTogether = false;
 
     Band& add(const Element& element)
     {
@@ -127,9 +132,10 @@ struct Group {
     QString column;
     Band header;
     Band footer;
-    bool newPage = false;      // every group starts on a page of its own
-    bool repeatHeader = false; // the header repeats at the top of a page the group continues on
-    Band continuedHeader;      // repeated in place of the header, when it has elements
+    bool newPage = false;        // every group starts on a page of its own
+    bool repeatHeader = false;   // the header repeats at the top of a page the group continues on
+    Band continuedHeader;        // repeated in place of the header, when it has elements
+    bool ownPageNumbers = false; // "Page N of M" counts the pages of each group on its own (with newPage)
 };
 
 // The rows of a second query shown under each main row whose parentColumn equals their childColumn, in the

@@ -7,6 +7,8 @@
 
 #include <QHash>
 #include <QMap>
+#include <QSet>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -38,6 +40,37 @@ struct Item {
 struct Block {
     QVector<Item> items;
     double height = 0;
+};
+
+// Where the page being filled stood before a band was placed, so that what follows can be taken to the next page.
+struct Mark {
+    int page = -1;
+    int runs = 0;
+    int shapes = 0;
+    double y = 0;
+    qint64 seq = 0; // bands placed before it
+    int shown = 0;  // the group headers above it, and the first rows of their groups
+    QVector<int> groupRows;
+};
+
+// The last two rows of a scope, older first: what a closing block takes along when it does not fit.
+struct LastRows {
+    Mark marks[2];
+    int count = 0;
+    void add(const Mark& mark)
+    {
+        if (count == 2)
+            marks[0] = marks[1];
+        marks[std::min(count, 1)] = mark;
+        count = std::min(count + 1, 2);
+    }
+};
+
+// A block waiting for what follows it: a heading, or a row kept with its subreport.
+struct Held {
+    Block block;
+    int opens = -1; // the group whose header it is
+    bool row = false;
 };
 
 // What a band is made for.
@@ -91,9 +124,16 @@ public:
             layOutLabels(*d.labels);
         else
             layOutBands();
-        const QString total = QString::number(m_doc.pages.size());
+        // Pages are counted over the report, or within each group that numbers its own.
+        QVector<int> owners = m_pageOwners;
+        owners.resize(m_doc.pages.size());
+        QHash<int, int> pagesOf;
+        QVector<int> number(owners.size());
+        for (int p = 0; p < owners.size(); ++p)
+            number[p] = ++pagesOf[owners.at(p)];
         for (const auto& [page, run] : std::as_const(m_pageNumbers))
-            m_doc.pages[page].runs[run].text = QStringLiteral("Page %1 of %2").arg(page + 1).arg(total);
+            m_doc.pages[page].runs[run].text =
+                QStringLiteral("Page %1 of %2").arg(number.at(page)).arg(pagesOf.value(owners.at(page)));
         return std::move(m_doc);
     }
 
@@ -323,6 +363,7 @@ private:
     void startPage()
     {
         m_doc.pages.append(Page());
+        m_pageOwners.append(m_owner);
         const double height = d.pageSize().height();
         m_bottom = height - d.margins.bottom() - d.pageFooter.height;
         m_y = d.margins.top();
@@ -335,7 +376,7 @@ private:
         put(header, m_y);
         m_y += header.height;
         // The groups this page continues show their headers again.
-        for (int g = 0; g < m_openGroups; ++g) {
+        for (int g = 0; g < m_headersShown; ++g) {
             if (!d.groups.at(g).repeatHeader)
                 continue;
             Context context{&m_rows, m_groupRows.at(g)};
@@ -365,6 +406,7 @@ private:
     // a page is split between its lines.
     void place(Block block)
     {
+        ++m_seq;
         if (m_y + block.height <= m_bottom + 0.001) {
             put(block, m_y);
             m_y += block.height;
@@ -417,6 +459,149 @@ private:
         m_y += block.height;
     }
 
+    // ---- keeping bands together ----
+
+    Mark mark() const
+    {
+        const Page& page = m_doc.pages.last();
+        return {int(m_doc.pages.size()) - 1,
+                int(page.runs.size()),
+                int(page.shapes.size()),
+                m_y,
+                m_seq,
+                m_headersShown,
+                m_groupRows};
+    }
+
+    bool fits(double height) const { return m_y + height <= m_bottom + 0.001; }
+
+    // The height a block needs on a page before it may start there: all of it, or its first line when it is taller
+    // than a page and breaks anyway.
+    double firstPiece(const Block& block) const
+    {
+        if (block.height <= m_bottom - m_bodyTop)
+            return block.height;
+        double first = block.height;
+        for (const Item& item : block.items)
+            first = std::min(first, (item.isShape ? item.shape.rect : item.run.rect).bottom());
+        return first;
+    }
+
+    // Makes a band and places it; a heading waits for what follows it.
+    void lay(const Band& band, const Context& context, int opens = -1, bool row = false)
+    {
+        Held held{make(band, context), opens, row};
+        if (band.keepWithNext) {
+            m_held.append(std::move(held));
+            return;
+        }
+        release(&held);
+    }
+
+    // Places the waiting headings with the block that follows them (none at the report's end): on the next page
+    // when that block's first row does not fit under them.
+    void release(const Held* last)
+    {
+        if (m_held.isEmpty() && !last)
+            return;
+        if (!m_held.isEmpty()) {
+            double need = last ? firstPiece(last->block) : 0;
+            for (const Held& held : std::as_const(m_held))
+                need += held.block.height;
+            if (!fits(need) && m_y > m_bodyTop)
+                newPage();
+        }
+        const Mark start = mark();
+        const QVector<Held> chain = std::exchange(m_held, {});
+        for (const Held& held : chain)
+            settle(held, start);
+        if (last)
+            settle(*last, start);
+    }
+
+    void settle(const Held& held, const Mark& start)
+    {
+        place(held.block);
+        if (held.opens >= 0)
+            m_headersShown = held.opens + 1;
+        // A row is taken along from where its headings begin.
+        if (held.row)
+            for (int scope = 0; scope <= m_openGroups; ++scope)
+                m_lastRows[scope].add(start);
+    }
+
+    // Places a closing block. When it does not fit, the last two rows of its scope go to the next page with it, if
+    // they leave something above them.
+    void close(const Band& band, const Context& context, int scope)
+    {
+        release(nullptr);
+        const Block block = make(band, context);
+        if (band.keepTogether && !fits(block.height) && block.height <= m_bottom - m_bodyTop) {
+            // A group of one row takes the row before it along too.
+            const LastRows& own = m_lastRows.at(scope);
+            QVarLengthArray<const Mark*, 3> candidates;
+            if (own.count < 2 && m_lastRows.at(0).count == 2)
+                candidates.append(&m_lastRows.at(0).marks[0]);
+            for (int i = 0; i < own.count; ++i)
+                candidates.append(&own.marks[i]);
+            for (const Mark* at : candidates)
+                if (at->page == m_doc.pages.size() - 1 && at->y > m_bodyTop + 0.001) {
+                    carryOver(*at);
+                    break;
+                }
+        }
+        place(block);
+    }
+
+    // Moves everything placed on this page since a mark to the top of the next page. It takes the mark by value:
+    // the marks it moves along may be that one.
+    void carryOver(const Mark at)
+    {
+        const int from = m_doc.pages.size() - 1;
+        Page& page = m_doc.pages.last();
+        Block moved;
+        moved.height = m_y - at.y;
+        QSet<int> numbers;
+        while (!m_pageNumbers.isEmpty() && m_pageNumbers.last().first == from && m_pageNumbers.last().second >= at.runs)
+            numbers.insert(m_pageNumbers.takeLast().second);
+        for (int i = at.runs; i < page.runs.size(); ++i) {
+            Item item;
+            item.run = page.runs.at(i);
+            item.run.rect.translate(0, -at.y);
+            item.pageNumber = numbers.contains(i);
+            moved.items.append(item);
+        }
+        for (int i = at.shapes; i < page.shapes.size(); ++i) {
+            Item item;
+            item.isShape = true;
+            item.shape = page.shapes.at(i);
+            item.shape.rect.translate(0, -at.y);
+            moved.items.append(item);
+        }
+        page.runs.resize(at.runs);
+        page.shapes.resize(at.shapes);
+        // The new page repeats the headers that stood above the first row that moves, groups closed since included.
+        const int shown = std::exchange(m_headersShown, at.shown);
+        const QVector<int> groupRows = std::exchange(m_groupRows, at.groupRows);
+        newPage();
+        m_headersShown = shown;
+        m_groupRows = groupRows;
+        const Mark to = mark();
+        put(moved, m_y);
+        m_y += moved.height;
+        // The rows that moved are found on their new page.
+        for (LastRows& rows : m_lastRows)
+            for (int i = 0; i < rows.count; ++i) {
+                Mark& m = rows.marks[i];
+                if (m.page != from || m.seq < at.seq)
+                    continue;
+                m.page = to.page;
+                m.runs += to.runs - at.runs;
+                m.shapes += to.shapes - at.shapes;
+                m.y += to.y - at.y;
+            }
+    }
+
     // ---- rows ----
 
     void add(Totals& totals, const QVector<QVariant>& row) const
@@ -428,19 +613,26 @@ private:
 
     void openGroup(int g, int row)
     {
-        if (d.groups.at(g).newPage && m_y > m_bodyTop)
-            newPage();
+        const Group& group = d.groups.at(g);
+        if (group.newPage) {
+            release(nullptr);
+            if (m_y > m_bodyTop)
+                newPage();
+        }
         m_groupRows[g] = row;
         m_groupTotals[g] = Totals();
-        place(make(d.groups.at(g).header, {&m_rows, row}));
+        m_lastRows[g + 1] = LastRows();
+        if (group.ownPageNumbers)
+            m_pageOwners.last() = ++m_owner;
         m_openGroups = g + 1;
+        lay(group.header, {&m_rows, row}, g);
     }
 
     void closeGroup(int g)
     {
-        Context context{&m_rows, m_lastRow};
-        place(make(d.groups.at(g).footer, context));
+        close(d.groups.at(g).footer, {&m_rows, m_lastRow}, g + 1);
         m_openGroups = g;
+        m_headersShown = std::min(m_headersShown, g);
     }
 
     void placeChildren(int row)
@@ -448,12 +640,14 @@ private:
         const Subreport& sub = *d.subreport;
         const QVector<int> children = m_children.value(m_rows.values.at(row).at(m_parentColumn).toString());
         if (children.isEmpty()) {
-            place(make(sub.empty, {&m_rows, row}));
+            lay(sub.empty, {&m_rows, row});
             return;
         }
-        place(make(sub.header, {&m_rows, row}));
+        lay(sub.header, {&m_rows, row});
         for (int child : children)
-            place(make(sub.detail, {&m_subrows, child}));
+            lay(sub.detail, {&m_subrows, child});
+        // Children kept with what follows them stay with their parent, up to the last one.
+        release(nullptr);
     }
 
     void layOutBands()
@@ -462,6 +656,7 @@ private:
         const int groups = d.groups.size();
         m_groupRows.fill(-1, groups);
         m_groupTotals.resize(groups);
+        m_lastRows.resize(groups + 1);
         QVector<int> groupColumns;
         for (const Group& group : d.groups)
             groupColumns.append(m_rows.column(group.column));
@@ -483,7 +678,7 @@ private:
                 openGroup(g, r);
 
             m_lastRow = r;
-            place(make(d.detail, {&m_rows, r}));
+            lay(d.detail, {&m_rows, r}, -1, true);
             add(m_reportTotals, row);
             for (int g = 0; g < groups; ++g)
                 add(m_groupTotals[g], row);
@@ -500,13 +695,15 @@ private:
         for (int g = m_openGroups - 1; g >= 0; --g)
             closeGroup(g);
         if (d.summary && !keys.isEmpty()) {
-            place(make(d.summary->header, {&m_rows, m_lastRow}));
+            // The summary's lines are the rows the report's closing block keeps with.
+            m_lastRows[0] = LastRows();
+            lay(d.summary->header, {&m_rows, m_lastRow});
             for (auto it = keys.cbegin(); it != keys.cend(); ++it) {
                 Context context{&m_rows, m_lastRow, &it.value().second, it.value().first};
-                place(make(d.summary->line, context));
+                lay(d.summary->line, context, -1, true);
             }
         }
-        place(make(d.reportFooter, {&m_rows, m_lastRow}));
+        close(d.reportFooter, {&m_rows, m_lastRow}, 0);
         finishPage();
     }
 
@@ -617,6 +814,12 @@ private:
     QVector<Totals> m_groupTotals;
     QVector<int> m_groupRows;
     int m_openGroups = 0;
+    int m_headersShown = 0;       // the open groups whose header stands above the rows, repeated on a new page
+    QVector<LastRows> m_lastRows; // the report's, then each group's
+    QVector<Held> m_held;
+    qint64 m_seq = 0;
+    QVector<int> m_pageOwners; // per page, the group that numbers it (0: the report)
+    int m_owner = 0;
     int m_lastRow = -1;
     double m_y = 0;
     double m_bottom = 0;

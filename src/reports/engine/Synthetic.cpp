@@ -28,9 +28,11 @@ SyntheticReport syntheticListing(int people)
     letter.column = QStringLiteral("Letter");
     letter.repeatHeader = true;
     letter.header.height = 16;
+    letter.header.keepWithNext = true;
     letter.header.add(Element::field(0, 2, 60, 13, QStringLiteral("Letter")).bold())
         .add(Element::label(60, 2, 100, 13, QStringLiteral("(continued)")).italic().onContinuation());
     letter.footer.height = 16;
+    letter.footer.keepTogether = true;
     letter.footer.add(Element::make(Kind::Count, 0, 1, 540, 12).inScope(0).right().italic().size(8));
     d.groups.append(letter);
 
