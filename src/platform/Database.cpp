@@ -89,7 +89,7 @@ bool addFunctions(const QSqlDatabase& db)
 
 } // namespace
 
-Database::Database() = default;
+Database::Database() : m_busyTimeoutMs(kBusyTimeoutMs) {}
 
 Database::~Database()
 {
@@ -111,7 +111,7 @@ void Database::openConnection(const QString& path, bool mayCreate)
     QString name = QString::fromUtf8(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded());
     name += mayCreate ? QStringLiteral("?mode=rwc") : QStringLiteral("?mode=rw");
     db.setDatabaseName(name);
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeoutMs));
     if (!db.open()) {
         const QSqlError error = db.lastError();
         db = QSqlDatabase();
@@ -194,6 +194,13 @@ void Database::close()
     QSqlDatabase::removeDatabase(m_connectionName);
     m_connectionName.clear();
     m_path.clear();
+}
+
+void Database::setBusyTimeout(int milliseconds)
+{
+    m_busyTimeoutMs = milliseconds;
+    if (isOpen())
+        scalar(QStringLiteral("PRAGMA busy_timeout = %1").arg(milliseconds));
 }
 
 bool Database::isOpen() const

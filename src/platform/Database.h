@@ -28,6 +28,9 @@ public:
     void close();
     bool isOpen() const;
     QString path() const { return m_path; }
+    // How long a statement waits for a file that another program holds before it fails as busy: 5 s unless
+    // changed. Holds for the open file and every file opened later.
+    void setBusyTimeout(int milliseconds);
 
     // Runs an INSERT, UPDATE or DELETE; returns the rows affected.
     int execute(const QString& sql, const SqlParams& params = {});
@@ -72,4 +75,5 @@ private:
     QHash<QString, QSqlQuery> m_statements;
     QHash<QString, bool> m_autoIdTables;
     int m_savepointDepth = 0;
+    int m_busyTimeoutMs;
 };

@@ -3,7 +3,8 @@
 // is wrong, keeps what was typed, and the database holds nothing of the failed save.
 //
 // File permissions do not stop root, so when run as root the test first becomes the unprivileged user "nobody":
-// a file or folder without write permission then fails as it does for an office user.
+// a file or folder without write permission then fails as it does for an office user. The build folder may be one
+// that nobody cannot enter, so the other program it starts is first copied into a folder of the test's own.
 #include "support/ChurchChecks.h"
 #include "support/MemberRows.h"
 #include "support/ScriptedMessages.h"
@@ -21,7 +22,9 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <grp.h>
 #include <unistd.h>
 
 using MainMod::MainDatabase;
@@ -33,6 +36,12 @@ enum class Fault { ReadOnlyFile, ReadOnlyFolder, LockedByAWriter, LockedByAReade
 const QString kReadOnly = QStringLiteral("cannot be written: it is read-only, or the folder it is in is");
 const QString kLocked = QStringLiteral("in use by another program and stayed locked");
 const QString kMoved = QStringLiteral("no longer where Kov opened it: it was moved or deleted");
+
+// The user the test becomes when run as root.
+constexpr uid_t kNobody = 65534;
+// A lock held for longer than this fails a statement. Every lock here is held until the test lifts it, so a
+// short wait proves the same as the program's own 5 s.
+constexpr int kBusyTimeoutMs = 300;
 
 void setWritable(const QString& path, bool writable)
 {
@@ -47,7 +56,10 @@ void setWritable(const QString& path, bool writable)
 // The fault made real around the open database of a test, and taken away again.
 class Outside {
 public:
-    Outside(Fault fault, const QString& database) : m_fault(fault), m_database(database) {}
+    Outside(Fault fault, const QString& database, const QString& locker)
+        : m_fault(fault), m_database(database), m_lockerProgram(locker)
+    {
+    }
     ~Outside() { lift(); }
 
     void apply()
@@ -64,7 +76,7 @@ public:
             break;
         case Fault::LockedByAWriter:
         case Fault::LockedByAReader:
-            m_locker.start(qEnvironmentVariable("KOV_LOCKER"),
+            m_locker.start(m_lockerProgram,
                            {m_fault == Fault::LockedByAWriter ? QStringLiteral("exclusive") : QStringLiteral("shared"),
                             m_database});
             while (!m_locker.canReadLine() && m_locker.waitForReadyRead(10000)) {
@@ -97,6 +109,7 @@ public:
 private:
     Fault m_fault;
     QString m_database;
+    QString m_lockerProgram;
     QProcess m_locker;
     bool m_lifted = false;
 };
@@ -166,11 +179,21 @@ class TestOutsideFaults : public QObject {
 private slots:
     void initTestCase()
     {
+        QVERIFY(m_tools.isValid());
+        m_locker = m_tools.filePath(QStringLiteral("kov-locker"));
+        QVERIFY(QFile::copy(qEnvironmentVariable("KOV_LOCKER"), m_locker));
+        QVERIFY(QFile::setPermissions(m_tools.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                          QFile::ReadOther | QFile::ExeOther));
         if (::geteuid() == 0) {
-            QVERIFY(::setgid(65534) == 0);
-            QVERIFY(::setuid(65534) == 0);
+            // Owned by nobody, so that the test can still remove them at its end.
+            QVERIFY(::chown(QFile::encodeName(m_locker).constData(), kNobody, kNobody) == 0);
+            QVERIFY(::chown(QFile::encodeName(m_tools.path()).constData(), kNobody, kNobody) == 0);
+            QVERIFY(::setgroups(0, nullptr) == 0);
+            QVERIFY(::setgid(kNobody) == 0);
+            QVERIFY(::setuid(kNobody) == 0);
         }
         QVERIFY(::geteuid() != 0);
+        MainDatabase.setBusyTimeout(kBusyTimeoutMs);
     }
 
     void memberSaveFailsWhole_data() { addFaultRows(); }
@@ -185,7 +208,7 @@ private slots:
         MemberOnScreen m;
         showChangedMember(tdb, &m);
 
-        Outside outside(fault, tdb.path());
+        Outside outside(fault, tdb.path(), m_locker);
         outside.apply();
         QTest::mouseClick(m.screen->btnSaveNew, Qt::LeftButton);
         QCOMPARE(messages.count(), 1);
@@ -226,7 +249,7 @@ private slots:
         auto* screen = ScreenRegistry::load<frmValueEntry>();
         typeInto(screen->txtTitle, QStringLiteral("Canon"));
 
-        Outside outside(fault, tdb.path());
+        Outside outside(fault, tdb.path(), m_locker);
         outside.apply();
         QTest::mouseClick(screen->btnDeleteTitle, Qt::LeftButton);
         QCOMPARE(messages.count(), 2); // the question, answered Yes, and the failure
@@ -257,6 +280,10 @@ private slots:
         QCOMPARE(memberColumn(m.id, "First_Name").toString(), QStringLiteral("Lou"));
         QCOMPARE(ChurchChecks::fileBytes(m.pictures + QStringLiteral("%1.png").arg(m.id)), m.oldPicture);
     }
+
+private:
+    QTemporaryDir m_tools;
+    QString m_locker;
 };
 
 QTEST_MAIN(TestOutsideFaults)

@@ -11,6 +11,21 @@ using MainMod::MainDatabase;
 
 namespace {
 
+// Reads what the program writes until a line appears; false at once when the program ends first or the driver
+// could not be loaded into it.
+bool waitForLine(QProcess& process, const QByteArray& line, QByteArray& output)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!output.contains(line) && waited.elapsed() < 30000) {
+        process.waitForReadyRead(200);
+        output += process.readAllStandardError();
+        if (process.state() == QProcess::NotRunning || output.contains("cannot be preloaded"))
+            break;
+    }
+    return output.contains(line);
+}
+
 // A copy of the program in a folder of its own, with its settings file beside it, started as a real process with
 // the test driver loaded into it.
 class Installed {
@@ -19,6 +34,9 @@ public:
     {
         m_program = m_dir.filePath(QStringLiteral("kov"));
         QFile::copy(qEnvironmentVariable("KOV_PROGRAM"), m_program);
+        // The loader splits its preload list at blanks, so the driver goes where the path has none.
+        m_driver = m_dir.filePath(QStringLiteral("libkovdriver.so"));
+        QFile::copy(qEnvironmentVariable("KOV_DRIVER"), m_driver);
         QFile config(m_dir.filePath(QStringLiteral("config.txt")));
         config.open(QIODevice::WriteOnly);
         config.write(QStringLiteral("\"Kov\"\nDatabase,\"%1\"\nPictures,/tmp/\nSS,Yes\nSL,Yes\nRBD,Yes\nWS,Yes\n"
@@ -27,14 +45,17 @@ public:
                          .toUtf8());
     }
 
-    void start(QProcess& process) const
+    // Starts the program and waits for the driver inside it to say so. False when either is missing.
+    bool start(QProcess& process, QByteArray& output) const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("LD_PRELOAD"), qEnvironmentVariable("KOV_DRIVER"));
+        environment.insert(QStringLiteral("LD_PRELOAD"), m_driver);
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("KOV_DRIVER_CLOSE_ON"), closeSignal());
         process.setProcessEnvironment(environment);
+        process.setReadChannel(QProcess::StandardError);
         process.start(m_program, {});
+        return process.waitForStarted(30000) && waitForLine(process, "DRIVER", output);
     }
 
     // Once this file exists, the driver closes the program's main window by its close button.
@@ -48,6 +69,7 @@ public:
 private:
     QTemporaryDir m_dir;
     QString m_program;
+    QString m_driver;
 };
 
 QStringList messagesOf(const QByteArray& output)
@@ -57,19 +79,6 @@ QStringList messagesOf(const QByteArray& output)
         if (line.startsWith(QLatin1String("MESSAGE ")))
             shown << line.mid(8);
     return shown;
-}
-
-bool waitForLine(QProcess& process, const QByteArray& line, QByteArray& output)
-{
-    QElapsedTimer waited;
-    waited.start();
-    while (!output.contains(line) && waited.elapsed() < 30000) {
-        process.waitForReadyRead(200);
-        output += process.readAllStandardError();
-        if (process.state() == QProcess::NotRunning)
-            break;
-    }
-    return output.contains(line);
 }
 
 } // namespace
@@ -104,9 +113,10 @@ private slots:
         Installed kov(tdb.path());
         kov.closeMainWindow();
         QProcess process;
-        kov.start(process);
+        QByteArray output;
+        QVERIFY2(kov.start(process, output), output.constData());
         QVERIFY(process.waitForFinished(30000));
-        const QByteArray output = process.readAllStandardError();
+        output += process.readAllStandardError();
         QVERIFY2(process.exitStatus() == QProcess::NormalExit, output.constData());
         QCOMPARE(process.exitCode(), exitCode);
         const QStringList shown = messagesOf(output);
@@ -125,14 +135,15 @@ private slots:
         MainDatabase.close();
         Installed kov(tdb.path());
         QProcess first;
-        kov.start(first);
         QByteArray firstOutput;
-        QVERIFY(waitForLine(first, "READY", firstOutput));
+        QVERIFY2(kov.start(first, firstOutput), firstOutput.constData());
+        QVERIFY2(waitForLine(first, "READY", firstOutput), firstOutput.constData());
 
         QProcess second;
-        kov.start(second);
+        QByteArray output;
+        QVERIFY2(kov.start(second, output), output.constData());
         QVERIFY(second.waitForFinished(30000));
-        const QByteArray output = second.readAllStandardError();
+        output += second.readAllStandardError();
         QVERIFY2(second.exitStatus() == QProcess::NormalExit, output.constData());
         QCOMPARE(second.exitCode(), 0);
         QCOMPARE(messagesOf(output), QStringList{"Application Already Running|This application is already running."});

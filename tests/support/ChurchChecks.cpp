@@ -21,6 +21,20 @@ int run(const QString& program, const QStringList& arguments, QByteArray* output
     return process.exitCode();
 }
 
+QDate makeOnOneDay(const QList<QStringList>& runs)
+{
+    for (;;) {
+        for (const QStringList& arguments : runs)
+            QFile::remove(arguments.last());
+        const QDate day = QDate::currentDate();
+        for (const QStringList& arguments : runs)
+            if (run(qEnvironmentVariable("KOV_NEWDB"), arguments) != 0)
+                return QDate();
+        if (QDate::currentDate() == day)
+            return day;
+    }
+}
+
 QByteArray fileBytes(const QString& path)
 {
     QFile file(path);

@@ -3,6 +3,7 @@
 #include "platform/Database.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -68,6 +69,10 @@ inline const Reference kReferences[] = {
 
 // Runs a program to its end; returns its exit code, or -1 when it crashed or hung. Its output goes to output.
 int run(const QString& program, const QStringList& arguments, QByteArray* output = nullptr);
+// Runs kov-newdb once for each list of arguments (each ends with the file it makes), all on one day. The tool dates
+// its church by the real clock, so when midnight passes meanwhile every file is made again. Returns that day, or no
+// date when a run fails.
+QDate makeOnOneDay(const QList<QStringList>& runs);
 QByteArray fileBytes(const QString& path);
 // Opens a Kov database as the program does, as MainMod::MainDatabase.
 void openKov(const QString& path);

@@ -1,7 +1,7 @@
-// Loaded into a running Kov program (LD_PRELOAD) by the tests that end it as a person would. It answers every
-// message box with its default button and writes "MESSAGE title|text" to standard error; once the main window
-// shows it writes "READY". When the file named by KOV_DRIVER_CLOSE_ON exists, it closes the main window by the
-// window system's close request, as the window's close button does.
+// Loaded into a running Kov program (LD_PRELOAD) by the tests that end it as a person would. It writes "DRIVER"
+// to standard error as soon as it is in, and "READY" once the main window shows. It answers every message box with
+// its default button and writes "MESSAGE title|text". When the file named by KOV_DRIVER_CLOSE_ON exists, it closes
+// the main window by the window system's close request, as the window's close button does.
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
@@ -50,6 +50,8 @@ void watchMainWindow()
 
 void startDriver()
 {
+    std::fprintf(stderr, "DRIVER\n");
+    std::fflush(stderr);
     auto* timer = new QTimer(QCoreApplication::instance());
     QObject::connect(timer, &QTimer::timeout, [] {
         answerMessageBoxes();
