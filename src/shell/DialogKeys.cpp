@@ -1,5 +1,7 @@
 #include "DialogKeys.h"
 
+#include "platform/DateBox.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -34,6 +36,9 @@ public:
             button = qobject_cast<QPushButton*>(target) ? static_cast<QPushButton*>(target) : m_default.data();
         if (!button || !button->isEnabled() || !button->isVisible())
             return false;
+        // Ok takes the date being typed, not the one the box held before; a date that does not exist stops it.
+        if (button == m_default && !DateBox::acceptAllTyped(m_dialog))
+            return true;
         button->click();
         return true;
     }

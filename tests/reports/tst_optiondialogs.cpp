@@ -100,6 +100,63 @@ private slots:
         mdi.area()->closeAllSubWindows();
         ScreenRegistry::setArea(nullptr);
     }
+
+    // Enter right after a date is typed runs the report for the typed date; a date that does not exist stops it.
+    void enterTakesTypedDate_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("period"); // empty: refused
+        QTest::newRow("start date") << "dtStartDate"
+                                    << "1/5/2026"
+                                    << "1/5/2026 to 12/7/2026";
+        QTest::newRow("end date, two-digit year") << "dtEndDate"
+                                                  << "12/31/26"
+                                                  << "12/7/2026 to 12/31/2026";
+        QTest::newRow("no such day") << "dtStartDate"
+                                     << "2/30/2026"
+                                     << "";
+    }
+    void enterTakesTypedDate()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, period);
+        TestDatabase tdb;
+        ScriptedMessages messages;
+        RecordingOutput output;
+        MDI mdi;
+        ScreenRegistry::setArea(mdi.area());
+        mdi.show();
+        QApplication::setActiveWindow(&mdi);
+        QVERIFY(QTest::qWaitForWindowActive(&mdi));
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        mdi.setLoggedIn(true);
+
+        mdi.runCommand(QStringLiteral("ContributionsEntryControlReport"));
+        QWidget* screen = mdi.area()->activeSubWindow()->widget();
+        auto* date = screen->findChild<QWidget*>(box);
+        QVERIFY(date);
+        date->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(date, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(date, typed);
+        QTest::keyClick(date, Qt::Key_Return);
+        if (period.isEmpty()) {
+            QCOMPARE(messages.count(), 1);
+            QCOMPARE(messages.last().title, QStringLiteral("Invalid Date"));
+            QVERIFY(ScreenRegistry::isOpen(QStringLiteral("frmContributionsEntryControlReport")));
+            QCOMPARE(output.deliveries.size(), 0);
+        } else {
+            QCOMPARE(messages.count(), 0);
+            QCOMPARE(output.deliveries.size(), 1);
+            QStringList texts;
+            for (int p = 0; p < output.last().pageCount(); ++p)
+                texts << output.last().pageTexts(p);
+            QVERIFY2(texts.contains(period), qPrintable(texts.mid(0, 6).join(QLatin1Char('|'))));
+        }
+        mdi.area()->closeAllSubWindows();
+        ScreenRegistry::setArea(nullptr);
+    }
 };
 
 QTEST_MAIN(TestOptionDialogs)
