@@ -47,6 +47,13 @@ int fullYear(int twoDigits)
     return earliest + ((twoDigits - earliest) % 100 + 100) % 100;
 }
 
+// Buttons that leave nothing of the screen's input to check: a half-typed date goes with the rest.
+bool dropsInput(const QWidget* target)
+{
+    static const QStringList names{QStringLiteral("btnExit"), QStringLiteral("btnCancel"), QStringLiteral("btnClear")};
+    return names.contains(target->objectName());
+}
+
 } // namespace
 
 DateBox::DateBox(QWidget* parent) : QDateEdit(parent)
@@ -306,11 +313,11 @@ void DateBox::focusOutEvent(QFocusEvent* event)
             QWidget::focusOutEvent(event);
             return;
         }
-        // Only a move to another control of the window is a leaving of the box. A closing window and Exit
-        // (which never saves) drop what was typed without a word.
+        // Only a move to another control of the window is a leaving of the box. A closing window, and the buttons
+        // that throw away what the screen holds (Exit, Cancel, Clear), drop what was typed without a word.
         QWidget* target = QApplication::focusWidget();
         const bool toControl = isVisible() && target && target != this && window()->isAncestorOf(target) &&
-                               target->isVisible() && target->objectName() != QLatin1String("btnExit");
+                               target->isVisible() && !dropsInput(target);
         if (!toControl) {
             stopTyping();
         } else if (!acceptTyped()) {

@@ -9,6 +9,8 @@
 #include "shell/MDI.h"
 #include "shell/ScreenRegistry.h"
 
+#include <QAbstractButton>
+#include <QDateEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -154,6 +156,56 @@ private slots:
                 texts << output.last().pageTexts(p);
             QVERIFY2(texts.contains(period), qPrintable(texts.mid(0, 6).join(QLatin1Char('|'))));
         }
+        mdi.area()->closeAllSubWindows();
+        ScreenRegistry::setArea(nullptr);
+    }
+    // Cancel and Clear throw away a half-typed date with the rest of the screen's input, without a word.
+    void cancelAndClearDropAHalfTypedDate_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("dialog"); // the screen's class
+        QTest::addColumn<QString>("button");
+        QTest::newRow("report dialog, Cancel") << "ContributionsEntryControlReport"
+                                               << "frmContributionsEntryControlReport"
+                                               << "btnCancel";
+        QTest::newRow("member navigator, Clear") << "MemberNavigator"
+                                                 << "frmMemberNavigator"
+                                                 << "btnClear";
+    }
+    void cancelAndClearDropAHalfTypedDate()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, dialog);
+        QFETCH(QString, button);
+        TestDatabase tdb;
+        ScriptedMessages messages;
+        RecordingOutput output;
+        MDI mdi;
+        ScreenRegistry::setArea(mdi.area());
+        mdi.show();
+        QApplication::setActiveWindow(&mdi);
+        QVERIFY(QTest::qWaitForWindowActive(&mdi));
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        mdi.setLoggedIn(true);
+
+        mdi.runCommand(command);
+        QWidget* screen = mdi.area()->activeSubWindow()->widget();
+        auto* date = screen->findChild<QDateEdit*>(QStringLiteral("dtStartDate"));
+        QVERIFY(date);
+        date->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(date, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(date, QStringLiteral("3/15"));
+        auto* pressed = screen->findChild<QAbstractButton*>(button);
+        QVERIFY(pressed);
+        QTest::mouseClick(pressed, Qt::LeftButton);
+        QCOMPARE(messages.count(), 0);
+        if (button == QLatin1String("btnCancel")) {
+            QVERIFY(!ScreenRegistry::isOpen(dialog));
+        } else {
+            QVERIFY(ScreenRegistry::isOpen(dialog));
+            QCOMPARE(date->text(), QStringLiteral("12/7/2026"));
+        }
+        QCOMPARE(output.deliveries.size(), 0);
         mdi.area()->closeAllSubWindows();
         ScreenRegistry::setArea(nullptr);
     }
