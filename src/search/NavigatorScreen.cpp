@@ -116,10 +116,6 @@ void NavigatorScreen::vsfgMembers_DblClick(int row)
     if (!member)
         return;
     member->LoadMember(memberId);
-    // The person opened comes to the front, also when the member screen was open behind the navigator.
-    if (QMdiArea* area = ScreenRegistry::area())
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(member->parentWidget()))
-            area->setActiveSubWindow(sub);
 }
 
 const QStringList& NavigatorScreen::monthNames()

@@ -16,6 +16,24 @@
 #include <QMdiSubWindow>
 #include <QtTest>
 
+// The main window, active, with the administrator logged in; its screens are closed at the end.
+struct AdminWindow {
+    MDI mdi;
+    AdminWindow()
+    {
+        ScreenRegistry::setArea(mdi.area());
+        mdi.show();
+        QApplication::setActiveWindow(&mdi);
+        MainMod::CurrentUserType = QStringLiteral("Admin");
+        mdi.setLoggedIn(true);
+    }
+    ~AdminWindow()
+    {
+        mdi.area()->closeAllSubWindows();
+        ScreenRegistry::setArea(nullptr);
+    }
+};
+
 // Enter presses a report dialog's Ok, and Escape its Cancel, wherever the focus stands in it.
 class TestOptionDialogs : public QObject {
     Q_OBJECT
@@ -65,13 +83,9 @@ private slots:
                   {{QStringLiteral("Status"), QStringLiteral("Prospect")},
                    {QStringLiteral("Prospect_Active_Status"), QStringLiteral("Active")},
                    {QStringLiteral("Prospect_Sunday_School_Class_Assigned"), adults}});
-        MDI mdi;
-        ScreenRegistry::setArea(mdi.area());
-        mdi.show();
-        QApplication::setActiveWindow(&mdi);
+        AdminWindow window;
+        MDI& mdi = window.mdi;
         QVERIFY(QTest::qWaitForWindowActive(&mdi));
-        MainMod::CurrentUserType = QStringLiteral("Admin");
-        mdi.setLoggedIn(true);
 
         mdi.runCommand(command);
         QMdiSubWindow* sub = mdi.area()->activeSubWindow();
@@ -99,8 +113,6 @@ private slots:
             QCOMPARE(messages.count(), 0);
             QCOMPARE(output.deliveries.size(), outcome == QLatin1String("report") ? 1 : 0);
         }
-        mdi.area()->closeAllSubWindows();
-        ScreenRegistry::setArea(nullptr);
     }
 
     // Enter right after a date is typed runs the report for the typed date; a date that does not exist stops it.
@@ -127,13 +139,9 @@ private slots:
         TestDatabase tdb;
         ScriptedMessages messages;
         RecordingOutput output;
-        MDI mdi;
-        ScreenRegistry::setArea(mdi.area());
-        mdi.show();
-        QApplication::setActiveWindow(&mdi);
+        AdminWindow window;
+        MDI& mdi = window.mdi;
         QVERIFY(QTest::qWaitForWindowActive(&mdi));
-        MainMod::CurrentUserType = QStringLiteral("Admin");
-        mdi.setLoggedIn(true);
 
         mdi.runCommand(QStringLiteral("ContributionsEntryControlReport"));
         QWidget* screen = mdi.area()->activeSubWindow()->widget();
@@ -156,8 +164,6 @@ private slots:
                 texts << output.last().pageTexts(p);
             QVERIFY2(texts.contains(period), qPrintable(texts.mid(0, 6).join(QLatin1Char('|'))));
         }
-        mdi.area()->closeAllSubWindows();
-        ScreenRegistry::setArea(nullptr);
     }
     // Cancel and Clear throw away a half-typed date with the rest of the screen's input, without a word.
     void cancelAndClearDropAHalfTypedDate_data()
@@ -180,13 +186,9 @@ private slots:
         TestDatabase tdb;
         ScriptedMessages messages;
         RecordingOutput output;
-        MDI mdi;
-        ScreenRegistry::setArea(mdi.area());
-        mdi.show();
-        QApplication::setActiveWindow(&mdi);
+        AdminWindow window;
+        MDI& mdi = window.mdi;
         QVERIFY(QTest::qWaitForWindowActive(&mdi));
-        MainMod::CurrentUserType = QStringLiteral("Admin");
-        mdi.setLoggedIn(true);
 
         mdi.runCommand(command);
         QWidget* screen = mdi.area()->activeSubWindow()->widget();
@@ -206,8 +208,6 @@ private slots:
             QCOMPARE(date->text(), QStringLiteral("12/7/2026"));
         }
         QCOMPARE(output.deliveries.size(), 0);
-        mdi.area()->closeAllSubWindows();
-        ScreenRegistry::setArea(nullptr);
     }
 };
 
