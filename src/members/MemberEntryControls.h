@@ -15,6 +15,15 @@ inline QDateEdit* date(QWidget* parent, const char* objectName, int left, int to
     return Controls::datePicker(parent, objectName, left, top, width);
 }
 
+// The date of something that has already happened (a birth, a baptism): a two-digit year typed there is never
+// ahead of this one.
+inline QDateEdit* pastDate(QWidget* parent, const char* objectName, int left, int top, int width = 1575)
+{
+    DateBox* box = Controls::datePicker(parent, objectName, left, top, width);
+    box->setPastDates(true);
+    return box;
+}
+
 // A pick list: the user chooses, never types a value.
 inline QComboBox* pick(QWidget* parent, const char* objectName, int left, int top, int width)
 {

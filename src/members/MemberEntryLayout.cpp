@@ -21,6 +21,7 @@
 using Controls::make;
 using Controls::rightLabel;
 using MemberEntryControls::date;
+using MemberEntryControls::pastDate;
 using MemberEntryControls::pick;
 
 namespace {
@@ -233,12 +234,12 @@ void frmMemberEntry::buildDemographicTab(QWidget* tab)
     txtOccupation = textBox(tab, "txtOccupation", kField, lines.next("Occupation"), kWide);
     const int birthTop = lines.next("Date of Birth");
     chkDOB = checkBox(tab, "chkDOB", QString(), kField, birthTop + 15, 255);
-    dtDOB = date(tab, "dtDOB", kField + 300, birthTop);
+    dtDOB = pastDate(tab, "dtDOB", kField + 300, birthTop);
     cmbGender = pick(tab, "cmbGender", kField, lines.next("Gender") - kPickRaise, 1755);
     cmbMaritalStatus = pick(tab, "cmbMaritalStatus", kField, lines.next("Marrital Status") - kPickRaise, 1755);
     const int annivTop = lines.next("Anniv. Date");
     chkAnnivDate = checkBox(tab, "chkAnnivDate", QString(), kField, annivTop + 15, 255);
-    dtAnnivDate = date(tab, "dtAnnivDate", kField + 300, annivTop);
+    dtAnnivDate = pastDate(tab, "dtAnnivDate", kField + 300, annivTop);
     chkHOH = checkBox(tab, "chkHOH", QStringLiteral("Head of Household"), kField, lines.next("") + 15, 2175);
     txtMapSection = textBox(tab, "txtMapSection", kField, lines.next("Map Section"), 1755);
     txtHobbies = make<QLineEdit>(tab, "txtHobbies", kField, lines.next("Hobbies"), 7215, 285);
@@ -284,7 +285,7 @@ void frmMemberEntry::buildChurchTab(QWidget* tab)
     for (const DateRow& row : dates) {
         const int top = lines.next(row.caption);
         *row.boxMember = checkBox(tab, row.box, QString(), kBox, top + 15, 255);
-        *row.pickerMember = date(tab, row.picker, kPicker, top);
+        *row.pickerMember = pastDate(tab, row.picker, kPicker, top);
     }
     txtPreviousChurch = textBox(tab, "txtPreviousChurch", kBox, lines.next("Previous Church"), 1935);
     chkNewMail =

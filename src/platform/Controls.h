@@ -32,7 +32,7 @@ inline QLabel* rightLabel(QWidget* parent, const QString& text, int left, int to
 }
 
 // A date picker shown as M/d/yyyy with a calendar drop-down.
-inline QDateEdit* datePicker(QWidget* parent, const char* objectName, int left, int top, int width, int height = 285)
+inline DateBox* datePicker(QWidget* parent, const char* objectName, int left, int top, int width, int height = 285)
 {
     return make<DateBox>(parent, objectName, left, top, width, height);
 }

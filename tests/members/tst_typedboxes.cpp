@@ -5,14 +5,20 @@
 
 #include "admin/frmChurchInfo.h"
 #include "core/MainMod.h"
+#include "members/MoneyEdit.h"
+#include "members/frmContributionEntry.h"
 #include "members/frmMemberEntry.h"
 #include "platform/EntryBoxes.h"
 #include "shell/ScreenRegistry.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QDateEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -39,99 +45,170 @@ class TestTypedBoxes : public QObject {
     Q_OBJECT
 
 private slots:
-    // Dates are typed into the member screen's boxes key by key, as people write them; the test clock stands at
-    // 12/7/2026, so two-digit years run from 1946 to 2045.
+    // Dates are typed key by key into the member screen's boxes and Contribution Entry's, as people write them, and
+    // judged whole when the box is left; the test clock stands at 12/7/2026. Two-digit years of what has happened
+    // (birth, anniversary, church dates) are never ahead of 2026; other boxes run from 1946 to 2045.
     void typedDates_data()
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("stored");
-        QTest::addColumn<bool>("selectAll");
+        QTest::addColumn<QString>("enter"); // tab (selects the month), all (Ctrl+A), click (before the day), paste
         QTest::addColumn<QString>("keys");
-        QTest::addColumn<bool>("tabOut");
-        QTest::addColumn<QString>("saved");
-        const auto row = [](const char* tag, const char* box, const char* stored, bool selectAll, const char* keys,
-                            bool tabOut, const char* saved) {
-            QTest::newRow(tag) << QString(box) << QString(stored) << selectAll << QString(keys) << tabOut
+        QTest::addColumn<QString>("leave"); // tab, save (the save button), page (save, another tab, save)
+        QTest::addColumn<QString>("saved"); // empty: refused
+        const auto row = [](const char* tag, const char* box, const char* stored, const char* enter, const char* keys,
+                            const char* leave, const char* saved) {
+            QTest::newRow(tag) << QString(box) << QString(stored) << QString(enter) << QString(keys) << QString(leave)
                                << QString(saved);
         };
-        // The box is entered with Tab, which selects the month; or all its text is selected first.
-        row("one-digit month", "dtDOB", "", false, "3/14/1980", true, "1980-03-14");
-        row("two-digit month", "dtDOB", "", false, "03/14/1980", true, "1980-03-14");
-        row("two-digit year", "dtDOB", "", false, "3/14/80", true, "1980-03-14");
-        row("digits only", "dtDOB", "", false, "03141980", true, "1980-03-14");
-        row("one-digit day, dashes", "dtDOB", "", true, "10-1-1999", true, "1999-10-01");
-        row("corrected with Backspace", "dtDOB", "", true, "3/15\b4/1980", true, "1980-03-14");
-        row("year 45 is ahead", "dtAnnivDate", "", false, "6/1/45", true, "2045-06-01");
-        row("year 46 is behind", "dtAnnivDate", "", false, "6/1/46", true, "1946-06-01");
-        row("anniversary, saved without leaving", "dtAnnivDate", "", false, "6/18/55", false, "1955-06-18");
-        row("over the month shown", "dtDOB", "1975-06-15", false, "3", true, "1975-03-15");
-        row("over month and day shown", "dtAnnivDate", "1975-06-15", false, "12/1", true, "1975-12-01");
-        row("29 February of a leap year", "dtDOB", "", false, "2/29/2000", true, "2000-02-29");
-        row("31 February", "dtDOB", "1975-06-15", false, "02/31/2000", true, "");
-        row("29 February of no leap year", "dtAnnivDate", "", false, "2/29/2001", true, "");
-        row("three-digit year, saved without leaving", "dtDOB", "", false, "3/14/198", false, "");
-        row("no year, all selected", "dtDOB", "1975-06-15", true, "3/14", true, "");
+        row("one-digit month", "dtDOB", "", "tab", "3/14/1980", "tab", "1980-03-14");
+        row("two-digit month", "dtDOB", "", "tab", "03/14/1980", "tab", "1980-03-14");
+        row("two-digit year", "dtDOB", "", "tab", "3/14/80", "tab", "1980-03-14");
+        row("digits only", "dtDOB", "", "tab", "03141980", "tab", "1980-03-14");
+        row("six digits", "dtDOB", "", "tab", "031480", "tab", "1980-03-14");
+        row("one-digit day, dashes", "dtDOB", "", "all", "10-1-1999", "tab", "1999-10-01");
+        row("corrected with Backspace", "dtDOB", "", "all", "3/15\b4/1980", "tab", "1980-03-14");
+        row("year 45 of an anniversary is behind", "dtAnnivDate", "", "tab", "6/1/45", "tab", "1945-06-01");
+        row("year 26 is this year", "dtAnnivDate", "", "tab", "6/1/26", "tab", "2026-06-01");
+        row("year 38 of a birth", "dtDOB", "", "tab", "5/2/38", "tab", "1938-05-02");
+        row("year 38 of a next contact is ahead", "dtNextContactDate", "", "tab", "5/2/38", "tab", "2038-05-02");
+        row("anniversary, saved without leaving", "dtAnnivDate", "", "tab", "6/18/55", "save", "1955-06-18");
+        row("typed over the date shown", "dtDOB", "1975-06-15", "tab", "3", "tab", "");
+        row("month 13 over the date shown", "dtDOB", "1933-04-01", "tab", "13/01/2000", "tab", "");
+        row("typed after a click inside the date", "dtMemberSince", "", "click", "1/5/2005", "tab", "2005-01-05");
+        row("pasted", "dtDOB", "", "paste", "3/14/80", "tab", "1980-03-14");
+        row("29 February of a leap year", "dtDOB", "", "tab", "2/29/2000", "tab", "2000-02-29");
+        row("31 February", "dtDOB", "1975-06-15", "tab", "02/31/2000", "tab", "");
+        row("29 February of no leap year", "dtAnnivDate", "", "tab", "2/29/2001", "tab", "");
+        row("30 February, then another tab", "dtCameForward", "", "tab", "2/30/2001", "page", "");
+        row("three-digit year, saved without leaving", "dtDOB", "", "tab", "3/14/198", "save", "");
+        row("no year, all selected", "dtDOB", "1975-06-15", "all", "3/14", "tab", "");
+        row("gift, dots", "dtDate", "", "tab", "12.6.2026", "tab", "2026-12-06");
+        row("gift, day 32", "dtDate", "", "tab", "11/32/2026", "tab", "");
+        row("gift, day 45", "dtDate", "", "tab", "1/45/2000", "tab", "");
+        row("gift, month 14", "dtDate", "", "tab", "14/2/2020", "tab", "");
+        row("gift, five-digit year", "dtDate", "", "tab", "12/31/20261", "save", "");
+        row("gift, letters", "dtDate", "", "tab", "Dec 6 2026", "tab", "");
     }
 
     void typedDates()
     {
         QFETCH(QString, box);
         QFETCH(QString, stored);
-        QFETCH(bool, selectAll);
+        QFETCH(QString, enter);
         QFETCH(QString, keys);
-        QFETCH(bool, tabOut);
+        QFETCH(QString, leave);
         QFETCH(QString, saved);
         TestDatabase tdb;
         TestArea area;
         ScriptedMessages messages;
-        const QString columnName = box == "dtDOB" ? "Date_Of_Birth" : "Anniversary_Date";
-        const qint64 id = addSavableMember(stored.isEmpty() ? QVariantMap{} : QVariantMap{{columnName, stored}});
-        frmMemberEntry* s = openMemberScreen();
-        QApplication::setActiveWindow(ScreenRegistry::area());
-        s->LoadMember(id);
-        auto* picker = s->findChild<QDateEdit*>(box);
-        auto* check = s->findChild<QCheckBox*>(box == "dtDOB" ? "chkDOB" : "chkAnnivDate");
-        QVERIFY(picker && check);
-        for (int tab = 0; tab < s->SSTab1->count(); ++tab)
-            if (s->SSTab1->widget(tab)->isAncestorOf(picker))
-                s->SSTab1->setCurrentIndex(tab);
-        if (!check->isChecked())
+
+        // The screen, its box, its save button and what it stored.
+        QWidget* screen = nullptr;
+        QPushButton* save = nullptr;
+        std::function<QString()> storedNow;
+        if (box == "dtDate") {
+            addPerson("Ward", "Wendy", {{"Envelope", "7"}, {"ShowInContributionList", 1}});
+            MainMod::CurrentUserType = QStringLiteral("Admin");
+            auto* gifts = ScreenRegistry::load<frmContributionEntry>();
+            QApplication::setActiveWindow(ScreenRegistry::area());
+            gifts->cmbMember->setCurrentIndex(0);
+            gifts->cmbDesignation->setCurrentIndex(0);
+            gifts->txtAmount->setFocus();
+            QTest::keyClicks(gifts->txtAmount, "25");
+            screen = gifts;
+            save = gifts->btnSave;
+            storedNow = [] {
+                return MainDatabase.scalar(QStringLiteral("SELECT group_concat(ContributionDate) FROM Member_Contributions"))
+                    .toString();
+            };
+        } else {
+            const QMap<QString, QString> columns{{"dtDOB", "Date_Of_Birth"},       {"dtAnnivDate", "Anniversary_Date"},
+                                                 {"dtMemberSince", "Member_Since"}, {"dtCameForward", "Came_Forward"},
+                                                 {"dtNextContactDate", "Prospect_Next_Contact_Date"}};
+            const QString columnName = columns.value(box);
+            QVariantMap more{{"Prospect_Phase", "First Visit"}, {"Prospect_Next_Contact_Action", "Visit"}};
+            if (!stored.isEmpty())
+                more.insert(columnName, stored);
+            const qint64 id = addSavableMember(more);
+            frmMemberEntry* s = openMemberScreen();
+            QApplication::setActiveWindow(ScreenRegistry::area());
+            s->LoadMember(id);
+            screen = s;
+            save = s->btnSaveNew;
+            storedNow = [id, columnName] { return column(id, columnName).toString(); };
+        }
+        const QString before = storedNow();
+        auto* picker = screen->findChild<QDateEdit*>(box);
+        QVERIFY(picker);
+        auto* tabs = screen->findChild<QTabWidget*>();
+        int pickerTab = -1;
+        for (int tab = 0; tabs && tab < tabs->count(); ++tab)
+            if (tabs->widget(tab)->isAncestorOf(picker))
+                pickerTab = tab;
+        if (pickerTab >= 0)
+            tabs->setCurrentIndex(pickerTab);
+        auto* check = screen->findChild<QCheckBox*>(QString(box).replace("dt", "chk"));
+        if (check && !check->isChecked())
             QTest::mouseClick(check, Qt::LeftButton);
         QVERIFY(picker->isEnabled());
 
         picker->setFocus(Qt::TabFocusReason);
-        if (selectAll)
+        if (enter == "all")
             QTest::keyClick(picker, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(picker, keys);
-        grabIfAsked(s, QStringLiteral("typed-") + QTest::currentDataTag());
-        if (tabOut)
+        if (enter == "click") {
+            // Just before the day of the date shown.
+            auto* edit = picker->findChild<QLineEdit*>();
+            const QString shown = edit->text();
+            const int dayAt = edit->fontMetrics().horizontalAdvance(shown.left(shown.indexOf('/') + 1));
+            QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(dayAt + 2, edit->height() / 2));
+        }
+        if (enter == "paste") {
+            QGuiApplication::clipboard()->setText(keys);
+            QTest::keyClick(picker, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            QTest::keyClicks(picker, keys);
+        }
+        const QString typed = keys.contains('\b') ? QStringLiteral("3/14/1980") : keys;
+        QCOMPARE(picker->text(), typed);
+        grabIfAsked(screen, QStringLiteral("typed-") + QTest::currentDataTag());
+        if (leave == "tab")
             QTest::keyClick(picker, Qt::Key_Tab);
+        if (leave == "page") {
+            save->click();
+            QCOMPARE(messages.count(), 1);
+            QTabBar* bar = tabs->tabBar();
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(pickerTab == 0 ? 1 : 0).center());
+            QVERIFY(!picker->isVisible());
+            QCOMPARE(messages.count(), 1);
+        }
         if (saved.isEmpty()) {
-            if (tabOut) {
+            if (leave == "tab") {
                 // Refused as the box is left: it keeps the focus and what was typed.
                 QCOMPARE(messages.count(), 1);
                 QCOMPARE(QApplication::focusWidget(), picker);
             }
-            s->btnSaveNew->click();
+            save->click();
             QVERIFY(messages.count() >= 1);
             QCOMPARE(messages.last().text, QStringLiteral("Please enter a valid date."));
             QCOMPARE(messages.last().title, QStringLiteral("Invalid Date"));
+            QVERIFY(picker->isVisible());
             QCOMPARE(QApplication::focusWidget(), picker);
-            QCOMPARE(column(id, columnName).toString(), stored);
-            QVERIFY(column(id, "Date_Edited").isNull());
+            QCOMPARE(picker->text(), typed);
+            QCOMPARE(storedNow(), before);
             return;
         }
         const QDate date = QDate::fromString(saved, Qt::ISODate);
-        if (tabOut) {
+        if (leave == "tab") {
             QVERIFY(QApplication::focusWidget() != picker);
             QCOMPARE(picker->date(), date);
             QCOMPARE(picker->text(), date.toString("M/d/yyyy"));
-            grabIfAsked(s, QStringLiteral("left-") + QTest::currentDataTag());
+            grabIfAsked(screen, QStringLiteral("left-") + QTest::currentDataTag());
         }
-        s->btnSaveNew->click();
+        save->click();
         QCOMPARE(messages.count(), 0);
-        QCOMPARE(column(id, columnName).toString(), saved);
-        QCOMPARE(picker->text(), date.toString("M/d/yyyy"));
+        QCOMPARE(storedNow(), saved);
+        QCOMPARE(picker->date(), date);
     }
 
     // A phone stored in any shape comes back from a save that did not touch it; typing still gives the mask.
