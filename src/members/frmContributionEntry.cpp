@@ -194,7 +194,7 @@ bool frmContributionEntry::eventFilter(QObject* watched, QEvent* event)
 bool frmContributionEntry::txtEnv_LostFocus()
 {
     const QString envelope = txtEnv->text();
-    if (envelope.isEmpty() || memberWithEnvelope(envelope) >= 0)
+    if (envelope.isEmpty() || memberWithEnvelope(envelope) >= 0 || showsStoredGift())
         return true;
     // The message box takes the focus away again; that second loss must not ask twice.
     m_checkingEnvelope = true;
@@ -264,7 +264,7 @@ void frmContributionEntry::btnSave_Click()
 bool frmContributionEntry::EnvelopeStillHeld()
 {
     const QString envelope = txtEnv->text();
-    if (envelope.isEmpty())
+    if (envelope.isEmpty() || showsStoredGift())
         return true;
     // The list was read when the screen opened: the number may have gone to someone else since.
     const int index = cmbMember->currentIndex();
@@ -309,13 +309,17 @@ void frmContributionEntry::LoadContribution(qint64 id)
 
 void frmContributionEntry::ShowContribution()
 {
+    m_shownGiver = 0;
     if (txtID->text().isEmpty())
         return;
     Recordset rs = MainDatabase.openRecordset(QStringLiteral("SELECT * FROM Member_Contributions WHERE ID = ?"),
                                               {txtID->text().toLongLong()});
     if (rs.Eof()) {
-        // The gift is gone (deleted since its list was shown): what is typed next is a new gift.
-        txtID->clear();
+        // The gift is gone (deleted since its list was shown): what is typed next is a new gift, not a copy of
+        // the gift shown before.
+        ClearGift();
+        Messages::show(QStringLiteral("This contribution no longer exists."), QStringLiteral("Contribution Not Found"),
+                       Messages::Icon::Exclamation);
         return;
     }
     const int index = m_members.value(rs.Id(QStringLiteral("MemberID")), -1);
@@ -325,17 +329,29 @@ void frmContributionEntry::ShowContribution()
                        QStringLiteral("Member Not In List"), Messages::Icon::Critical);
         return;
     }
-    cmbMember->setCurrentIndex(index); // its present envelope number follows
+    cmbMember->setCurrentIndex(index);
     dtDate->setDate(SqlValue::toDate(rs.Field(QStringLiteral("ContributionDate"))));
+    // The gift keeps its giver and the number it was given under, though the number has gone to someone else
+    // since; without a stored number it shows the giver's present one.
     const QString envelope = rs.Text(QStringLiteral("EnvelopeNumber"));
-    if (!envelope.isEmpty())
-        putEnvelope(envelope, index);
+    {
+        const QSignalBlocker block(txtEnv);
+        txtEnv->setText(envelope.isEmpty() ? cmbMember->itemData(index, kEnvelopeRole).toString() : envelope);
+    }
+    m_shownGiver = rs.Id(QStringLiteral("MemberID"));
+    m_shownEnvelope = txtEnv->text();
     const QVariant amount = rs.Field(QStringLiteral("Amount"));
     txtAmount->setValue(amount.isNull() ? QString() : QString::number(amount.toDouble(), 'f', 2));
     // The reference shown is always the gift's own, so a save never writes another gift's number into it.
     txtRefNo->setText(rs.Text(QStringLiteral("RefNumber")));
     PickLists::selectText(cmbDesignation, rs.Text(QStringLiteral("Designation")));
     rs.Close();
+}
+
+bool frmContributionEntry::showsStoredGift() const
+{
+    return !txtID->text().isEmpty() && m_shownGiver != 0 && IdList::currentId(cmbMember).toLongLong() == m_shownGiver &&
+           txtEnv->text() == m_shownEnvelope;
 }
 
 void frmContributionEntry::btnDelete_Click()
