@@ -13,6 +13,7 @@
 #include "platform/IdList.h"
 #include "platform/Messages.h"
 #include "platform/SqlValue.h"
+#include "platform/Transaction.h"
 #include "platform/WaitCursor.h"
 #include "schema/PermissionNames.h"
 #include "shell/ScreenRegistry.h"
@@ -230,6 +231,14 @@ void frmContributionEntry::btnSave_Click()
     if (!EnvelopeStillHeld())
         return;
 
+    const qint64 memberId = IdList::currentId(cmbMember).toLongLong();
+    // The giver is read in the same transaction that writes the gift: a giver deleted at another desk gets none.
+    Transaction transaction(MainDatabase, Transaction::Lock::Immediate);
+    if (!MainDatabase.scalar(QStringLiteral("SELECT 1 FROM Member WHERE ID = ?"), {memberId}).isValid()) {
+        Messages::show(QStringLiteral("This member no longer exists."), QStringLiteral("Member Not Found"),
+                       Messages::Icon::Exclamation);
+        return;
+    }
     Recordset rs;
     if (!txtID->text().isEmpty()) {
         rs = MainDatabase.openTable(kTable, QStringLiteral("ID = ?"), {txtID->text().toLongLong()});
@@ -244,7 +253,6 @@ void frmContributionEntry::btnSave_Click()
         rs = MainDatabase.openTable(kTable, QStringLiteral("0"));
         rs.AddNew();
     }
-    const qint64 memberId = IdList::currentId(cmbMember).toLongLong();
     rs.SetField(QStringLiteral("MemberID"), memberId);
     rs.SetField(QStringLiteral("ContributionDate"), dtDate->date());
     rs.SetField(QStringLiteral("EnvelopeNumber"), txtEnv->text());
@@ -256,6 +264,7 @@ void frmContributionEntry::btnSave_Click()
     rs.SetField(QStringLiteral("DateEntered"), Clock::now());
     rs.Update();
     rs.Close();
+    transaction.commit();
 
     RefreshMemberScreen(memberId);
     ClearGift();
@@ -276,9 +285,11 @@ bool frmContributionEntry::EnvelopeStillHeld()
                                   "check the member and save again.")
                        .arg(envelope, cmbMember->itemText(index).trimmed()),
                    QStringLiteral("Envelope Number Moved"), Messages::Icon::Exclamation);
+    const qint64 giver = IdList::currentId(cmbMember).toLongLong();
     LoadMembers();
-    // The typed number picks its present holder; everything else typed stays.
-    txtEnv_Change();
+    // The gift stays with the person chosen, now with the number they hold, or with nobody when they have left
+    // the list; everything else typed stays.
+    cmbMember->setCurrentIndex(m_members.value(giver, -1));
     return false;
 }
 
