@@ -13,6 +13,7 @@
 #include "platform/IdList.h"
 #include "platform/Messages.h"
 #include "platform/SqlValue.h"
+#include "platform/Transaction.h"
 #include "platform/WaitCursor.h"
 #include "schema/PermissionNames.h"
 #include "shell/ScreenRegistry.h"
@@ -194,7 +195,7 @@ bool frmContributionEntry::eventFilter(QObject* watched, QEvent* event)
 bool frmContributionEntry::txtEnv_LostFocus()
 {
     const QString envelope = txtEnv->text();
-    if (envelope.isEmpty() || memberWithEnvelope(envelope) >= 0)
+    if (envelope.isEmpty() || memberWithEnvelope(envelope) >= 0 || showsStoredGift())
         return true;
     // The message box takes the focus away again; that second loss must not ask twice.
     m_checkingEnvelope = true;
@@ -230,6 +231,14 @@ void frmContributionEntry::btnSave_Click()
     if (!EnvelopeStillHeld())
         return;
 
+    const qint64 memberId = IdList::currentId(cmbMember).toLongLong();
+    // The giver is read in the same transaction that writes the gift: a giver deleted at another desk gets none.
+    Transaction transaction(MainDatabase, Transaction::Lock::Immediate);
+    if (!MainDatabase.scalar(QStringLiteral("SELECT 1 FROM Member WHERE ID = ?"), {memberId}).isValid()) {
+        Messages::show(QStringLiteral("This member no longer exists."), QStringLiteral("Member Not Found"),
+                       Messages::Icon::Exclamation);
+        return;
+    }
     Recordset rs;
     if (!txtID->text().isEmpty()) {
         rs = MainDatabase.openTable(kTable, QStringLiteral("ID = ?"), {txtID->text().toLongLong()});
@@ -244,7 +253,6 @@ void frmContributionEntry::btnSave_Click()
         rs = MainDatabase.openTable(kTable, QStringLiteral("0"));
         rs.AddNew();
     }
-    const qint64 memberId = IdList::currentId(cmbMember).toLongLong();
     rs.SetField(QStringLiteral("MemberID"), memberId);
     rs.SetField(QStringLiteral("ContributionDate"), dtDate->date());
     rs.SetField(QStringLiteral("EnvelopeNumber"), txtEnv->text());
@@ -256,6 +264,7 @@ void frmContributionEntry::btnSave_Click()
     rs.SetField(QStringLiteral("DateEntered"), Clock::now());
     rs.Update();
     rs.Close();
+    transaction.commit();
 
     RefreshMemberScreen(memberId);
     ClearGift();
@@ -264,7 +273,7 @@ void frmContributionEntry::btnSave_Click()
 bool frmContributionEntry::EnvelopeStillHeld()
 {
     const QString envelope = txtEnv->text();
-    if (envelope.isEmpty())
+    if (envelope.isEmpty() || showsStoredGift())
         return true;
     // The list was read when the screen opened: the number may have gone to someone else since.
     const int index = cmbMember->currentIndex();
@@ -276,9 +285,11 @@ bool frmContributionEntry::EnvelopeStillHeld()
                                   "check the member and save again.")
                        .arg(envelope, cmbMember->itemText(index).trimmed()),
                    QStringLiteral("Envelope Number Moved"), Messages::Icon::Exclamation);
+    const qint64 giver = IdList::currentId(cmbMember).toLongLong();
     LoadMembers();
-    // The typed number picks its present holder; everything else typed stays.
-    txtEnv_Change();
+    // The gift stays with the person chosen, now with the number they hold, or with nobody when they have left
+    // the list; everything else typed stays.
+    cmbMember->setCurrentIndex(m_members.value(giver, -1));
     return false;
 }
 
@@ -309,13 +320,17 @@ void frmContributionEntry::LoadContribution(qint64 id)
 
 void frmContributionEntry::ShowContribution()
 {
+    m_shownGiver = 0;
     if (txtID->text().isEmpty())
         return;
     Recordset rs = MainDatabase.openRecordset(QStringLiteral("SELECT * FROM Member_Contributions WHERE ID = ?"),
                                               {txtID->text().toLongLong()});
     if (rs.Eof()) {
-        // The gift is gone (deleted since its list was shown): what is typed next is a new gift.
-        txtID->clear();
+        // The gift is gone (deleted since its list was shown): what is typed next is a new gift, not a copy of
+        // the gift shown before.
+        ClearGift();
+        Messages::show(QStringLiteral("This contribution no longer exists."), QStringLiteral("Contribution Not Found"),
+                       Messages::Icon::Exclamation);
         return;
     }
     const int index = m_members.value(rs.Id(QStringLiteral("MemberID")), -1);
@@ -325,17 +340,29 @@ void frmContributionEntry::ShowContribution()
                        QStringLiteral("Member Not In List"), Messages::Icon::Critical);
         return;
     }
-    cmbMember->setCurrentIndex(index); // its present envelope number follows
+    cmbMember->setCurrentIndex(index);
     dtDate->setDate(SqlValue::toDate(rs.Field(QStringLiteral("ContributionDate"))));
+    // The gift keeps its giver and the number it was given under, though the number has gone to someone else
+    // since; without a stored number it shows the giver's present one.
     const QString envelope = rs.Text(QStringLiteral("EnvelopeNumber"));
-    if (!envelope.isEmpty())
-        putEnvelope(envelope, index);
+    {
+        const QSignalBlocker block(txtEnv);
+        txtEnv->setText(envelope.isEmpty() ? cmbMember->itemData(index, kEnvelopeRole).toString() : envelope);
+    }
+    m_shownGiver = rs.Id(QStringLiteral("MemberID"));
+    m_shownEnvelope = txtEnv->text();
     const QVariant amount = rs.Field(QStringLiteral("Amount"));
     txtAmount->setValue(amount.isNull() ? QString() : QString::number(amount.toDouble(), 'f', 2));
     // The reference shown is always the gift's own, so a save never writes another gift's number into it.
     txtRefNo->setText(rs.Text(QStringLiteral("RefNumber")));
     PickLists::selectText(cmbDesignation, rs.Text(QStringLiteral("Designation")));
     rs.Close();
+}
+
+bool frmContributionEntry::showsStoredGift() const
+{
+    return !txtID->text().isEmpty() && m_shownGiver != 0 && IdList::currentId(cmbMember).toLongLong() == m_shownGiver &&
+           txtEnv->text() == m_shownEnvelope;
 }
 
 void frmContributionEntry::btnDelete_Click()

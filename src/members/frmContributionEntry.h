@@ -55,7 +55,10 @@ private:
     // Sets the envelope box for the member at list index "holder", who keeps the pick when they hold the number.
     void putEnvelope(const QString& envelope, int holder);
     // False, having said so and read the list again, when the chosen member no longer holds the typed number.
+    // A stored gift shown with its own giver and number left as they are is not checked.
     bool EnvelopeStillHeld();
+    // True while the stored gift shown keeps the giver and envelope number it was shown with.
+    bool showsStoredGift() const;
     // Empties the giver, envelope, amount and reference for the next gift.
     void ClearGift();
     // The first listed member holding the envelope number exactly; -1 when none does.
@@ -67,4 +70,6 @@ private:
     QHash<qint64, int> m_members;    // member ID -> list index
     bool m_checkingEnvelope = false;
     int m_envelopeHolder = -1; // list index of the member whose number the screen is putting in the box
+    qint64 m_shownGiver = 0;   // the stored gift's giver as shown; 0 when no gift is shown
+    QString m_shownEnvelope;   // the envelope number shown with it
 };
