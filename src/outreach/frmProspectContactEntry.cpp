@@ -441,8 +441,10 @@ void frmProspectContactEntry::ClearContactForm()
 void frmProspectContactEntry::PresetFromMember(qint64 memberId, const QDate& nextContactDate,
                                                const QString& nextContactAction)
 {
-    // A new contact: a contact shown for editing keeps its row, and Save adds one for this person.
-    txtID->clear();
+    // A new contact: a recorded contact on the screen is put away first, so none of its fields passes to this
+    // person's; a contact not saved yet keeps what was typed.
+    if (!txtID->text().isEmpty())
+        ClearContactForm();
     ChooseId(cmbProspect, memberId);
     dtDate->setDate(nextContactDate);
     if (!nextContactAction.isEmpty())

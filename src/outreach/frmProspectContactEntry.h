@@ -26,8 +26,9 @@ public:
     void Form_Load() override;
     // Shows a recorded contact for editing.
     void LoadContact(qint64 id);
-    // New Contact from the member screen: a new contact (no ID) with the person as prospect (which fills in the
-    // planned contact), then the member screen's next contact date, and its action when it has one.
+    // New Contact from the member screen: a new contact (a recorded one shown is cleared first) with the person as
+    // prospect (which fills in the planned contact), then the member screen's next contact date, and its action
+    // when it has one.
     void PresetFromMember(qint64 memberId, const QDate& nextContactDate, const QString& nextContactAction);
     // After the outreach plan was saved: the phase list read again, its choice kept under the phase's new name.
     void ReloadPhases(const OutreachPlanLink::Renames& renames);

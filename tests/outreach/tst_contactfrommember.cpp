@@ -72,9 +72,10 @@ private slots:
                                             "Prospect_Next_Contact_Date = '2026-12-20', Prospect_Next_Contact_Action "
                                             "= 'Phone Call', Prospect_Next_Contact_Type = '' WHERE ID = ?"),
                              {pam});
-        MainDatabase.execute(QStringLiteral("INSERT INTO Prospect_Contact (Prospect_ID, Contact_Date, Action, "
-                                            "Visitor1, Rating) VALUES (?, '2026-11-30', 'Visit', ?, 'Interested')"),
-                             {pam, vic});
+        MainDatabase.execute(QStringLiteral("INSERT INTO Prospect_Contact (Prospect_ID, Contact_Date, Action, Type, "
+                                            "Visitor1, Visitor2, Rating, Notes) VALUES (?, '2026-11-30', 'Visit', "
+                                            "'Hospital', ?, ?, 'Interested', 'husband in hospital')"),
+                             {pam, vic, pam});
         contact = MainDatabase.scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
         member = ScreenRegistry::load<frmMemberEntry>();
         member->LoadMember(pam);
@@ -175,16 +176,19 @@ private slots:
         }
     }
 
-    // A contact opened for editing stays Pam's when New Contact then starts one for Vic.
+    // A contact opened for editing stays as stored when New Contact then starts an empty one for Vic or Pam.
     void newContactNeverRewritesTheContactShown_data()
     {
         QTest::addColumn<bool>("fromNavigator");
-        QTest::newRow("opened on the member screen") << false;
-        QTest::newRow("opened on the prospect navigator") << true;
+        QTest::addColumn<bool>("forPam");
+        QTest::newRow("opened on the member screen") << false << false;
+        QTest::newRow("opened on the prospect navigator") << true << false;
+        QTest::newRow("a new contact for the same prospect") << false << true;
     }
     void newContactNeverRewritesTheContactShown()
     {
         QFETCH(bool, fromNavigator);
+        QFETCH(bool, forPam);
         if (fromNavigator) {
             auto* navigator = ScreenRegistry::load<frmProspectNavigator>();
             QTest::mouseClick(navigator->btnFind, Qt::LeftButton);
@@ -198,21 +202,31 @@ private slots:
         QVERIFY(s);
         QCOMPARE(s->txtID->text(), QString::number(contact));
 
-        IdList::select(member->cmbMember, vic);
-        QCOMPARE(member->MemberId(), vic);
+        const qint64 person = forPam ? pam : vic;
+        IdList::select(member->cmbMember, person);
+        QCOMPARE(member->MemberId(), person);
         member->SSTab1->setCurrentIndex(4);
         QTest::mouseClick(member->btnNewContact, Qt::LeftButton);
         QCOMPARE(contactScreen(), s);
-        QCOMPARE(IdList::currentId(s->cmbProspect).toLongLong(), vic);
+        QCOMPARE(IdList::currentId(s->cmbProspect).toLongLong(), person);
         QCOMPARE(s->txtID->text(), QString());
         pick(s->cmbAction, QStringLiteral("Phone Call"));
+        // The visitor and rating shown before are gone, so Save asks for them.
         QTest::mouseClick(s->btnSave, Qt::LeftButton);
-        QCOMPARE(messages->count(), 0);
+        QCOMPARE(messages->count(), 1);
+        pick(s->cmbVisitor1, QStringLiteral("Vance, Vic "));
+        pick(s->cmbRating, QStringLiteral("Not Home"));
+        QTest::mouseClick(s->btnSave, Qt::LeftButton);
+        QCOMPARE(messages->count(), 1);
 
-        const QString contacts = QStringLiteral("SELECT group_concat(Prospect_ID || ' ' || Contact_Date || ' ' || "
-                                                "Action, '; ') FROM (SELECT * FROM Prospect_Contact ORDER BY ID)");
+        const QString contacts = QStringLiteral("SELECT group_concat(printf('%d|%s|%s|%s|%s|%s|%s|%s', Prospect_ID, "
+                                                "Contact_Date, Action, Type, Visitor1, Visitor2, Rating, Notes), '; ') "
+                                                "FROM (SELECT * FROM Prospect_Contact ORDER BY ID)");
+        const QString date = forPam ? "2026-12-20" : "2026-12-07";
         QCOMPARE(MainDatabase.scalar(contacts).toString(),
-                 QStringLiteral("%1 2026-11-30 Visit; %2 2026-12-07 Phone Call").arg(pam).arg(vic));
+                 QStringLiteral("%1|2026-11-30|Visit|Hospital|%2|%1|Interested|husband in hospital; "
+                                "%3|%4|Phone Call||%2||Not Home|")
+                     .arg(QString::number(pam), QString::number(vic), QString::number(person), date));
     }
 
     void doubleClickOpensTheContact()
