@@ -23,8 +23,7 @@ public:
     // opens a screen sets them; a screen that shows other things by turns (the report viewer) sets its own.
     const QStringList& rights() const { return m_rights; }
     void setRights(const QStringList& rights) { m_rights = rights; }
-    // Runs on every screen left open when another user logs in: a screen that shows parts by the user's rights
-    // shows them anew.
+    // Runs on every screen left open at each log-in: a screen that shows parts by the user's rights shows them anew.
     virtual void UserChanged() {}
 
 protected:

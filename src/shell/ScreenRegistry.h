@@ -19,7 +19,7 @@ bool isOpen(const QString& className);
 // Closes every open screen that the logged-in user could not have opened: it has rights and the user holds none
 // of them. Unsaved input in those screens is dropped, as when they are closed by hand.
 void closeScreensWithoutRights();
-// Tells every open screen that another user has logged in.
+// Tells every open screen that a user has logged in, whose rights may differ from those it was shown with.
 void userChanged();
 
 // Adds a new screen, runs its load and shows it in front; returns null when its load failed (the error was shown).

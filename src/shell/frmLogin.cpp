@@ -86,17 +86,14 @@ void frmLogin::btnLogin_Click()
         if (!Passwords::isHashed(rs.Text(QStringLiteral("Password"))))
             MainMod::MainDatabase.execute(QStringLiteral("UPDATE User SET Password = ? WHERE Member_ID = ?"),
                                           {Passwords::hash(typedPassword), memberId});
-        const bool otherUser = memberId != MainMod::CurrentUserID;
         MainMod::CurrentUserID = memberId;
         MainMod::CurrentUserType = rs.Text(QStringLiteral("Type"));
         MainMod::CurrentUsername = rs.Text(QStringLiteral("Username"));
         rs.Close();
-        // Screens left open at Log Off were opened with the previous user's rights; another user keeps only those
-        // that they could have opened themselves.
-        if (otherUser) {
-            ScreenRegistry::closeScreensWithoutRights();
-            ScreenRegistry::userChanged();
-        }
+        // Screens left open at Log Off were opened with the rights held then; the same user's rights may have
+        // changed since, so every log-in keeps only the screens the user may open now.
+        ScreenRegistry::closeScreensWithoutRights();
+        ScreenRegistry::userChanged();
         if (MDI* mdi = MainMod::MainWindow())
             mdi->setLoggedIn(true);
         Unload();

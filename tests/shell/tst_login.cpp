@@ -185,6 +185,7 @@ private slots:
         QTest::newRow("treasurer, then a viewer") << "treasurer" << "viewer" << false;
         QTest::newRow("viewer, then the administrator") << "viewer" << "boss" << true;
         QTest::newRow("viewer, then a treasurer") << "viewer" << "treasurer" << true;
+        QTest::newRow("treasurer, again without the right") << "treasurer" << "treasurer" << false;
     }
     void contributionsTabFollowsTheUserLoggedIn()
     {
@@ -220,6 +221,11 @@ private slots:
         if (member->SSTab1->isTabVisible(frmMemberEntry::kContributionsTab))
             member->SSTab1->setCurrentIndex(frmMemberEntry::kContributionsTab);
         mdi.runCommand(QStringLiteral("LogOff"));
+        // The same user again: meanwhile an administrator withdrew the gifts right.
+        if (first == next)
+            MainDatabase.execute(QStringLiteral("DELETE FROM UserPermission WHERE MemberID = ? AND PermissionID = "
+                                                "(SELECT ID FROM Permission WHERE Name = 'Member Contributions')"),
+                                 {treasurer});
 
         typeAndLogin(next, QStringLiteral("pw"));
         QCOMPARE(ScreenRegistry::find<frmMemberEntry>(), member);
