@@ -230,28 +230,35 @@ void Database::fail(const QString& sql, const QSqlError& error)
     throw DbError(isBusy(error) ? DbError::Kind::Busy : DbError::Kind::Statement, sql, driverMessage(error));
 }
 
-QSqlQuery& Database::run(const QString& sql, const SqlParams& params)
+QSqlQuery Database::takeStatement(const QString& sql)
 {
-    if (!isOpen())
-        throw DbError(sql, QStringLiteral("The database is not open."));
-    auto it = m_statements.find(sql);
-    if (it == m_statements.end()) {
-        QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
-        query.setForwardOnly(true);
-        if (!query.prepare(sql))
-            fail(sql, query.lastError());
-        if (m_statements.size() > 256)
-            m_statements.clear();
-        it = m_statements.insert(sql, query);
-    }
-    QSqlQuery& query = *it;
+    const auto it = m_statements.find(sql);
+    if (it == m_statements.end())
+        return prepare(sql);
+    QSqlQuery query = std::move(*it);
+    m_statements.erase(it);
+    return query;
+}
+
+QSqlQuery& Database::keepStatement(const QString& sql, QSqlQuery&& query)
+{
+    if (m_statements.size() > 256)
+        m_statements.clear();
+    return *m_statements.emplace(sql, std::move(query));
+}
+
+void Database::bindAndRun(QSqlQuery& query, const SqlParams& params)
+{
     for (int i = 0; i < params.size(); ++i)
         query.bindValue(i, SqlValue::toSql(params.at(i)));
-    if (!query.exec()) {
-        const QSqlError error = query.lastError();
-        query.finish();
-        fail(sql, error);
-    }
+    execute(query);
+}
+
+QSqlQuery& Database::run(const QString& sql, const SqlParams& params)
+{
+    const auto it = m_statements.find(sql);
+    QSqlQuery& query = it != m_statements.end() ? *it : keepStatement(sql, prepare(sql));
+    bindAndRun(query, params);
     return query;
 }
 
@@ -286,7 +293,10 @@ void Database::execute(QSqlQuery& query)
 QSqlRecord Database::forEachRow(const QString& sql, const SqlParams& params,
                                 const std::function<void(const QSqlQuery&)>& row)
 {
-    QSqlQuery& query = run(sql, params);
+    // The loop owns its statement while it runs: a row handler may run any statement, this one too, and so grow or
+    // clear the cache. The statement goes back to the cache for the next loop.
+    QSqlQuery query = takeStatement(sql);
+    bindAndRun(query, params);
     try {
         while (query.next())
             row(query);
@@ -300,6 +310,7 @@ QSqlRecord Database::forEachRow(const QString& sql, const SqlParams& params,
     query.finish();
     if (error.type() != QSqlError::NoError)
         fail(sql, error);
+    keepStatement(sql, std::move(query));
     return columns;
 }
 

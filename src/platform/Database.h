@@ -65,6 +65,10 @@ public:
 
 private:
     QSqlQuery& run(const QString& sql, const SqlParams& params);
+    // The cached statement for sql, taken out of the cache, or a newly prepared one; keepStatement puts it back.
+    QSqlQuery takeStatement(const QString& sql);
+    QSqlQuery& keepStatement(const QString& sql, QSqlQuery&& query);
+    void bindAndRun(QSqlQuery& query, const SqlParams& params);
     void openConnection(const QString& path, bool mayCreate);
     void checkGate(const QString& password);
     void useSafeJournal();

@@ -97,6 +97,18 @@ private slots:
         }
         QCOMPARE(seen, (QStringList{QStringLiteral("Active"), QStringLiteral("InActive")}));
         QVERIFY_THROWS_EXCEPTION(DbError, rs.MoveNext());
+
+        // A row handler may run statements new to the cache, enough to overflow it, and the loop's own statement.
+        const QString numbers = QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 10) SELECT i FROM n");
+        QList<qint64> read;
+        MainDatabase.forEachRow(numbers, {}, [&](const QSqlQuery& row) {
+            for (int i = 0; i < 40; ++i)
+                MainDatabase.scalar(QStringLiteral("SELECT %1").arg(read.size() * 40 + i));
+            QCOMPARE(MainDatabase.scalar(numbers).toInt(), 1);
+            read << row.value(0).toLongLong();
+        });
+        QCOMPARE(read, (QList<qint64>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     }
 
     void valuesRoundTripAsTyped_data()
