@@ -141,6 +141,11 @@ void bringForward(Screen* screen)
         sub->show();
     sub->raise();
     mdi->setActiveSubWindow(sub);
+    // The work area takes a window it already holds as active to be in front, wherever the keyboard focus is. A
+    // click in another screen while the main window is inactive (a dialog has just closed) leaves the focus there,
+    // and that screen would come forward over this one as soon as the main window is active again.
+    if (!sub->isAncestorOf(mdi->window()->focusWidget()))
+        sub->setFocus();
 }
 
 } // namespace ScreenRegistry

@@ -19,6 +19,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QToolButton>
 #include <QtTest>
 
 using MainMod::MainDatabase;
@@ -57,9 +58,25 @@ class TestWindows : public QObject {
     std::unique_ptr<MDI> mdi;
     qint64 pam = 0;
 
-    // Runs a menu command, or the member screen's New Contact on Pam.
+    // Runs a menu command, the member screen's New Contact on Pam, or the navigator's Print Mail Lbl clicked just
+    // after the Viewer's Export PDF was saved or cancelled.
     void ask(const QString& what)
     {
+        if (what.startsWith(QLatin1String("Export"))) {
+            mdi->runCommand(QStringLiteral("MemberNavigator"));
+            auto* navigator = ScreenRegistry::find<frmMemberNavigator>();
+            QTest::mouseClick(navigator->btnFind, Qt::LeftButton);
+            QTemporaryDir dir;
+            QTimer::singleShot(0, [&] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(dir.filePath("roll.pdf"));
+                QMetaObject::invokeMethod(dialog, what == QLatin1String("ExportSaved") ? "accept" : "reject");
+            });
+            QTest::mouseClick(ScreenRegistry::find<Viewer>()->btnExportPdf, Qt::LeftButton);
+            QTest::mouseClick(navigator->btnPrintMailingLabels, Qt::LeftButton);
+            QApplication::setActiveWindow(mdi.get()); // the click gives the main window back its activation
+            return;
+        }
         if (what != QLatin1String("NewContact")) {
             mdi->runCommand(what);
             return;
@@ -117,6 +134,12 @@ private slots:
         QTest::newRow("viewer minimised, a second preview") << "SSClassListing"
                                                             << "Viewer" << true << "ChurchResponsibilityListing"
                                                             << "Church Responsibility Listing";
+        QTest::newRow("viewer, labels after export") << "SSClassListing"
+                                                     << "Viewer" << false << "ExportSaved"
+                                                     << "Mailing Labels";
+        QTest::newRow("viewer, labels after cancel") << "SSClassListing"
+                                                     << "Viewer" << false << "ExportCancelled"
+                                                     << "Mailing Labels";
         QTest::newRow("contact screen behind, New Contact") << "ProspectEntry"
                                                             << "frmProspectContactEntry" << false << "NewContact"
                                                             << "";
