@@ -38,9 +38,12 @@ void setArea(QMdiArea* area)
 {
     currentArea() = area;
     // Fixed-size screens cannot be maximised: the window that comes forward when a maximised one closes, or is
-    // switched to, keeps its own size.
-    if (area)
+    // switched to, keeps its own size. A screen that closes hands over to the one used last before it, not to the
+    // next one opened.
+    if (area) {
         area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+        area->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+    }
 }
 
 QMdiArea* area()
