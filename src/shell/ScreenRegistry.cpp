@@ -38,9 +38,12 @@ void setArea(QMdiArea* area)
 {
     currentArea() = area;
     // Fixed-size screens cannot be maximised: the window that comes forward when a maximised one closes, or is
-    // switched to, keeps its own size.
-    if (area)
+    // switched to, keeps its own size. A screen that closes hands over to the one used last before it, not to the
+    // next one opened.
+    if (area) {
         area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+        area->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+    }
 }
 
 QMdiArea* area()
@@ -141,6 +144,11 @@ void bringForward(Screen* screen)
         sub->show();
     sub->raise();
     mdi->setActiveSubWindow(sub);
+    // The work area takes a window it already holds as active to be in front, wherever the keyboard focus is. A
+    // click in another screen while the main window is inactive (a dialog has just closed) leaves the focus there,
+    // and that screen would come forward over this one as soon as the main window is active again.
+    if (!sub->isAncestorOf(mdi->window()->focusWidget()))
+        sub->setFocus();
 }
 
 } // namespace ScreenRegistry

@@ -19,6 +19,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QToolButton>
 #include <QtTest>
 
 using MainMod::MainDatabase;
@@ -57,9 +58,25 @@ class TestWindows : public QObject {
     std::unique_ptr<MDI> mdi;
     qint64 pam = 0;
 
-    // Runs a menu command, or the member screen's New Contact on Pam.
+    // Runs a menu command, the member screen's New Contact on Pam, or the navigator's Print Mail Lbl clicked just
+    // after the Viewer's Export PDF was saved or cancelled.
     void ask(const QString& what)
     {
+        if (what.startsWith(QLatin1String("Export"))) {
+            mdi->runCommand(QStringLiteral("MemberNavigator"));
+            auto* navigator = ScreenRegistry::find<frmMemberNavigator>();
+            QTest::mouseClick(navigator->btnFind, Qt::LeftButton);
+            QTemporaryDir dir;
+            QTimer::singleShot(0, [&] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(dir.filePath("roll.pdf"));
+                QMetaObject::invokeMethod(dialog, what == QLatin1String("ExportSaved") ? "accept" : "reject");
+            });
+            QTest::mouseClick(ScreenRegistry::find<Viewer>()->btnExportPdf, Qt::LeftButton);
+            QTest::mouseClick(navigator->btnPrintMailingLabels, Qt::LeftButton);
+            QApplication::setActiveWindow(mdi.get()); // the click gives the main window back its activation
+            return;
+        }
         if (what != QLatin1String("NewContact")) {
             mdi->runCommand(what);
             return;
@@ -117,6 +134,12 @@ private slots:
         QTest::newRow("viewer minimised, a second preview") << "SSClassListing"
                                                             << "Viewer" << true << "ChurchResponsibilityListing"
                                                             << "Church Responsibility Listing";
+        QTest::newRow("viewer, labels after export") << "SSClassListing"
+                                                     << "Viewer" << false << "ExportSaved"
+                                                     << "Mailing Labels";
+        QTest::newRow("viewer, labels after cancel") << "SSClassListing"
+                                                     << "Viewer" << false << "ExportCancelled"
+                                                     << "Mailing Labels";
         QTest::newRow("contact screen behind, New Contact") << "ProspectEntry"
                                                             << "frmProspectContactEntry" << false << "NewContact"
                                                             << "";
@@ -211,19 +234,39 @@ private slots:
         QCOMPARE(messages->count(), 0);
     }
 
-    // Closing a maximised screen leaves the one behind it whole, at its own size.
-    void closingAMaximisedScreenLeavesTheNextWhole()
+    // Closing a screen brings forward the one used last before it (here the member screen), whole at its own size.
+    void closingAScreenBringsForwardTheOneUsedBefore_data()
     {
-        mdi->runCommand(QStringLiteral("MemberEntry"));
-        mdi->runCommand(QStringLiteral("MemberNavigator"));
-        QMdiSubWindow* navigatorWindow = windowOf(*mdi, QStringLiteral("frmMemberNavigator"));
-        navigatorWindow->showMaximized();
-        QTest::mouseClick(qobject_cast<frmMemberNavigator*>(navigatorWindow->widget())->btnExit, Qt::LeftButton);
-        QMdiSubWindow* member = windowOf(*mdi, QStringLiteral("frmMemberEntry"));
-        QCOMPARE(mdi->area()->activeSubWindow(), member);
-        QVERIFY(!member->isMaximized());
-        QCOMPARE(member->widget()->size(), member->widget()->minimumSize());
-        QVERIFY(member->widget()->geometry().top() > 0);
+        QTest::addColumn<QString>("opened"); // menu commands in turn; the last opens the screen closed
+        QTest::addColumn<bool>("maximised");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("maximised navigator") << "MemberEntry MemberNavigator" << true << "btnExit";
+        QTest::newRow("outreach phases") << "MemberNavigator MemberEntry OutreachPhaseEntry" << false << "btnSave";
+        QTest::newRow("class") << "ProspectNavigator MemberEntry MemberNavigator MemberEntry SSClassEntry" << false
+                               << "btnSave";
+        QTest::newRow("contributions") << "MemberNavigator MemberEntry ContributionEntry" << false << "btnExit";
+    }
+    void closingAScreenBringsForwardTheOneUsedBefore()
+    {
+        QFETCH(QString, opened);
+        QFETCH(bool, maximised);
+        QFETCH(QString, button);
+        for (const QString& command : opened.split(QLatin1Char(' ')))
+            mdi->runCommand(command);
+        QMdiSubWindow* closing = mdi->area()->activeSubWindow();
+        if (maximised)
+            closing->showMaximized();
+        if (auto* name = closing->widget()->findChild<QLineEdit*>(QStringLiteral("txtName")))
+            QTest::keyClicks(name, QStringLiteral("Adults")); // a class is saved with its name
+        QTest::mouseClick(closing->widget()->findChild<QPushButton*>(button), Qt::LeftButton);
+        grabIfAsked(mdi.get(), QStringLiteral("closed-") + QString::fromLatin1(QTest::currentDataTag()));
+        QMdiSubWindow* sub = windowOf(*mdi, QStringLiteral("frmMemberEntry"));
+        QCOMPARE(mdi->area()->activeSubWindow(), sub);
+        QCOMPARE(frontWindow(*mdi), sub);
+        QVERIFY(!sub->isMaximized());
+        QCOMPARE(sub->widget()->size(), sub->widget()->minimumSize());
+        QVERIFY(sub->widget()->geometry().top() > 0);
+        QCOMPARE(messages->count(), 0);
     }
 };
 
