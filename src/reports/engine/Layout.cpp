@@ -761,8 +761,9 @@ private:
 
     // A label's lines in the largest type that holds them all: a long line wraps onto the next, and the whole
     // label's type shrinks, down to the sheet's smallest, until the lines fit the label and the last line (the
-    // town, state and ZIP of an address) fits on one line. The last line is never cut: at the smallest type it
-    // wraps if it must, and the other lines are cut to one line each when the label cannot hold them wrapped.
+    // town, state and ZIP of an address) fits on one line. The last line is never cut: from the smallest type it
+    // wraps if it must, and the type shrinks on to the floor before anything is cut; a label that even the floor
+    // cannot hold has the other lines cut to one line each.
     void placeLabel(const LabelSheet& sheet, const QStringList& texts, double x, double y)
     {
         if (texts.isEmpty())
@@ -770,24 +771,22 @@ private:
         const double room = sheet.size.width() - 2 * sheet.padding;
         const double height = sheet.size.height() - 2 * sheet.padding;
         const double smallest = std::min(sheet.minimumSize, sheet.font.size);
+        const double floor = std::min(sheet.floorSize, smallest);
         Font font = sheet.font;
         QStringList shown;
         for (;;) {
             shown.clear();
             for (int i = 0; i + 1 < texts.size(); ++i)
                 shown << m_measure.wrap(font, texts.at(i), room);
-            const bool lastFits = m_measure.fits(font, texts.last(), room);
-            shown << texts.last();
-            if (lastFits && shown.size() * m_measure.lineHeight(font) <= height + 0.001)
+            const QStringList last = m_measure.wrap(font, texts.last(), room);
+            const bool lastWhole = last.size() == 1 || font.size < smallest + 0.001;
+            shown << last;
+            if (lastWhole && shown.size() * m_measure.lineHeight(font) <= height + 0.001)
                 break;
-            if (font.size - 0.5 < smallest - 0.001) {
-                const QStringList last = m_measure.wrap(font, texts.last(), room);
-                shown.removeLast();
-                if ((shown.size() + last.size()) * m_measure.lineHeight(font) > height + 0.001) {
-                    shown.clear();
-                    for (int i = 0; i + 1 < texts.size(); ++i)
-                        shown << m_measure.elide(font, texts.at(i), room);
-                }
+            if (font.size - 0.5 < floor - 0.001) {
+                shown.clear();
+                for (int i = 0; i + 1 < texts.size(); ++i)
+                    shown << m_measure.elide(font, texts.at(i), room);
                 shown << last;
                 break;
             }
