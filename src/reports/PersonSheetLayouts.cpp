@@ -46,8 +46,7 @@ void continuedSheet(Group& person, double width, const QString& title, const Cap
     person.header.keepWithNext = true;
     person.footer.keepTogether = true;
     Band& band = person.continuedHeader;
-    band.add(Element::field(0, 4, 300, 14, QStringLiteral("FullName")).bold().size(10));
-    band.add(Element::label(305, 6, 100, 12, QStringLiteral("(continued)")).italic().size(8));
+    ReportBlocks::continuedName(band);
     band.height = rowsHead(band, 22, width, title, captions) + 4;
 }
 

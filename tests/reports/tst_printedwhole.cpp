@@ -192,6 +192,8 @@ private slots:
             << "Lower Saint Catherine of the Lake Village North" << false << false
             << QVariantMap{{"Address_1", "Magnolia Terrace Retirement Community, Apt 4127"},
                            {"Address_2", "Westmoreland Memorial Wing, Mailroom No. 2048"}};
+        for (const char* list : {"prospect list", "Sunday School prospect listing"})
+            QTest::newRow(list) << list << town << false << true << QVariantMap{{"contacts", 40}};
     }
     void addressesPrintWhole()
     {

@@ -146,6 +146,8 @@ struct Subreport {
     Band header; // once above a parent's rows
     Band detail; // one per row
     Band empty;  // when the parent has none
+    // Repeated, made for the parent, at the top of a page that the parent's rows go on to.
+    Band continuedHeader;
 };
 
 // Labels on a sheet, filled across then down. Each line is a template of "{Column}" fields and fixed text; a
