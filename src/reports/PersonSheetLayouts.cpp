@@ -141,6 +141,11 @@ Definition crptMemberInfoUpdateReport()
         .add(Element::field(210, 0, 70, 12, QStringLiteral("Start"), ReportEngine::Format::Date).size(kSize))
         .add(Element::field(290, 0, 70, 12, QStringLiteral("End"), ReportEngine::Format::Date).size(kSize))
         .add(Element::field(0, 0, 200, 12, QStringLiteral("NoResponsibilities")).italic().size(7.5));
+    // The member checks what is on record, so every value prints whole: a long one wraps, and what stands under
+    // it moves down.
+    for (Band* band : {&person.header, &person.continuedHeader, &d.detail})
+        for (Element& e : band->elements)
+            e.grows = e.grows || (e.kind == Kind::Field && e.format == ReportEngine::Format::Text);
 
     Band& corrections = person.footer;
     corrections.add(Element::make(Kind::Rule, 0, 8, width, 0));

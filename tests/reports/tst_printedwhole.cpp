@@ -194,6 +194,11 @@ private slots:
                            {"Address_2", "Westmoreland Memorial Wing, Mailroom No. 2048"}};
         for (const char* list : {"prospect list", "Sunday School prospect listing"})
             QTest::newRow(list) << list << town << false << true << QVariantMap{{"contacts", 40}};
+        QTest::newRow("update sheet") << "update sheet" << town << false << true
+                                      << QVariantMap{{"Last_Name", "Whitfield-Montgomery-Castellanos-Abernathy"},
+                                                     {"Previous_Church", "First Missionary Baptist Church of Lakeside"},
+                                                     {"Place_Of_Work", "Cumberland Regional Medical Center, West Wing"},
+                                                     {"class", "Young Married Adults and Newcomers Fellowship"}};
     }
     void addressesPrintWhole()
     {
