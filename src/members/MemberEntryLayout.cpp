@@ -170,8 +170,9 @@ void frmMemberEntry::buildContactTab(QWidget* tab)
     txtMemberID->setReadOnly(true);
     txtMemberID->setFocusPolicy(Qt::NoFocus);
     QLabel* statusCaption = rightLabel(tab, QStringLiteral("Status"), 2460, 120, 615);
-    // Wider than designed, so that "Child Of Member" and "Previous Member" show whole.
-    cmbMemberStatus = pick(tab, "cmbMemberStatus", 3180, 105, 1800);
+    // Wider than designed, and nearer its caption, so that "Previous Member" shows whole in the closed box and it
+    // stays clear of the phone captions.
+    cmbMemberStatus = pick(tab, "cmbMemberStatus", 3120, 105, 1875);
     markRequired(statusCaption, cmbMemberStatus);
 
     Lines lines(tab, kLabel, kLabelWidth, 120 + kRow);

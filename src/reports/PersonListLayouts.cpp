@@ -80,6 +80,13 @@ Definition prospectsWithContacts(const QString& title)
         .add(Element::field(335, 0, 110, 12, QStringLiteral("Visitor1Name")).size(kSize))
         .add(Element::field(448, 0, width - 448, 12, QStringLiteral("Visitor2Name")).size(kSize))
         .add(Element::field(80, 12, width - 80, 0, QStringLiteral("Notes")).size(kSize - 0.5).italic().growing());
+    // A prospect whose contacts go on to another page is named again there, above their headings.
+    ReportBlocks::continuedName(contacts.continuedHeader);
+    for (Element e : contacts.header.elements) {
+        e.rect.translate(0, 22);
+        contacts.continuedHeader.add(e);
+    }
+    contacts.continuedHeader.height = 22 + contacts.header.height;
     contacts.empty.height = 13;
     contacts.empty.add(Element::label(20, 0, 200, 12, QStringLiteral("No contacts recorded.")).italic().size(7.5));
     d.subreport = contacts;

@@ -46,8 +46,7 @@ void continuedSheet(Group& person, double width, const QString& title, const Cap
     person.header.keepWithNext = true;
     person.footer.keepTogether = true;
     Band& band = person.continuedHeader;
-    band.add(Element::field(0, 4, 300, 14, QStringLiteral("FullName")).bold().size(10));
-    band.add(Element::label(305, 6, 100, 12, QStringLiteral("(continued)")).italic().size(8));
+    ReportBlocks::continuedName(band);
     band.height = rowsHead(band, 22, width, title, captions) + 4;
 }
 
@@ -142,6 +141,11 @@ Definition crptMemberInfoUpdateReport()
         .add(Element::field(210, 0, 70, 12, QStringLiteral("Start"), ReportEngine::Format::Date).size(kSize))
         .add(Element::field(290, 0, 70, 12, QStringLiteral("End"), ReportEngine::Format::Date).size(kSize))
         .add(Element::field(0, 0, 200, 12, QStringLiteral("NoResponsibilities")).italic().size(7.5));
+    // The member checks what is on record, so every value prints whole: a long one wraps, and what stands under
+    // it moves down.
+    for (Band* band : {&person.header, &person.continuedHeader, &d.detail})
+        for (Element& e : band->elements)
+            e.grows = e.grows || (e.kind == Kind::Field && e.format == ReportEngine::Format::Text);
 
     Band& corrections = person.footer;
     corrections.add(Element::make(Kind::Rule, 0, 8, width, 0));

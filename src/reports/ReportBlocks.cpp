@@ -37,6 +37,12 @@ void pair(Band& band, double x, double y, double captionWidth, const QString& ca
     band.add(Element::field(x + captionWidth, y, valueWidth, kLine, column, format).size(kSize));
 }
 
+void continuedName(Band& band)
+{
+    band.add(Element::field(0, 4, 300, 14, QStringLiteral("FullName")).bold().size(10));
+    band.add(Element::label(305, 6, 100, 12, QStringLiteral("(continued)")).italic().size(8));
+}
+
 void field(Band& band, double x, double y, double width, const QString& column, ReportEngine::Format format)
 {
     band.add(Element::field(x, y, width, kLine, column, format).size(kSize));

@@ -19,6 +19,8 @@ QString shownNameColumns();
 // A caption and its value on one line of a block; the value starts where the caption ends.
 void pair(ReportEngine::Band& band, double x, double y, double captionWidth, const QString& caption, double valueWidth,
           const QString& column, ReportEngine::Format format = ReportEngine::Format::Text);
+// The person's name and "(continued)" at the head of a page that the person's rows go on to.
+void continuedName(ReportEngine::Band& band);
 // A value alone on one line of a block.
 void field(ReportEngine::Band& band, double x, double y, double width, const QString& column,
            ReportEngine::Format format = ReportEngine::Format::Text);

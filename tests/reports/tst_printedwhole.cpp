@@ -4,6 +4,7 @@
 #include "support/TestDatabase.h"
 
 #include "core/Format.h"
+#include "core/MainMod.h"
 #include "reports/Reports.h"
 #include "reports/engine/TextMeasure.h"
 #include "reports/frmContributionsEntryControlReport.h"
@@ -168,20 +169,36 @@ private slots:
         QCOMPARE(plain(columnFrom(doc, envelope)).left(envelope.size()), envelope);
     }
 
-    // The whole address, street to ZIP, stands in one column of the lists and on the label, never cut.
+    // The whole address, street to ZIP, stands in one column of the lists and on the label, never cut; so does every
+    // value a sheet asks the member to check, and a prospect's contacts go on under the prospect's name.
     void addressesPrintWhole_data()
     {
         QTest::addColumn<QString>("report");
         QTest::addColumn<QString>("city");
         QTest::addColumn<bool>("heading"); // the column is headed "Address"
         QTest::addColumn<bool>("oneLine"); // the town line stands on one line
+        // Stored over the usual values; "class" names the class, "contacts" counts the prospect's contacts.
+        QTest::addColumn<QVariantMap>("values");
         const QString town = QStringLiteral("Lake Saint Catherine Village");
         const QString longest = QStringLiteral("Saint Catherine of the Lake Village Township North");
-        QTest::newRow("short prospect list") << "short prospect list" << town << true << false;
-        QTest::newRow("Sunday School roll") << "Sunday School roll" << town << true << false;
-        QTest::newRow("member list") << "member list" << town << false << true;
-        QTest::newRow("mailing labels") << "mailing labels" << town << false << true;
-        QTest::newRow("mailing labels, longest town") << "mailing labels" << longest << false << false;
+        const QVariantMap none;
+        QTest::newRow("short prospect list") << "short prospect list" << town << true << false << none;
+        QTest::newRow("Sunday School roll") << "Sunday School roll" << town << true << false << none;
+        QTest::newRow("member list") << "member list" << town << false << true << none;
+        QTest::newRow("mailing labels") << "mailing labels" << town << false << true << none;
+        QTest::newRow("mailing labels, longest town") << "mailing labels" << longest << false << false << none;
+        QTest::newRow("mailing labels, three long lines")
+            << "mailing labels"
+            << "Lower Saint Catherine of the Lake Village North" << false << false
+            << QVariantMap{{"Address_1", "Magnolia Terrace Retirement Community, Apt 4127"},
+                           {"Address_2", "Westmoreland Memorial Wing, Mailroom No. 2048"}};
+        for (const char* list : {"prospect list", "Sunday School prospect listing"})
+            QTest::newRow(list) << list << town << false << true << QVariantMap{{"contacts", 40}};
+        QTest::newRow("update sheet") << "update sheet" << town << false << true
+                                      << QVariantMap{{"Last_Name", "Whitfield-Montgomery-Castellanos-Abernathy"},
+                                                     {"Previous_Church", "First Missionary Baptist Church of Lakeside"},
+                                                     {"Place_Of_Work", "Cumberland Regional Medical Center, West Wing"},
+                                                     {"class", "Young Married Adults and Newcomers Fellowship"}};
     }
     void addressesPrintWhole()
     {
@@ -189,24 +206,40 @@ private slots:
         QFETCH(QString, city);
         QFETCH(bool, heading);
         QFETCH(bool, oneLine);
+        QFETCH(QVariantMap, values);
         TestDatabase tdb;
         RecordingOutput output;
-        const qint64 adults = addRow(QStringLiteral("Sunday_School"), {{"Name", "Adults"}});
-        const QString street = QStringLiteral("12345 Old Hickory Ridge Road Extension, Building C");
-        const QString second = QStringLiteral("Apartment 1234, Rear Entrance");
+        const int contacts = values.take(QStringLiteral("contacts")).toInt();
+        const qint64 adults = addRow(QStringLiteral("Sunday_School"), {{"Name", values.value("class", "Adults")}});
+        values.remove(QStringLiteral("class"));
+        const QString street =
+            values.value("Address_1", "12345 Old Hickory Ridge Road Extension, Building C").toString();
+        const QString second = values.value("Address_2", "Apartment 1234, Rear Entrance").toString();
         const qint64 person =
             addPerson(QStringLiteral("Whitfield-Montgomery"), QStringLiteral("Alexandra"),
                       {{"Status", report == QLatin1String("short prospect list") ? "Prospect" : "Member"},
                        {"Prospect_Active_Status", "Active"},
                        {"Member_Active_Status", "Active"},
                        {"Sunday_School_Class", adults},
+                       {"Prospect_Sunday_School_Class_Assigned", adults},
                        {"Address_1", street},
                        {"Address_2", second},
                        {"City", city},
                        {"State", "TN"},
                        {"Zip", "37150-1234"}});
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            MainMod::MainDatabase.execute(QStringLiteral("UPDATE Member SET %1 = ? WHERE ID = ?").arg(it.key()),
+                                          {it.value(), person});
+        for (int i = 0; i < contacts; ++i)
+            addRow(QStringLiteral("Prospect_Contact"), {{"Prospect_ID", person}, {"Action", "Visit"}});
         if (report == QLatin1String("short prospect list"))
             Reports::PrintProspectNavigatorShortReport({person}, true);
+        else if (report == QLatin1String("prospect list"))
+            Reports::PrintProspectNavigatorReport({person}, true);
+        else if (report == QLatin1String("Sunday School prospect listing"))
+            QVERIFY(Reports::PrintSundaySchoolProspectListingReport(adults, true));
+        else if (report == QLatin1String("update sheet"))
+            QVERIFY(Reports::PrintMemberInfoUpdateReport(person, true));
         else if (report == QLatin1String("Sunday School roll"))
             QVERIFY(Reports::PrintSundaySchoolRollReport(true, QDate(2026, 12, 13)));
         else if (report == QLatin1String("member list"))
@@ -228,6 +261,10 @@ private slots:
         // The town line stands whole on one line unless even a label's smallest type cannot hold it.
         if (oneLine)
             QVERIFY(doc.pageTexts(page).contains(city + QStringLiteral(", TN 37150-1234")));
+        // A page the contacts go on to names their prospect above their headings.
+        QCOMPARE(doc.pageCount() > 1, contacts > 0);
+        for (int p = 1; p < doc.pageCount(); ++p)
+            QVERIFY(doc.pageTexts(p).join('|').contains("Whitfield-Montgomery, Alexandra|(continued)|Contact|Action"));
     }
 };
 

@@ -146,11 +146,14 @@ struct Subreport {
     Band header; // once above a parent's rows
     Band detail; // one per row
     Band empty;  // when the parent has none
+    // Repeated, made for the parent, at the top of a page that the parent's rows go on to.
+    Band continuedHeader;
 };
 
 // Labels on a sheet, filled across then down. Each line is a template of "{Column}" fields and fixed text; a
 // line whose fields are all empty is dropped. A long line wraps onto the next; a label too full for its type
-// has all of it set smaller, down to minimumSize. The last line is kept whole.
+// has all of it set smaller, down to minimumSize with the last line on one line, then down to floorSize with the
+// last line wrapped too. The last line is kept whole.
 struct LabelSheet {
     int columns = 3;
     int rows = 10;
@@ -161,6 +164,7 @@ struct LabelSheet {
     QStringList lines;
     Font font;
     double minimumSize = 7;
+    double floorSize = 6; // the smallest type still read with ease
 };
 
 // Lines at the report's foot with a total per key (a designation, say), whatever the order of the rows:

@@ -71,6 +71,7 @@ struct Held {
     Block block;
     int opens = -1; // the group whose header it is
     bool row = false;
+    int childOf = -1; // the main row whose subreport row it is
 };
 
 // What a band is made for.
@@ -198,6 +199,7 @@ private:
             compile(sub.header, m_rows);
             compile(sub.detail, m_subrows);
             compile(sub.empty, m_rows);
+            compile(sub.continuedHeader, m_rows);
             const int childColumn = columnOf(m_subrows, sub.childColumn);
             m_parentColumn = columnOf(m_rows, sub.parentColumn);
             for (int i = 0; i < m_subrows.size(); ++i)
@@ -367,14 +369,9 @@ private:
         const double height = d.pageSize().height();
         m_bottom = height - d.margins.bottom() - d.pageFooter.height;
         m_y = d.margins.top();
-        if (m_doc.pages.size() == 1) {
-            const Block header = make(d.reportHeader, {&m_rows, m_rows.size() > 0 ? 0 : -1});
-            put(header, m_y);
-            m_y += header.height;
-        }
-        const Block header = make(d.pageHeader, {&m_rows, m_lastRow});
-        put(header, m_y);
-        m_y += header.height;
+        if (m_doc.pages.size() == 1)
+            stack(make(d.reportHeader, {&m_rows, m_rows.size() > 0 ? 0 : -1}));
+        stack(make(d.pageHeader, {&m_rows, m_lastRow}));
         // The groups this page continues show their headers again.
         for (int g = 0; g < m_headersShown; ++g) {
             if (!d.groups.at(g).repeatHeader)
@@ -382,10 +379,13 @@ private:
             Context context{&m_rows, m_groupRows.at(g)};
             context.continuation = true;
             const Group& group = d.groups.at(g);
-            const Block repeated =
-                make(group.continuedHeader.elements.isEmpty() ? group.header : group.continuedHeader, context);
-            put(repeated, m_y);
-            m_y += repeated.height;
+            stack(make(group.continuedHeader.elements.isEmpty() ? group.header : group.continuedHeader, context));
+        }
+        // So does the main row whose subreport rows go on here.
+        if (m_childrenOf >= 0) {
+            Context context{&m_rows, m_childrenOf};
+            context.continuation = true;
+            stack(make(d.subreport->continuedHeader, context));
         }
         m_bodyTop = m_y;
     }
@@ -402,21 +402,26 @@ private:
         startPage();
     }
 
+    // Puts a block where the last one ended.
+    void stack(const Block& block)
+    {
+        put(block, m_y);
+        m_y += block.height;
+    }
+
     // Places a band where the last one ended. A band that does not fit goes to the next page; one taller than
     // a page is split between its lines.
     void place(Block block)
     {
         ++m_seq;
         if (m_y + block.height <= m_bottom + 0.001) {
-            put(block, m_y);
-            m_y += block.height;
+            stack(block);
             return;
         }
         if (m_y > m_bodyTop && block.height <= m_bottom - m_bodyTop) {
             newPage();
             if (m_y + block.height <= m_bottom + 0.001) {
-                put(block, m_y);
-                m_y += block.height;
+                stack(block);
                 return;
             }
         }
@@ -455,8 +460,7 @@ private:
             block = later;
             newPage();
         }
-        put(block, m_y);
-        m_y += block.height;
+        stack(block);
     }
 
     // ---- keeping bands together ----
@@ -488,9 +492,9 @@ private:
     }
 
     // Makes a band and places it; a heading waits for what follows it.
-    void lay(const Band& band, const Context& context, int opens = -1, bool row = false)
+    void lay(const Band& band, const Context& context, int opens = -1, bool row = false, int childOf = -1)
     {
-        Held held{make(band, context), opens, row};
+        Held held{make(band, context), opens, row, childOf};
         if (band.keepWithNext) {
             m_held.append(std::move(held));
             return;
@@ -521,6 +525,7 @@ private:
 
     void settle(const Held& held, const Mark& start)
     {
+        m_childrenOf = held.childOf;
         place(held.block);
         if (held.opens >= 0)
             m_headersShown = held.opens + 1;
@@ -587,8 +592,7 @@ private:
         m_headersShown = shown;
         m_groupRows = groupRows;
         const Mark to = mark();
-        put(moved, m_y);
-        m_y += moved.height;
+        stack(moved);
         // The rows that moved are found on their new page.
         for (LastRows& rows : m_lastRows)
             for (int i = 0; i < rows.count; ++i) {
@@ -645,9 +649,10 @@ private:
         }
         lay(sub.header, {&m_rows, row});
         for (int child : children)
-            lay(sub.detail, {&m_subrows, child});
+            lay(sub.detail, {&m_subrows, child}, -1, false, row);
         // Children kept with what follows them stay with their parent, up to the last one.
         release(nullptr);
+        m_childrenOf = -1;
     }
 
     void layOutBands()
@@ -761,8 +766,9 @@ private:
 
     // A label's lines in the largest type that holds them all: a long line wraps onto the next, and the whole
     // label's type shrinks, down to the sheet's smallest, until the lines fit the label and the last line (the
-    // town, state and ZIP of an address) fits on one line. The last line is never cut: at the smallest type it
-    // wraps if it must, and the other lines are cut to one line each when the label cannot hold them wrapped.
+    // town, state and ZIP of an address) fits on one line. The last line is never cut: from the smallest type it
+    // wraps if it must, and the type shrinks on to the floor before anything is cut; a label that even the floor
+    // cannot hold has the other lines cut to one line each.
     void placeLabel(const LabelSheet& sheet, const QStringList& texts, double x, double y)
     {
         if (texts.isEmpty())
@@ -770,24 +776,22 @@ private:
         const double room = sheet.size.width() - 2 * sheet.padding;
         const double height = sheet.size.height() - 2 * sheet.padding;
         const double smallest = std::min(sheet.minimumSize, sheet.font.size);
+        const double floor = std::min(sheet.floorSize, smallest);
         Font font = sheet.font;
         QStringList shown;
         for (;;) {
             shown.clear();
             for (int i = 0; i + 1 < texts.size(); ++i)
                 shown << m_measure.wrap(font, texts.at(i), room);
-            const bool lastFits = m_measure.fits(font, texts.last(), room);
-            shown << texts.last();
-            if (lastFits && shown.size() * m_measure.lineHeight(font) <= height + 0.001)
+            const QStringList last = m_measure.wrap(font, texts.last(), room);
+            const bool lastWhole = last.size() == 1 || font.size < smallest + 0.001;
+            shown << last;
+            if (lastWhole && shown.size() * m_measure.lineHeight(font) <= height + 0.001)
                 break;
-            if (font.size - 0.5 < smallest - 0.001) {
-                const QStringList last = m_measure.wrap(font, texts.last(), room);
-                shown.removeLast();
-                if ((shown.size() + last.size()) * m_measure.lineHeight(font) > height + 0.001) {
-                    shown.clear();
-                    for (int i = 0; i + 1 < texts.size(); ++i)
-                        shown << m_measure.elide(font, texts.at(i), room);
-                }
+            if (font.size - 0.5 < floor - 0.001) {
+                shown.clear();
+                for (int i = 0; i + 1 < texts.size(); ++i)
+                    shown << m_measure.elide(font, texts.at(i), room);
                 shown << last;
                 break;
             }
@@ -821,6 +825,7 @@ private:
     QVector<int> m_pageOwners; // per page, the group that numbers it (0: the report)
     int m_owner = 0;
     int m_lastRow = -1;
+    int m_childrenOf = -1; // the main row whose subreport rows are being placed
     double m_y = 0;
     double m_bottom = 0;
     double m_bodyTop = 0;
