@@ -335,6 +335,11 @@ void frmContributionEntry::ShowContribution()
     }
     const int index = m_members.value(rs.Id(QStringLiteral("MemberID")), -1);
     if (index < 0) {
+        // The gift stays chosen, but nothing of the gift shown before may stay on the screen for a save to write
+        // over this one.
+        const QString id = txtID->text();
+        ClearGift();
+        txtID->setText(id);
         Messages::show(QStringLiteral("This member is not selected to show up in the list. You must select that item "
                                       "on member entry and reopen."),
                        QStringLiteral("Member Not In List"), Messages::Icon::Critical);

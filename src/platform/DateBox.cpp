@@ -236,6 +236,24 @@ void DateBox::keyPressEvent(QKeyEvent* event)
     }
 }
 
+void DateBox::mousePressEvent(QMouseEvent* event)
+{
+    // The calendar drop-down opens on the date typed, or not at all while it is no date.
+    if (typing() && !acceptTyped()) {
+        event->accept();
+        return;
+    }
+    QDateEdit::mousePressEvent(event);
+}
+
+void DateBox::stepBy(int steps)
+{
+    // The wheel and the menu's steps, like the arrow keys, step the date typed.
+    if (typing() && !acceptTyped())
+        return;
+    QDateEdit::stepBy(steps);
+}
+
 bool DateBox::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == lineEdit()) {

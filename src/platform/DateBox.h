@@ -23,6 +23,8 @@ public:
     // The same for every date box on a screen; false at the first refused one, which gets the focus.
     static bool acceptAllTyped(const QWidget* screen);
 
+    void stepBy(int steps) override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -30,6 +32,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     QValidator::State validate(QString& input, int& pos) const override;
     void fixup(QString& input) const override;

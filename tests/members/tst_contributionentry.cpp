@@ -533,10 +533,11 @@ private slots:
 
     void memberNotInListKeepsTheId()
     {
-        addGiver("Adams", "Amy", "101");
+        const qint64 amy = addGiver("Adams", "Amy", "101");
         const qint64 hidden = addGiver("Hid", "Hy", "5", false);
         const qint64 id = addGift(hidden, "2026-11-29", 50, "5", "", "General Fund");
         frmContributionEntry* screen = openScreen();
+        screen->LoadContribution(addGift(amy, "2026-11-01", 100, "101", "A1", "Missions"));
         screen->LoadContribution(id);
         QCOMPARE(m_messages->count(), 1);
         QCOMPARE(m_messages->last().title, QStringLiteral("Member Not In List"));
@@ -544,8 +545,13 @@ private slots:
                                                          "select that item on member entry and reopen."));
         QCOMPARE(m_messages->last().icon, Messages::Icon::Critical);
         QCOMPARE(screen->txtID->text(), QString::number(id));
+        // Nothing of Amy's gift stays for a save to write over this one.
         QCOMPARE(screen->cmbMember->currentIndex(), -1);
         QCOMPARE(screen->txtAmount->value(), QString());
+        QCOMPARE(screen->txtRefNo->text(), QString());
+        QTest::mouseClick(screen->btnSave, Qt::LeftButton);
+        QCOMPARE(m_messages->last().title, QStringLiteral("Required Fields"));
+        QCOMPARE(gift(id).mid(0, 5), (QStringList{QString::number(hidden), "2026-11-29", "5", "50", ""}));
         // A gift that is gone is said to be gone.
         m_messages->clear();
         screen->LoadContribution(id + 100);

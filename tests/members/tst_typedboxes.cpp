@@ -54,7 +54,8 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("enter"); // tab (selects the month), all (Ctrl+A), click (before the day), paste
         QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("leave"); // tab, save (the save button), page (save, another tab, save)
+        // tab, save (the save button), page (save, another tab, save), calendar (its drop-down), wheel
+        QTest::addColumn<QString>("leave");
         QTest::addColumn<QString>("saved"); // empty: refused
         const auto row = [](const char* tag, const char* box, const char* stored, const char* enter, const char* keys,
                             const char* leave, const char* saved) {
@@ -81,6 +82,7 @@ private slots:
         row("31 February", "dtDOB", "1975-06-15", "tab", "02/31/2000", "tab", "");
         row("29 February of no leap year", "dtAnnivDate", "", "tab", "2/29/2001", "tab", "");
         row("30 February, then another tab", "dtCameForward", "", "tab", "2/30/2001", "page", "");
+        row("30 February, then the calendar", "dtDOB", "", "tab", "2/30/1990", "calendar", "");
         row("three-digit year, saved without leaving", "dtDOB", "", "tab", "3/14/198", "save", "");
         row("no year, all selected", "dtDOB", "1975-06-15", "all", "3/14", "tab", "");
         row("gift, dots", "dtDate", "", "tab", "12.6.2026", "tab", "2026-12-06");
@@ -89,6 +91,7 @@ private slots:
         row("gift, month 14", "dtDate", "", "tab", "14/2/2020", "tab", "");
         row("gift, five-digit year", "dtDate", "", "tab", "12/31/20261", "save", "");
         row("gift, letters", "dtDate", "", "tab", "Dec 6 2026", "tab", "");
+        row("gift, 30 February, then the wheel", "dtDate", "", "tab", "2/30/2026", "wheel", "");
     }
 
     void typedDates()
@@ -174,6 +177,13 @@ private slots:
         grabIfAsked(screen, QStringLiteral("typed-") + QTest::currentDataTag());
         if (leave == "tab")
             QTest::keyClick(picker, Qt::Key_Tab);
+        if (leave == "calendar")
+            QTest::mouseClick(picker, Qt::LeftButton, {}, QPoint(picker->width() - 6, picker->height() / 2));
+        if (leave == "wheel") {
+            const QPointF at(picker->width() / 2, picker->height() / 2);
+            QWheelEvent wheel(at, picker->mapToGlobal(at), {}, {0, -120}, {}, {}, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(picker, &wheel);
+        }
         if (leave == "page") {
             save->click();
             QCOMPARE(messages.count(), 1);
@@ -183,8 +193,8 @@ private slots:
             QCOMPARE(messages.count(), 1);
         }
         if (saved.isEmpty()) {
-            if (leave == "tab") {
-                // Refused as the box is left: it keeps the focus and what was typed.
+            if (leave != "save" && leave != "page") {
+                // Refused as the box is left or stepped: it keeps the focus and what was typed.
                 QCOMPARE(messages.count(), 1);
                 QCOMPARE(QApplication::focusWidget(), picker);
             }
