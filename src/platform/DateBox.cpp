@@ -239,7 +239,7 @@ void DateBox::keyPressEvent(QKeyEvent* event)
 void DateBox::mousePressEvent(QMouseEvent* event)
 {
     // The calendar drop-down opens on the date typed, or not at all while it is no date.
-    if (typing() && !acceptTyped()) {
+    if (!acceptTyped()) {
         event->accept();
         return;
     }
@@ -249,7 +249,7 @@ void DateBox::mousePressEvent(QMouseEvent* event)
 void DateBox::stepBy(int steps)
 {
     // The wheel and the menu's steps, like the arrow keys, step the date typed.
-    if (typing() && !acceptTyped())
+    if (!acceptTyped())
         return;
     QDateEdit::stepBy(steps);
 }
