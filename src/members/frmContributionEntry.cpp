@@ -6,6 +6,7 @@
 
 #include "core/Format.h"
 #include "core/MainMod.h"
+#include "core/MemberCheck.h"
 #include "core/TypeAhead.h"
 #include "platform/Clock.h"
 #include "platform/Controls.h"
@@ -234,15 +235,13 @@ void frmContributionEntry::btnSave_Click()
     const qint64 memberId = IdList::currentId(cmbMember).toLongLong();
     // The giver is read in the same transaction that writes the gift: a giver deleted at another desk gets none.
     Transaction transaction(MainDatabase, Transaction::Lock::Immediate);
-    if (!MainDatabase.scalar(QStringLiteral("SELECT 1 FROM Member WHERE ID = ?"), {memberId}).isValid()) {
-        Messages::show(QStringLiteral("This member no longer exists."), QStringLiteral("Member Not Found"),
-                       Messages::Icon::Exclamation);
+    if (!MemberCheck::stillExist(transaction, {memberId}))
         return;
-    }
     Recordset rs;
     if (!txtID->text().isEmpty()) {
         rs = MainDatabase.openTable(kTable, QStringLiteral("ID = ?"), {txtID->text().toLongLong()});
         if (rs.Eof()) {
+            transaction.rollback();
             Messages::show(QStringLiteral("This contribution has been deleted meanwhile, so the changes cannot be "
                                           "saved."),
                            QStringLiteral("Contribution Not Found"), Messages::Icon::Exclamation);

@@ -15,6 +15,8 @@ public:
     Transaction& operator=(const Transaction&) = delete;
 
     void commit();
+    // Undoes what ran inside now, so a message about it never waits with the register locked.
+    void rollback();
 
 private:
     Database& m_db;

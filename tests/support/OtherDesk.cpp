@@ -1,0 +1,50 @@
+#include "OtherDesk.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QUuid>
+
+OtherDesk::OtherDesk(const QString& databasePath)
+    : m_connection(QStringLiteral("otherdesk-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    db.setDatabaseName(databasePath);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+    db.open();
+}
+
+OtherDesk::~OtherDesk()
+{
+    QSqlDatabase::database(m_connection, false).close();
+    QSqlDatabase::removeDatabase(m_connection);
+}
+
+bool OtherDesk::save(const QString& sql, const QVariantList& params)
+{
+    return saveAll({{sql, params}});
+}
+
+bool OtherDesk::canSave()
+{
+    return saveAll({{QStringLiteral("INSERT INTO Titles (Title) VALUES ('Other Desk')"), {}},
+                    {QStringLiteral("DELETE FROM Titles WHERE Title = 'Other Desk'"), {}}});
+}
+
+bool OtherDesk::saveAll(const QList<QPair<QString, QVariantList>>& statements)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (!db.isOpen() || !db.transaction())
+        return false;
+    bool stored = true;
+    for (const auto& [sql, params] : statements) {
+        QSqlQuery query(db);
+        stored = stored && query.prepare(sql);
+        for (int i = 0; stored && i < params.size(); ++i)
+            query.bindValue(i, params.at(i));
+        stored = stored && query.exec();
+    }
+    if (stored && db.commit())
+        return true;
+    db.rollback();
+    return false;
+}
