@@ -52,6 +52,12 @@ void frmMemberEntry::ResetContributionFilter()
     PickLists::selectText(cmbContributionDesignation, kAllDesignations);
 }
 
+void frmMemberEntry::RefreshContributions()
+{
+    ResetContributionFilter();
+    LoadContributions();
+}
+
 void frmMemberEntry::btnRefreshContributions_Click()
 {
     LoadContributions();

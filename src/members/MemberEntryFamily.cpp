@@ -5,6 +5,7 @@
 #include "MemberEntryControls.h"
 
 #include "core/MainMod.h"
+#include "core/MemberCheck.h"
 #include "core/Permissions.h"
 #include "platform/EntryBoxes.h"
 #include "platform/IdList.h"
@@ -29,8 +30,11 @@ void frmMemberEntry::btnAddFamMember_Click()
                        QStringLiteral("Required Info"));
         return;
     }
-    // A pair holds one link in this direction: adding again replaces its relationship.
-    Transaction transaction(MainDatabase);
+    // A pair holds one link in this direction: adding again replaces its relationship. Both people are read under
+    // the lock that writes the link: either may have been deleted since the lists were read.
+    Transaction transaction(MainDatabase, Transaction::Lock::Immediate);
+    if (!MemberCheck::stillExist(transaction, {m_memberId, relative}))
+        return;
     MainDatabase.execute(QStringLiteral("DELETE FROM Family_Connection WHERE Member_ID = ? AND Relative_Member_ID = ?"),
                          {m_memberId, relative});
     MainDatabase.execute(

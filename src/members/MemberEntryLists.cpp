@@ -105,6 +105,8 @@ void frmMemberEntry::ReloadListValues()
                                   cmbProspectCGAssign, cmbProspectStatus, cmbNextPhase,     cmbNextContactAction,
                                   cmbMemberAdd,        cmbRelationship,   cmbResp,          cmbContributionDesignation,
                                   cmbGender,           cmbMaritalStatus};
+    // A next step the user left alone stays so, though its phase or action is no longer listed.
+    const bool nextStepUntouched = NextStepShown() == m_shownNextStep;
     QList<PickLists::Choice> chosen;
     for (QComboBox* combo : lists) {
         chosen << PickLists::choice(combo);
@@ -132,6 +134,8 @@ void frmMemberEntry::ReloadListValues()
         PickLists::restore(lists[i], chosen[i]);
         lists[i]->blockSignals(false);
     }
+    if (nextStepUntouched)
+        m_shownNextStep = NextStepShown();
 }
 
 void frmMemberEntry::FillStatusLists()
@@ -170,12 +174,15 @@ void frmMemberEntry::ReloadPhases(const OutreachPlanLink::Renames& renames)
     // Chosen by the name the phase has now, so the next save writes the name its prospects were moved to.
     const bool chosen = cmbNextPhase->currentIndex() >= 0;
     const QString phase = OutreachPlanLink::renamed(renames, cmbNextPhase->currentText());
+    const bool nextStepUntouched = NextStepShown() == m_shownNextStep;
     const QSignalBlocker quiet(cmbNextPhase);
     FillPhases();
     if (chosen)
         PickLists::selectText(cmbNextPhase, phase);
     else
         cmbNextPhase->setCurrentIndex(-1);
+    if (nextStepUntouched)
+        m_shownNextStep = NextStepShown();
 }
 
 void frmMemberEntry::FillClassLists()

@@ -74,6 +74,7 @@ void frmMemberEntry::ClearForm()
     DisableChurchFields();
     for (const auto& [box, picker] : std::as_const(m_optionalDates))
         picker->setEnabled(box->isChecked());
+    m_shownNextStep = NextStepShown();
 }
 
 void frmMemberEntry::btnNew_Click()

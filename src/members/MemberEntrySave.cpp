@@ -7,6 +7,7 @@
 #include "search/MemberNavigatorLink.h"
 
 #include "core/MainMod.h"
+#include "core/MemberCheck.h"
 #include "core/Permissions.h"
 #include "platform/Clock.h"
 #include "platform/DateBox.h"
@@ -69,15 +70,14 @@ bool frmMemberEntry::WriteMember()
     if (!RequiredFieldsFilled())
         return false;
 
-    Transaction transaction(MainDatabase);
+    // The member and the deacon chosen are read under the lock that writes the row, so neither can go between.
+    Transaction transaction(MainDatabase, Transaction::Lock::Immediate);
+    const QVariant shown = m_memberId != 0 ? QVariant(m_memberId) : QVariant();
+    if (!MemberCheck::stillExist(transaction, {shown, IdList::currentId(cmbDeacon)}))
+        return false;
     Recordset rs;
     if (m_memberId != 0) {
         rs = MainDatabase.openTable(QStringLiteral("Member"), QStringLiteral("ID = ?"), {m_memberId});
-        if (rs.Eof()) {
-            Messages::show(QStringLiteral("This member no longer exists."), QStringLiteral("Member Not Found"),
-                           Messages::Icon::Exclamation);
-            return false;
-        }
         rs.Edit();
         rs.SetField(QStringLiteral("Date_Edited"), Clock::now());
         rs.SetField(QStringLiteral("Edited_By"), MainMod::CurrentUsername);
@@ -149,12 +149,16 @@ bool frmMemberEntry::WriteMember()
     set("Prospect_Care_Group_Assigned", IdList::currentId(cmbProspectCGAssign));
     set("Prospect_Note", txtProspectNotes->toPlainText());
     set("Prospect_Member_Of", txtProspectMemberOf->text());
-    // The next step is kept whole or not at all.
-    const bool nextStep = !cmbNextPhase->currentText().isEmpty() && !cmbNextContactAction->currentText().isEmpty();
-    set("Prospect_Phase", nextStep ? QVariant(cmbNextPhase->currentText()) : QVariant());
-    set("Prospect_Next_Contact_Date", nextStep ? QVariant(dtNextContactDate->date()) : QVariant());
-    set("Prospect_Next_Contact_Action", nextStep ? QVariant(cmbNextContactAction->currentText()) : QVariant());
-    set("Prospect_Next_Contact_Type", nextStep ? QVariant(txtNextType->text()) : QVariant());
+    // The next step is kept whole or not at all, and written only when the user changed it: a phase or action
+    // no longer listed shows empty, and would otherwise wipe the stored plan at a save made for another reason.
+    if (NextStepShown() != m_shownNextStep) {
+        const bool nextStep =
+            !cmbNextPhase->currentText().isEmpty() && !cmbNextContactAction->currentText().isEmpty();
+        set("Prospect_Phase", nextStep ? QVariant(cmbNextPhase->currentText()) : QVariant());
+        set("Prospect_Next_Contact_Date", nextStep ? QVariant(dtNextContactDate->date()) : QVariant());
+        set("Prospect_Next_Contact_Action", nextStep ? QVariant(cmbNextContactAction->currentText()) : QVariant());
+        set("Prospect_Next_Contact_Type", nextStep ? QVariant(txtNextType->text()) : QVariant());
+    }
     set("Envelope", txtEnv->text());
     set("ShowInContributionList", chkShowInContributionsList->isChecked());
     rs.Update();
@@ -170,12 +174,14 @@ bool frmMemberEntry::WriteMember()
     // are stored, so a commit that fails (another program holding the database) leaves the old picture.
     QSaveFile pictureFile(MemberPicture::path(pictureName));
     if (!pictureName.isEmpty() && !MemberPicture::save(m_picture, pictureFile)) {
+        transaction.rollback();
         Messages::show(QStringLiteral("The picture could not be saved as \"%1\". The member was not saved.")
                            .arg(MemberPicture::path(pictureName)),
                        QStringLiteral("Picture Not Saved"), Messages::Icon::Exclamation);
         return false;
     }
     transaction.commit();
+    m_shownNextStep = NextStepShown();
     if (!pictureName.isEmpty() && !pictureFile.commit())
         Messages::show(
             QStringLiteral("The picture could not be saved as \"%1\".").arg(MemberPicture::path(pictureName)),

@@ -6,6 +6,7 @@
 
 #include "core/Format.h"
 #include "core/MainMod.h"
+#include "platform/Clock.h"
 #include "platform/EntryBoxes.h"
 #include "platform/IdList.h"
 #include "platform/SqlValue.h"
@@ -174,15 +175,44 @@ void frmMemberEntry::ShowRow(const Recordset& rs)
     txtProspectNotes->setPlainText(text("Prospect_Note"));
     txtProspectMemberOf->setText(text("Prospect_Member_Of"));
 
-    // The next step is read only with a phase; without one the cleared values stand.
-    if (present(field("Prospect_Phase"))) {
-        showPick(cmbNextPhase, field("Prospect_Phase"));
-        const QDate next = SqlValue::toDate(field("Prospect_Next_Contact_Date"));
-        if (next.isValid())
-            dtNextContactDate->setDate(next);
-        showPick(cmbNextContactAction, field("Prospect_Next_Contact_Action"));
-        txtNextType->setText(text("Prospect_Next_Contact_Type"));
-    }
+    ShowNextStep(rs);
     txtEnv->setText(text("Envelope"));
     chkShowInContributionsList->setChecked(SqlValue::toBool(field("ShowInContributionList")));
+}
+
+void frmMemberEntry::ShowNextStep(const Recordset& rs)
+{
+    // The next step is read only with a phase; without one the boxes show the cleared values.
+    cmbNextPhase->setCurrentIndex(-1);
+    dtNextContactDate->setDate(Clock::today());
+    cmbNextContactAction->setCurrentIndex(-1);
+    txtNextType->clear();
+    const QVariant phase = rs.Field(QStringLiteral("Prospect_Phase"));
+    if (present(phase)) {
+        showPick(cmbNextPhase, phase);
+        const QDate next = SqlValue::toDate(rs.Field(QStringLiteral("Prospect_Next_Contact_Date")));
+        if (next.isValid())
+            dtNextContactDate->setDate(next);
+        showPick(cmbNextContactAction, rs.Field(QStringLiteral("Prospect_Next_Contact_Action")));
+        txtNextType->setText(rs.Text(QStringLiteral("Prospect_Next_Contact_Type")));
+    }
+    m_shownNextStep = NextStepShown();
+}
+
+void frmMemberEntry::RefreshNextStep()
+{
+    LoadProspectContacts();
+    Recordset rs = MainDatabase.openRecordset(
+        QStringLiteral("SELECT Prospect_Phase, Prospect_Next_Contact_Date, Prospect_Next_Contact_Action, "
+                       "Prospect_Next_Contact_Type FROM Member WHERE ID = ?"),
+        {m_memberId});
+    if (!rs.Eof())
+        ShowNextStep(rs);
+    rs.Close();
+}
+
+frmMemberEntry::NextStep frmMemberEntry::NextStepShown() const
+{
+    return {cmbNextPhase->currentText(), dtNextContactDate->date(), cmbNextContactAction->currentText(),
+            txtNextType->text()};
 }

@@ -298,7 +298,7 @@ void frmContributionEntry::RefreshMemberScreen(qint64 memberId)
         return;
     frmMemberEntry* member = ScreenRegistry::find<frmMemberEntry>();
     if (member && member->MemberId() == memberId)
-        member->LoadMember(memberId);
+        member->RefreshContributions();
 }
 
 void frmContributionEntry::ClearGift()

@@ -63,7 +63,7 @@ private:
     void ClearGift();
     // The first listed member holding the envelope number exactly; -1 when none does.
     int memberWithEnvelope(const QString& envelope) const;
-    // The member screen reloads the member when it shows that member.
+    // The member screen lists the gifts again when it shows that member.
     static void RefreshMemberScreen(qint64 memberId);
 
     QHash<QString, int> m_envelopes; // envelope number -> first list index holding it

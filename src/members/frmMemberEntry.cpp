@@ -206,8 +206,10 @@ void frmMemberEntry::btnNewContact_Click()
 {
     if (!Refusal::check(PermissionNames::kProspectContactEntryEdit, Refusal::kViewRecord))
         return;
-    // A contact needs the person's ID: a record not saved yet is saved first; when that fails its message was shown.
-    if (MemberId() == 0 && !SaveMember())
+    // A contact needs the person's ID: a record not saved yet is saved first, under the right that Save asks; when
+    // that fails its message was shown.
+    if (MemberId() == 0 &&
+        (!Refusal::check(PermissionNames::kMemberEntryEdit, Refusal::kSaveRecord) || !SaveMember()))
         return;
     // The date and action as shown, saved or not.
     if (auto* contact = ScreenRegistry::load<frmProspectContactEntry>())

@@ -45,6 +45,11 @@ public:
     void LoadProspectContacts();
     // After the outreach plan was saved: the phase list read again, its choice kept under the phase's new name.
     void ReloadPhases(const OutreachPlanLink::Renames& renames);
+    // After another screen saved a gift or a contact for the member shown, only what that save changed is read
+    // again; everything typed elsewhere on the screen stays. A gift: the contribution filter back to this year
+    // and the gifts with their total. A contact: the contacts and the next step as stored.
+    void RefreshContributions();
+    void RefreshNextStep();
 
     // Writes the screen into the member's row (a new row when none is shown) and rewrites the member's
     // organizations, all in one transaction. Returns true when the row was saved; false when a required field is
@@ -250,6 +255,8 @@ private:
     // Showing and clearing.
     void ShowMember();
     void ShowRow(const Recordset& rs);
+    // The four next-step boxes from a row holding the prospect's next-step columns; cleared without a phase.
+    void ShowNextStep(const Recordset& rs);
     void ShowPicture(const QString& picture);
     void ShowImage(const QImage& image);
     void ResetContributionFilter();
@@ -280,7 +287,20 @@ private:
     void DrawCalendars(const QDate& shownMonth);
     void ShowAttendanceMarks(const QDate& shownMonth);
 
+    // The four next-step boxes as the last showing or refresh put them: a save writes the stored next step only
+    // when the user changed one of them, so a plan whose phase or action left the lists is not wiped by a save
+    // made for another reason.
+    struct NextStep {
+        QString phase;
+        QDate date;
+        QString action;
+        QString type;
+        bool operator==(const NextStep&) const = default;
+    };
+    NextStep NextStepShown() const;
+
     qint64 m_memberId = 0;
+    NextStep m_shownNextStep;
     // A picture chosen by Load Picture since the screen was last cleared, already fitted; written by the next save.
     QImage m_picture;
     bool m_checkingEnvelope = false;

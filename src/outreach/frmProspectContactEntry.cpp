@@ -360,7 +360,7 @@ void frmProspectContactEntry::btnSave_Click()
     if (MainMod::MemberEntryOpen()) {
         frmMemberEntry* member = ScreenRegistry::find<frmMemberEntry>();
         if (member && member->MemberId() == prospectId)
-            member->LoadMember(prospectId);
+            member->RefreshNextStep();
     }
     ClearContactForm();
     cmbProspect->setFocus();

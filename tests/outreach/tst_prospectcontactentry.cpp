@@ -1,3 +1,4 @@
+#include "support/MemberRows.h"
 #include "support/ScriptedMessages.h"
 #include "support/TestArea.h"
 #include "support/TestDatabase.h"
@@ -309,28 +310,56 @@ private slots:
         QCOMPARE(storedStep(pam), QStringLiteral("Follow-up Call|2026-12-20|Phone Call|Evening"));
     }
 
+    // A contact saved for the person the member screen shows lists the contacts again there and shows the next
+    // step as stored; nothing else on that screen changes, what is typed and not saved yet included (a name
+    // changed behind its back too).
+    void memberScreenRefreshedForTheSamePerson_data()
+    {
+        QTest::addColumn<bool>("samePerson");
+        QTest::addColumn<bool>("typed"); // unsaved input on the member screen
+        QTest::newRow("another person's contact") << false << false;
+        QTest::newRow("the person's contact") << true << false;
+        QTest::newRow("the person's contact, input typed there") << true << true;
+    }
     void memberScreenRefreshedForTheSamePerson()
     {
+        QFETCH(bool, samePerson);
+        QFETCH(bool, typed);
+        MainDatabase.execute(QStringLiteral("UPDATE Member SET Occupation = 'Office Manager', Date_Of_Birth = "
+                                            "'1964-03-03' WHERE ID = ?"),
+                             {pam});
         frmProspectContactEntry* s = open();
         auto* member = ScreenRegistry::load<frmMemberEntry>();
         member->LoadMember(pam);
         QCOMPARE(member->vsfgProspectContacts->rows(), 1);
         MainDatabase.execute(QStringLiteral("UPDATE Member SET First_Name = 'Pamela' WHERE ID = ?"), {pam});
+        if (typed)
+            typeUnsavedDemographics(member);
 
-        // A contact of another person leaves the member screen alone.
-        pickId(s->cmbProspect, fay);
+        pickId(s->cmbProspect, samePerson ? pam : fay);
         pick(s->cmbAction, QStringLiteral("Visit"));
         complete(s);
-        s->btnSave->click();
-        QCOMPARE(member->txtFName->text(), QStringLiteral("Pam"));
-
-        pickId(s->cmbProspect, pam);
-        complete(s);
-        s->btnSave->click();
-        QCOMPARE(member->txtFName->text(), QStringLiteral("Pamela"));
-        QCOMPARE(member->vsfgProspectContacts->rows(), 2);
-        QCOMPARE(member->cmbNextPhase->currentText(), QStringLiteral("Second Visit"));
+        const QString proposed = nextStep(s);
+        QTest::mouseClick(s->btnSave, Qt::LeftButton);
         QCOMPARE(messages->count(), 0);
+        QCOMPARE(member->vsfgProspectContacts->rows(), samePerson ? 2 : 1);
+        const QString shownStep = QStringLiteral("%1|%2|%3")
+                                      .arg(member->cmbNextPhase->currentText(),
+                                           member->dtNextContactDate->date().toString(Qt::ISODate),
+                                           member->cmbNextContactAction->currentText());
+        QCOMPARE(shownStep, samePerson ? proposed : QStringLiteral("Follow-up Call|2026-12-20|Phone Call"));
+        QCOMPARE(member->txtFName->text(), QStringLiteral("Pam"));
+        QCOMPARE(member->txtOccupation->text(), typed ? "Banker" : "Office Manager");
+        QCOMPARE(member->dtDOB->text(), typed ? "5/5/1965" : "3/3/1964");
+
+        // Saving the member keeps the contact's next step and stores what was typed.
+        const QString stepAfterContact = storedStep(pam);
+        QTest::mouseClick(member->btnSaveNew, Qt::LeftButton);
+        QCOMPARE(messages->count(), 0);
+        QCOMPARE(storedStep(pam), samePerson ? stepAfterContact : "Follow-up Call|2026-12-20|Phone Call|Evening");
+        QCOMPARE(MainDatabase.scalar("SELECT Occupation || ' ' || Date_Of_Birth FROM Member WHERE ID = ?", {pam})
+                     .toString(),
+                 typed ? "Banker 1965-05-05" : "Office Manager 1964-03-03");
     }
 
     void loadContactShowsItsRow()

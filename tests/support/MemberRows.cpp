@@ -4,7 +4,12 @@
 #include "members/frmMemberEntry.h"
 #include "shell/ScreenRegistry.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
 #include <QListWidget>
 #include <QStringList>
 
@@ -50,6 +55,18 @@ void addGift(qint64 member, const QString& date, double amount, const QString& d
                                                     {"Amount", amount},
                                                     {"Designation", designation},
                                                     {"EnvelopeNumber", "7"}});
+}
+
+void typeUnsavedDemographics(frmMemberEntry* screen)
+{
+    screen->SSTab1->setCurrentIndex(1);
+    screen->txtOccupation->setFocus(Qt::TabFocusReason);
+    screen->txtOccupation->selectAll();
+    QTest::keyClicks(screen->txtOccupation, QStringLiteral("Banker"));
+    if (!screen->chkDOB->isChecked())
+        QTest::mouseClick(screen->chkDOB, Qt::LeftButton);
+    screen->dtDOB->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(screen->dtDOB, QStringLiteral("5/5/1965"));
 }
 
 void addWeek(qint64 member, const QString& week, const QStringList& flags)

@@ -18,6 +18,9 @@ qint64 addPerson(const QString& last, const QString& first, const QVariantMap& m
 frmMemberEntry* openMemberScreen();
 // A gift of the member on a date (ISO text) to a designation.
 void addGift(qint64 member, const QString& date, double amount, const QString& designation = "General Fund");
+// Types on the Demographic Info tab as a user would, saving nothing: Occupation "Banker", and "5/5/1965" into
+// Date of Birth (ticked first when it is not), left waiting in the box.
+void typeUnsavedDemographics(frmMemberEntry* screen);
 // A week of attendance (its Sunday, ISO text) with the flags set.
 void addWeek(qint64 member, const QString& week, const QStringList& flags);
 
