@@ -334,18 +334,19 @@ void frmContributionEntry::ShowContribution()
     }
     const int index = m_members.value(rs.Id(QStringLiteral("MemberID")), -1);
     if (index < 0) {
-        // The gift stays chosen, but nothing of the gift shown before may stay on the screen for a save to write
-        // over this one.
+        // The gift stays chosen with its own values, so nothing of the gift shown before stays for a save to write
+        // over this one; only its giver is left to choose, whose number the gift then takes.
         const QString id = txtID->text();
         ClearGift();
         txtID->setText(id);
+        ShowGiftValues(rs);
+        rs.Close();
         Messages::show(QStringLiteral("This member is not selected to show up in the list. You must select that item "
                                       "on member entry and reopen."),
                        QStringLiteral("Member Not In List"), Messages::Icon::Critical);
         return;
     }
     cmbMember->setCurrentIndex(index);
-    dtDate->setDate(SqlValue::toDate(rs.Field(QStringLiteral("ContributionDate"))));
     // The gift keeps its giver and the number it was given under, though the number has gone to someone else
     // since; without a stored number it shows the giver's present one.
     const QString envelope = rs.Text(QStringLiteral("EnvelopeNumber"));
@@ -355,12 +356,18 @@ void frmContributionEntry::ShowContribution()
     }
     m_shownGiver = rs.Id(QStringLiteral("MemberID"));
     m_shownEnvelope = txtEnv->text();
+    ShowGiftValues(rs);
+    rs.Close();
+}
+
+void frmContributionEntry::ShowGiftValues(const Recordset& rs)
+{
+    dtDate->setDate(SqlValue::toDate(rs.Field(QStringLiteral("ContributionDate"))));
     const QVariant amount = rs.Field(QStringLiteral("Amount"));
     txtAmount->setValue(amount.isNull() ? QString() : QString::number(amount.toDouble(), 'f', 2));
     // The reference shown is always the gift's own, so a save never writes another gift's number into it.
     txtRefNo->setText(rs.Text(QStringLiteral("RefNumber")));
     PickLists::selectText(cmbDesignation, rs.Text(QStringLiteral("Designation")));
-    rs.Close();
 }
 
 bool frmContributionEntry::showsStoredGift() const

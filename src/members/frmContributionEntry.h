@@ -5,6 +5,7 @@
 #include <QHash>
 
 class MoneyEdit;
+class Recordset;
 class QComboBox;
 class QDateEdit;
 class QLineEdit;
@@ -50,6 +51,8 @@ protected:
 private:
     void LoadMembers();
     void ShowContribution();
+    // The stored gift's date, amount, reference and designation.
+    void ShowGiftValues(const Recordset& rs);
     void ClearContributionEntry();
     void SyncEnvelopeFromMember();
     // Sets the envelope box for the member at list index "holder", who keeps the pick when they hold the number.

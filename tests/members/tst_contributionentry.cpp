@@ -537,27 +537,53 @@ private slots:
         QCOMPARE(gift(id).at(4), QString());
     }
 
+    // A gift of someone not listed, opened from the member screen over another gift: it shows its own values and
+    // leaves only its giver to choose, who then gives it their number.
+    void memberNotInListKeepsTheId_data()
+    {
+        QTest::addColumn<QString>("giver"); // picked before Save And New; empty: none
+        QTest::newRow("saved without a giver") << "";
+        QTest::newRow("a giver picked") << "Adams, Amy ";
+    }
     void memberNotInListKeepsTheId()
     {
+        QFETCH(QString, giver);
         const qint64 amy = addGiver("Adams", "Amy", "101");
-        const qint64 hidden = addGiver("Hid", "Hy", "5", false);
-        const qint64 id = addGift(hidden, "2026-11-29", 50, "5", "", "General Fund");
+        const qint64 daniel = addGiver("Sanders", "Daniel", "7");
+        const qint64 karen = addGiver("Mitchell", "Karen", "5", false);
+        const qint64 id = addGift(karen, "2026-12-01", 77, "5", "K1", "Missions");
         frmContributionEntry* screen = openScreen();
-        screen->LoadContribution(addGift(amy, "2026-11-01", 100, "101", "A1", "Missions"));
-        screen->LoadContribution(id);
+        screen->LoadContribution(addGift(daniel, "2026-10-26", 100, "7", "D1", "General Fund"));
+        auto* member = ScreenRegistry::load<frmMemberEntry>();
+        member->LoadMember(karen);
+        member->SSTab1->setCurrentIndex(frmMemberEntry::kContributionsTab);
+        ListGrid* grid = member->vsfgMemberContributions;
+        const QPoint at = grid->visualRect(grid->model()->index(0, 0)).center();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(m_messages->count(), 1);
         QCOMPARE(m_messages->last().title, QStringLiteral("Member Not In List"));
         QCOMPARE(m_messages->last().text, QStringLiteral("This member is not selected to show up in the list. You must "
                                                          "select that item on member entry and reopen."));
         QCOMPARE(m_messages->last().icon, Messages::Icon::Critical);
         QCOMPARE(screen->txtID->text(), QString::number(id));
-        // Nothing of Amy's gift stays for a save to write over this one.
+        // Nothing of Daniel's gift stays for a save to write over this one.
         QCOMPARE(screen->cmbMember->currentIndex(), -1);
-        QCOMPARE(screen->txtAmount->value(), QString());
-        QCOMPARE(screen->txtRefNo->text(), QString());
+        QCOMPARE(screen->txtEnv->text(), QString());
+        QCOMPARE(screen->dtDate->date(), QDate(2026, 12, 1));
+        QCOMPARE(screen->txtAmount->value(), QStringLiteral("77.00"));
+        QCOMPARE(screen->txtRefNo->text(), QStringLiteral("K1"));
+        QCOMPARE(screen->cmbDesignation->currentText(), QStringLiteral("Missions"));
+        if (!giver.isEmpty())
+            pick(screen->cmbMember, giver);
         QTest::mouseClick(screen->btnSave, Qt::LeftButton);
-        QCOMPARE(m_messages->last().title, QStringLiteral("Required Fields"));
-        QCOMPARE(gift(id).mid(0, 5), (QStringList{QString::number(hidden), "2026-11-29", "5", "50", ""}));
+        if (giver.isEmpty()) {
+            QCOMPARE(m_messages->last().title, QStringLiteral("Required Fields"));
+            QCOMPARE(gift(id).mid(0, 6), (QStringList{QString::number(karen), "2026-12-01", "5", "77", "K1", "Missions"}));
+        } else {
+            QCOMPARE(m_messages->count(), 1);
+            QCOMPARE(gift(id).mid(0, 6), (QStringList{QString::number(amy), "2026-12-01", "101", "77", "K1", "Missions"}));
+        }
         // A gift that is gone is said to be gone.
         m_messages->clear();
         screen->LoadContribution(id + 100);

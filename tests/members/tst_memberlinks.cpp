@@ -1,4 +1,5 @@
 #include "support/MemberRows.h"
+#include "support/OtherDesk.h"
 #include "support/ScriptedMessages.h"
 #include "support/TestArea.h"
 #include "support/TestDatabase.h"
@@ -196,18 +197,31 @@ private slots:
     {
         QTest::addColumn<bool>("standBy");
         QTest::addColumn<bool>("shown");
+        QTest::addColumn<QString>("accounts"); // the log-ins of the person and of another member
         QTest::addColumn<int>("answer");
-        QTest::addColumn<QString>("said");
-        QTest::newRow("no member shown") << false << false << int(Answer::Yes) << "";
-        QTest::newRow("answered No") << false << true << int(Answer::No)
-                                     << "Are you sure you want to delete the selected member?";
+        QTest::addColumn<QString>("said"); // the last message
+        const QString question = "Are you sure you want to delete the selected member?";
+        const QString lastAdmin = "This member holds the only active administrator account. Make another user an "
+                                  "administrator first.";
+        QTest::newRow("no member shown") << false << false << "" << int(Answer::Yes) << "";
+        QTest::newRow("answered No") << false << true << "" << int(Answer::No) << question;
         QTest::newRow("the stand-by member")
-            << true << true << int(Answer::Yes) << "The stand-by member cannot be deleted.";
+            << true << true << "" << int(Answer::Yes) << "The stand-by member cannot be deleted.";
+        QTest::newRow("the only administrator") << false << true << "Admin" << int(Answer::Yes) << lastAdmin;
+        QTest::newRow("the only active administrator")
+            << false << true << "Admin, inactive Admin" << int(Answer::Yes) << lastAdmin;
+        QTest::newRow("another administrator, answered No")
+            << false << true << "Admin, Admin" << int(Answer::No) << question;
+        QTest::newRow("an inactive administrator, answered No")
+            << false << true << "inactive Admin" << int(Answer::No) << question;
+        QTest::newRow("the other administrator made inactive during the question")
+            << false << true << "Admin, Admin made inactive" << int(Answer::Yes) << lastAdmin;
     }
     void deleteAsksFirstAndSparesTheStandBy()
     {
         QFETCH(bool, standBy);
         QFETCH(bool, shown);
+        QFETCH(QString, accounts);
         QFETCH(int, answer);
         QFETCH(QString, said);
         TestDatabase tdb;
@@ -216,17 +230,33 @@ private slots:
         messages.answer(Answer(answer));
         const qint64 id = standBy ? 1 : addPerson("Kept", "Kay");
         addWeek(id, "2026-11-01", {"SS"});
+        const QStringList logIns = accounts.split(", ", Qt::SkipEmptyParts);
+        const qint64 other = addPerson("Other", "Otis");
+        for (int i = 0; i < logIns.size(); ++i)
+            TestDatabase::addUser(i == 0 ? id : other, i == 0 ? "kay" : "otis", "pw", "Admin",
+                                  logIns[i].startsWith("inactive"));
+        // Another desk at work while the question waits.
+        OtherDesk desk(tdb.path());
+        if (accounts.endsWith("made inactive"))
+            messages.whileShown([&](const Messages::Message&) {
+                desk.save("UPDATE User SET Inactive = 1 WHERE Member_ID = ?", {other});
+            });
         const QString before = everything();
         frmMemberEntry* s = openMemberScreen();
         if (shown)
             s->LoadMember(id);
         s->btnDelete->click();
-        QCOMPARE(messages.count(), said.isEmpty() ? 0 : 1);
+        QCOMPARE(messages.count(), said.isEmpty() ? 0 : accounts.endsWith("made inactive") ? 2 : 1);
         if (!said.isEmpty())
             QCOMPARE(messages.last().text, said);
-        if (standBy)
+        if (said.endsWith("cannot be deleted.") || said.endsWith("an administrator first.")) {
             QCOMPARE(messages.last().title, QStringLiteral("Delete Not Allowed"));
+            QCOMPARE(messages.last().icon, Messages::Icon::Exclamation);
+        }
+        if (accounts.endsWith("made inactive"))
+            MainDatabase.execute("UPDATE User SET Inactive = 0 WHERE Member_ID = ?", {other});
         QCOMPARE(everything(), before);
+        QCOMPARE(s->MemberId(), shown ? id : 0);
     }
 
     void viewOnlyUserIsRefused_data()
@@ -278,8 +308,18 @@ private slots:
         QVERIFY(MainMod::MemberEntryOpen());
     }
 
+    // A person deleted at another desk since the lists were read is never linked; the register is not held while
+    // that is said.
+    void familyAddReplacesAndNeedsAllThree_data()
+    {
+        QTest::addColumn<QString>("deleted");
+        QTest::newRow("both there") << "";
+        QTest::newRow("the relative deleted meanwhile") << "relative";
+        QTest::newRow("the member shown deleted meanwhile") << "member";
+    }
     void familyAddReplacesAndNeedsAllThree()
     {
+        QFETCH(QString, deleted);
         TestDatabase tdb;
         TestArea area;
         ScriptedMessages messages;
@@ -293,6 +333,21 @@ private slots:
         QCOMPARE(messages.last().title, QStringLiteral("Required Info"));
         IdList::select(s->cmbMemberAdd, child);
         pick(s->cmbRelationship, "Son");
+        if (!deleted.isEmpty()) {
+            OtherDesk desk(tdb.path());
+            QVERIFY(desk.save("DELETE FROM Member WHERE ID = ?", {deleted == "member" ? head : child}));
+            bool deskSaved = false;
+            messages.whileShown([&](const Messages::Message&) { deskSaved = desk.canSave(); });
+            QTest::mouseClick(s->btnAddFamMember, Qt::LeftButton);
+            QCOMPARE(messages.count(), 2);
+            QCOMPARE(messages.last().text, QStringLiteral("This member no longer exists."));
+            QCOMPARE(messages.last().title, QStringLiteral("Member Not Found"));
+            QVERIFY(deskSaved);
+            QCOMPARE(count("SELECT COUNT(*) FROM Family_Connection"), 0);
+            QCOMPARE(IdList::currentId(s->cmbMemberAdd).toLongLong(), child);
+            QCOMPARE(s->cmbRelationship->currentText(), QStringLiteral("Son"));
+            return;
+        }
         s->btnAddFamMember->click();
         QCOMPARE(s->cmbMemberAdd->currentIndex(), -1);
         QCOMPARE(s->cmbRelationship->currentIndex(), -1);

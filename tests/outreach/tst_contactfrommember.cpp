@@ -144,16 +144,40 @@ private slots:
         QCOMPARE(s->cmbRating->currentText(), QStringLiteral("Not Home"));
     }
 
-    // A record not saved yet is saved first; with a required field empty it is not, and no contact screen opens.
+    // A record not saved yet is saved first, as Save saves it: with a required field empty, or for a user who may
+    // not save records, it is not, and no contact screen opens.
     void newContactSavesANewRecordFirst_data()
     {
         QTest::addColumn<bool>("complete");
-        QTest::newRow("every required field") << true;
-        QTest::newRow("no prospect status") << false;
+        QTest::addColumn<QStringList>("rights"); // none: an Admin
+        const QStringList viewer{"Member View", "Prospect Contact Entry/Edit"};
+        QTest::newRow("every required field") << true << QStringList();
+        QTest::newRow("no prospect status") << false << QStringList();
+        QTest::newRow("every required field, user who may save")
+            << true << (QStringList(viewer) << "Member Entry/Edit");
+        QTest::newRow("every required field, user who may only view") << true << viewer;
     }
     void newContactSavesANewRecordFirst()
     {
         QFETCH(bool, complete);
+        QFETCH(QStringList, rights);
+        if (!rights.isEmpty()) {
+            const qint64 clerk = TestDatabase::addMember(QStringLiteral("Clerk"), QStringLiteral("Cal"));
+            TestDatabase::addUser(clerk, QStringLiteral("cal"), QStringLiteral("pw"));
+            for (const QString& right : std::as_const(rights))
+                TestDatabase::grant(clerk, right);
+            MainMod::CurrentUserID = clerk;
+            MainMod::CurrentUserType = QStringLiteral("User");
+            // Save itself is refused first, as the user tried it.
+            if (!rights.contains("Member Entry/Edit")) {
+                member->btnNew->click();
+                QTest::keyClicks(member->txtFName, QStringLiteral("Nell"));
+                QTest::mouseClick(member->btnSaveNew, Qt::LeftButton);
+                QCOMPARE(messages->last().text, QStringLiteral("You do not have permission to save this record."));
+                messages->clear();
+            }
+        }
+        const bool maySave = rights.isEmpty() || rights.contains("Member Entry/Edit");
         member->btnNew->click();
         QTest::keyClicks(member->txtFName, QStringLiteral("Nell"));
         QTest::keyClicks(member->txtLName, QStringLiteral("Newcomb"));
@@ -163,9 +187,15 @@ private slots:
             pick(member->cmbProspectStatus, QStringLiteral("Active"));
         const QString people = QStringLiteral("SELECT COUNT(*) FROM Member WHERE Last_Name = 'Newcomb'");
         QTest::mouseClick(member->btnNewContact, Qt::LeftButton);
-        QCOMPARE(MainDatabase.scalar(people).toInt(), complete ? 1 : 0);
-        QCOMPARE(contactScreen() != nullptr, complete);
-        if (complete) {
+        QCOMPARE(MainDatabase.scalar(people).toInt(), complete && maySave ? 1 : 0);
+        QCOMPARE(contactScreen() != nullptr, complete && maySave);
+        if (!maySave) {
+            QCOMPARE(messages->count(), 1);
+            QCOMPARE(messages->last().text, QStringLiteral("You do not have permission to save this record."));
+            QCOMPARE(messages->last().title, QStringLiteral("Invalid Permission"));
+            QCOMPARE(member->MemberId(), 0);
+            QCOMPARE(member->txtLName->text(), QStringLiteral("Newcomb"));
+        } else if (complete) {
             QCOMPARE(messages->count(), 0);
             QVERIFY(member->MemberId() != 0);
             QCOMPARE(IdList::currentId(contactScreen()->cmbProspect).toLongLong(), member->MemberId());
