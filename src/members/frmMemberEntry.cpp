@@ -9,6 +9,7 @@
 #include "core/TypeAhead.h"
 #include "outreach/frmProspectContactEntry.h"
 #include "platform/Clock.h"
+#include "platform/DateBox.h"
 #include "platform/Messages.h"
 #include "platform/PickAgain.h"
 #include "platform/WaitCursor.h"
@@ -59,6 +60,9 @@ void frmMemberEntry::connectHandlers()
     addOptionalDate(chkBaptized, dtBaptized);
     addOptionalDate(chkLetterOut, dtLetterOut);
     addOptionalDate(chkDeceased, dtDeceased);
+    // New sets every date afresh: one typed and not taken anywhere on the screen goes with the rest, unjudged.
+    for (DateBox* date : findChildren<DateBox*>())
+        date->setDroppedBy(btnNew);
 
     on(cmbMember, &QComboBox::currentIndexChanged, [this] { cmbMember_Click(); });
     // Picking the name shown shows that member again, setting aside what was typed since.
@@ -98,6 +102,9 @@ void frmMemberEntry::connectHandlers()
 void frmMemberEntry::addOptionalDate(QCheckBox* box, QDateEdit* picker)
 {
     m_optionalDates.append({box, picker});
+    // Unticked, the box keeps no date: one typed there and not taken is dropped, unjudged.
+    if (auto* date = qobject_cast<DateBox*>(picker))
+        date->setDroppedBy(box);
     picker->setEnabled(box->isChecked());
     on(box, &QCheckBox::toggled, [box, picker] { picker->setEnabled(box->isChecked()); });
 }

@@ -4,6 +4,7 @@
 
 #include "core/Format.h"
 #include "core/MainMod.h"
+#include "core/MemberCheck.h"
 #include "core/TypeAhead.h"
 #include "members/PickLists.h"
 #include "members/frmMemberEntry.h"
@@ -315,13 +316,18 @@ void frmProspectContactEntry::btnSave_Click()
     }
     const qint64 prospectId = IdList::currentId(cmbProspect).toLongLong();
 
-    // The contact and the prospect's next step are saved together or not at all.
-    Transaction transaction(MainDatabase);
+    // The contact and the prospect's next step are saved together or not at all; the people chosen are read in the
+    // same transaction, so none deleted meanwhile gets a contact.
+    Transaction transaction(MainDatabase, Transaction::Lock::Immediate);
+    if (!MemberCheck::stillExist(transaction,
+                                 {prospectId, IdList::currentId(cmbVisitor1), IdList::currentId(cmbVisitor2)}))
+        return;
     Recordset rs;
     if (!txtID->text().isEmpty()) {
         rs = MainDatabase.openTable(QStringLiteral("Prospect_Contact"), QStringLiteral("ID = ?"),
                                     {txtID->text().toLongLong()});
         if (rs.Eof()) {
+            transaction.rollback();
             Messages::show(QStringLiteral("This contact has been deleted since it was opened, so it cannot be "
                                           "saved."),
                            QStringLiteral("Contact Not Found"), Messages::Icon::Exclamation);

@@ -194,6 +194,11 @@ bool DateBox::acceptAllTyped(const QWidget* screen)
     return true;
 }
 
+void DateBox::setDroppedBy(const QWidget* control)
+{
+    m_droppedBy << control;
+}
+
 void DateBox::keyPressEvent(QKeyEvent* event)
 {
     if (isReadOnly()) {
@@ -303,12 +308,14 @@ void DateBox::focusOutEvent(QFocusEvent* event)
         return;
     }
     // A move to another control of the window is a leaving of the box: the text is judged there. A move to another
-    // window (the message box among them) or a menu, a click on the screen itself (a tab, its frame), or a tab page
-    // that hides the box leaves the text waiting, as typed, for the user's return or the screen's Save.
+    // window (the message box among them) or a menu, a click on the screen itself (a tab, its frame), a click on a
+    // control that may throw the text away, or a tab page that hides the box leaves the text waiting, as typed, for
+    // the user's return, that control's action or the screen's Save.
     const Qt::FocusReason reason = event->reason();
-    const bool toControl = !m_checking && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-                           isVisible() && target && window()->isAncestorOf(target) && !target->isAncestorOf(this) &&
-                           target->isVisible();
+    const bool toDropper = reason == Qt::MouseFocusReason && m_droppedBy.contains(target);
+    const bool toControl = !m_checking && !toDropper && reason != Qt::ActiveWindowFocusReason &&
+                           reason != Qt::PopupFocusReason && isVisible() && target && window()->isAncestorOf(target) &&
+                           !target->isAncestorOf(this) && target->isVisible();
     if (toControl && acceptTyped()) {
         QDateEdit::focusOutEvent(event);
         return;

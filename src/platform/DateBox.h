@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateEdit>
+#include <QList>
 
 class QMenu;
 
@@ -22,6 +23,11 @@ public:
     bool acceptTyped();
     // The same for every date box on a screen; false at the first refused one, which gets the focus.
     static bool acceptAllTyped(const QWidget* screen);
+
+    // A click on the control throws away what is typed here (a New button, the box's own tick box): the focus moving
+    // there by the mouse leaves the text unjudged, for the control's action to drop (a date set, the box switched
+    // off). A press let go off the control drops nothing: the text still waits for the box or the Save.
+    void setDroppedBy(const QWidget* control);
 
     void stepBy(int steps) override;
 
@@ -56,4 +62,5 @@ private:
     QString m_shown;
     bool m_pastDates = false;
     bool m_checking = false;
+    QList<const QWidget*> m_droppedBy;
 };

@@ -54,9 +54,10 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("enter"); // tab (selects the month), all (Ctrl+A), click (before the day), paste
         QTest::addColumn<QString>("keys");
-        // tab, save (the save button), page (save, another tab, save), calendar (its drop-down), wheel
+        // tab, save (the save button), page (save, another tab, save), calendar (its drop-down), wheel, new (a click
+        // on New), untick (a click on its tick box), held (its tick box pressed and let go off it, then save)
         QTest::addColumn<QString>("leave");
-        QTest::addColumn<QString>("saved"); // empty: refused
+        QTest::addColumn<QString>("saved"); // empty: refused, or no date after an untick
         const auto row = [](const char* tag, const char* box, const char* stored, const char* enter, const char* keys,
                             const char* leave, const char* saved) {
             QTest::newRow(tag) << QString(box) << QString(stored) << QString(enter) << QString(keys) << QString(leave)
@@ -92,6 +93,13 @@ private slots:
         row("gift, five-digit year", "dtDate", "", "tab", "12/31/20261", "save", "");
         row("gift, letters", "dtDate", "", "tab", "Dec 6 2026", "tab", "");
         row("gift, 30 February, then the wheel", "dtDate", "", "tab", "2/30/2026", "wheel", "");
+        // New and unticking the date throw away what is typed, without a word; the tick box only pressed does not.
+        row("30 February, then New", "dtAnnivDate", "", "tab", "2/30/2001", "new", "");
+        row("30 February in a box showing today, then New", "dtNextContactDate", "2026-12-07", "tab", "2/30/2001",
+            "new", "");
+        row("30 February, anniversary unticked", "dtAnnivDate", "1990-06-09", "tab", "2/30/2001", "untick", "");
+        row("30 February, date of death unticked", "dtDeceased", "2020-01-15", "tab", "2/30/2001", "untick", "");
+        row("30 February, tick box let go off it", "dtAnnivDate", "1990-06-09", "tab", "2/30/2001", "held", "");
     }
 
     void typedDates()
@@ -127,11 +135,10 @@ private slots:
                     .toString();
             };
         } else {
-            const QMap<QString, QString> columns{{"dtDOB", "Date_Of_Birth"},
-                                                 {"dtAnnivDate", "Anniversary_Date"},
-                                                 {"dtMemberSince", "Member_Since"},
-                                                 {"dtCameForward", "Came_Forward"},
-                                                 {"dtNextContactDate", "Prospect_Next_Contact_Date"}};
+            const QMap<QString, QString> columns{
+                {"dtDOB", "Date_Of_Birth"},        {"dtAnnivDate", "Anniversary_Date"},
+                {"dtMemberSince", "Member_Since"}, {"dtCameForward", "Came_Forward"},
+                {"dtDeceased", "Deceased_Date"},   {"dtNextContactDate", "Prospect_Next_Contact_Date"}};
             const QString columnName = columns.value(box);
             QVariantMap more{{"Prospect_Phase", "First Visit"}, {"Prospect_Next_Contact_Action", "Visit"}};
             if (!stored.isEmpty())
@@ -184,6 +191,35 @@ private slots:
             QWheelEvent wheel(at, picker->mapToGlobal(at), {}, {0, -120}, {}, {}, Qt::NoScrollPhase, false);
             QApplication::sendEvent(picker, &wheel);
         }
+        if (leave == "new")
+            QTest::mouseClick(screen->findChild<QPushButton*>("btnNew"), Qt::LeftButton);
+        if (leave == "untick")
+            QTest::mouseClick(check, Qt::LeftButton);
+        if (leave == "held") {
+            QTest::mousePress(check, Qt::LeftButton);
+            QTest::mouseRelease(check, Qt::LeftButton, {}, QPoint(-20, -20));
+            QVERIFY(check->isChecked());
+        }
+        if (leave == "new" || leave == "untick") {
+            // Gone without a word: a new entry is made, or the box, greyed, shows the date it held before.
+            QCOMPARE(messages.count(), 0);
+            const QDate held = leave == "new" ? QDate(2026, 12, 7) : QDate::fromString(stored, Qt::ISODate);
+            QCOMPARE(picker->date(), held);
+            QCOMPARE(picker->text(), held.toString("M/d/yyyy"));
+            QCOMPARE(picker->isEnabled(), !check); // off with its tick box
+            if (leave == "new") {
+                QCOMPARE(screen->findChild<QLineEdit*>("txtMemberID")->text(), QString());
+                QCOMPARE(tabs->currentIndex(), 0);
+                QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmbMemberStatus"));
+                QCOMPARE(storedNow(), before);
+                return;
+            }
+            grabIfAsked(screen, QStringLiteral("unticked-") + QTest::currentDataTag());
+            save->click();
+            QCOMPARE(messages.count(), 0);
+            QCOMPARE(storedNow(), saved);
+            return;
+        }
         if (leave == "page") {
             save->click();
             QCOMPARE(messages.count(), 1);
@@ -193,7 +229,9 @@ private slots:
             QCOMPARE(messages.count(), 1);
         }
         if (saved.isEmpty()) {
-            if (leave != "save" && leave != "page") {
+            if (leave == "held")
+                QCOMPARE(messages.count(), 0); // it waits for the save
+            else if (leave != "save" && leave != "page") {
                 // Refused as the box is left or stepped: it keeps the focus and what was typed.
                 QCOMPARE(messages.count(), 1);
                 QCOMPARE(QApplication::focusWidget(), picker);

@@ -1,4 +1,5 @@
 #include "support/MemberRows.h"
+#include "support/OtherDesk.h"
 #include "support/ScriptedMessages.h"
 #include "support/TestArea.h"
 #include "support/TestDatabase.h"
@@ -58,6 +59,27 @@ QString storedStep(qint64 id)
         const QVariant v = rs.Field(QString::fromLatin1(column));
         values << (v.isNull() ? QStringLiteral("-") : v.toString());
     }
+    return values.join(QLatin1Char('|'));
+}
+
+// Every person's stored next step as "ID:phase|date|action|type" rows.
+QStringList storedSteps()
+{
+    QStringList rows;
+    Recordset rs = MainDatabase.openRecordset(QStringLiteral("SELECT ID FROM Member ORDER BY ID"));
+    for (; !rs.Eof(); rs.MoveNext())
+        rows << QStringLiteral("%1:%2").arg(rs.Id(QStringLiteral("ID"))).arg(storedStep(rs.Id(QStringLiteral("ID"))));
+    return rows;
+}
+
+// Everything the screen shows, as one text.
+QString shown(const frmProspectContactEntry* s)
+{
+    QStringList values{s->txtID->text(),   s->dtDate->date().toString(Qt::ISODate),
+                       s->txtType->text(), s->txtNotes->toPlainText(),
+                       nextStep(s),        s->txtNextType->text()};
+    for (const QComboBox* combo : {s->cmbProspect, s->cmbAction, s->cmbVisitor1, s->cmbVisitor2, s->cmbRating})
+        values << QString::number(combo->currentIndex()) + combo->currentText();
     return values.join(QLatin1Char('|'));
 }
 
@@ -397,18 +419,72 @@ private slots:
                  QStringLiteral("%1|2026-11-02|Letter||%2|-|Interested|Sent").arg(fay).arg(vic));
     }
 
-    void editingAContactDeletedMeanwhileIsRefused()
+    // What the save would write was deleted since it was chosen: the contact edited, or a person chosen (on the
+    // member screen, or at another desk). Nothing is written, the screen keeps it all, and the register is free
+    // while the message is shown.
+    void somethingDeletedMeanwhileIsRefused_data()
     {
+        QTest::addColumn<bool>("editing");
+        QTest::addColumn<QString>("gone"); // contact, prospect, visitor1, visitor2
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("title");
+        const auto row = [](const char* tag, bool editing, const char* gone, const char* where, const char* title) {
+            QTest::newRow(tag) << editing << QString(gone) << QString(where) << QString(title);
+        };
+        row("the contact edited", true, "contact", "here", "Contact Not Found");
+        row("the prospect, on the member screen", false, "prospect", "member screen", "Member Not Found");
+        row("visitor 1, on the member screen", true, "visitor1", "member screen", "Member Not Found");
+        row("visitor 2, at another desk", false, "visitor2", "other desk", "Member Not Found");
+        row("the prospect of the contact edited, at another desk", true, "prospect", "other desk", "Member Not Found");
+    }
+    void somethingDeletedMeanwhileIsRefused()
+    {
+        QFETCH(bool, editing);
+        QFETCH(QString, gone);
+        QFETCH(QString, where);
+        QFETCH(QString, title);
+        const qint64 wes = TestDatabase::addMember(QStringLiteral("Webb"), QStringLiteral("Wes"));
         frmProspectContactEntry* s = open();
-        s->LoadContact(contact);
+        if (editing)
+            s->LoadContact(contact);
+        else
+            pickId(s->cmbProspect, pam);
+        complete(s);
+        pickId(s->cmbVisitor2, wes);
         s->txtNotes->setPlainText(QStringLiteral("Changed"));
-        MainDatabase.execute(QStringLiteral("DELETE FROM Prospect_Contact"));
-        s->btnSave->click();
-        QCOMPARE(messages->last().title, QStringLiteral("Contact Not Found"));
-        QVERIFY(storedContacts().isEmpty());
-        QCOMPARE(storedStep(pam), QStringLiteral("Follow-up Call|2026-12-20|Phone Call|Evening"));
-        QCOMPARE(s->txtNotes->toPlainText(), QStringLiteral("Changed"));
-        QCOMPARE(s->txtID->text(), QString::number(contact));
+        s->txtNextType->setText(QStringLiteral("Morning"));
+
+        const QMap<QString, qint64> people{{"prospect", pam}, {"visitor1", vic}, {"visitor2", wes}};
+        if (gone == "contact") {
+            MainDatabase.execute(QStringLiteral("DELETE FROM Prospect_Contact"));
+        } else if (where == "member screen") {
+            auto* member = ScreenRegistry::load<frmMemberEntry>();
+            member->LoadMember(people.value(gone));
+            QTest::mouseClick(member->btnDelete, Qt::LeftButton);
+            QCOMPARE(messages->last().title, QStringLiteral("Delete Confirmation"));
+        } else {
+            QVERIFY(
+                OtherDesk(db->path()).save(QStringLiteral("DELETE FROM Member WHERE ID = ?"), {people.value(gone)}));
+        }
+        messages->clear();
+        const QStringList contacts = storedContacts();
+        const QStringList steps = storedSteps();
+        const QString screen = shown(s);
+
+        OtherDesk desk(db->path());
+        bool deskSaved = false;
+        messages->whileShown([&](const Messages::Message&) { deskSaved = desk.canSave(); });
+        QTest::mouseClick(s->btnSave, Qt::LeftButton);
+        messages->whileShown(nullptr);
+        QCOMPARE(messages->count(), 1);
+        QCOMPARE(messages->last().title, title);
+        if (gone != "contact")
+            QCOMPARE(messages->last().text, QStringLiteral("This member no longer exists."));
+        QVERIFY(deskSaved);
+        QCOMPARE(storedContacts(), contacts);
+        QCOMPARE(storedSteps(), steps);
+        QCOMPARE(shown(s), screen);
+        QCOMPARE(s->txtID->text(), editing ? QString::number(contact) : QString());
     }
 
     void deleteAsksFirst()
