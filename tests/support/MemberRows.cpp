@@ -6,7 +6,9 @@
 
 #include <QComboBox>
 #include <QListWidget>
+#include <QPushButton>
 #include <QStringList>
+#include <QTest>
 
 using MainMod::MainDatabase;
 
@@ -41,6 +43,13 @@ frmMemberEntry* openMemberScreen()
     MainMod::ChurchState = QStringLiteral("TN");
     MainMod::ChurchZip = QStringLiteral("37150");
     return ScreenRegistry::load<frmMemberEntry>();
+}
+
+void deleteOnMemberScreen(qint64 memberId)
+{
+    frmMemberEntry* screen = openMemberScreen();
+    screen->LoadMember(memberId);
+    QTest::mouseClick(screen->btnDelete, Qt::LeftButton);
 }
 
 void addGift(qint64 member, const QString& date, double amount, const QString& designation)
