@@ -206,24 +206,17 @@ private slots:
         if (!gone.isEmpty()) {
             const bool ledByThem = gone == QLatin1String("leader");
             const qint64 person = ledByThem ? smith : jones;
-            if (atOtherDesk) {
-                OtherDesk elsewhere(tdb.path());
-                const QString handOver = QStringLiteral("UPDATE Care_Group SET %1 = 1 WHERE %1 = ?")
-                                             .arg(ledByThem ? "Group_Leader" : "Asst_Group_Leader");
-                QVERIFY(elsewhere.save(handOver, {person}));
-                QVERIFY(elsewhere.save(QStringLiteral("DELETE FROM Member WHERE ID = ?"), {person}));
-            } else {
+            if (atOtherDesk)
+                QVERIFY(OtherDesk(tdb.path()).deleteMember(person));
+            else
                 deleteOnMemberScreen(person);
-            }
             // The stand-by member has taken the deleted person's place.
             QCOMPARE(group(id).at(ledByThem ? 0 : 1).toLongLong(), 1);
             messages.clear();
         }
         const QVariantList before = group(id);
         OtherDesk desk(tdb.path());
-        bool deskSaved = false;
-        messages.whileShown([&](const Messages::Message&) { deskSaved = desk.canSave(); });
-        QTest::mouseClick(screen->btnSave, Qt::LeftButton);
+        QVERIFY(desk.canSaveWhileShown(messages, [&] { QTest::mouseClick(screen->btnSave, Qt::LeftButton); }));
 
         QCOMPARE(messages.count(), 1);
         QCOMPARE(messages.last().title, title);
@@ -234,7 +227,6 @@ private slots:
             QCOMPARE(messages.last().text, QStringLiteral("This member no longer exists."));
             QCOMPARE(messages.last().icon, Messages::Icon::Exclamation);
         }
-        QVERIFY(deskSaved);
         QCOMPARE(groups(), 1);
         QCOMPARE(group(id), before);
         QTest::qWait(0);

@@ -245,24 +245,17 @@ private slots:
         if (!gone.isEmpty()) {
             const bool teacher = gone == QLatin1String("teacher");
             const qint64 person = teacher ? smith : jones;
-            if (atOtherDesk) {
-                OtherDesk elsewhere(tdb.path());
-                const QString handOver = QStringLiteral("UPDATE %1 SET %2 = 1 WHERE %2 = ?")
-                                             .arg(table, teacher ? "Teacher" : "Asst_Teacher");
-                QVERIFY(elsewhere.save(handOver, {person}));
-                QVERIFY(elsewhere.save(QStringLiteral("DELETE FROM Member WHERE ID = ?"), {person}));
-            } else {
+            if (atOtherDesk)
+                QVERIFY(OtherDesk(tdb.path()).deleteMember(person));
+            else
                 deleteOnMemberScreen(person);
-            }
             // The stand-by member has taken the deleted person's place.
             QCOMPARE(row(table, id).at(teacher ? 2 : 3).toLongLong(), 1);
             messages.clear();
         }
         const QVariantList before = row(table, id);
         OtherDesk desk(tdb.path());
-        bool deskSaved = false;
-        messages.whileShown([&](const Messages::Message&) { deskSaved = desk.canSave(); });
-        QTest::mouseClick(screen->btnSave, Qt::LeftButton);
+        QVERIFY(desk.canSaveWhileShown(messages, [&] { QTest::mouseClick(screen->btnSave, Qt::LeftButton); }));
 
         QCOMPARE(messages.count(), 1);
         QCOMPARE(messages.last().title, title);
@@ -274,7 +267,6 @@ private slots:
             QCOMPARE(messages.last().icon, Messages::Icon::Exclamation);
         }
         QCOMPARE(messages.last().buttons, Messages::Buttons::Ok);
-        QVERIFY(deskSaved);
         QCOMPARE(count(table), 1);
         QCOMPARE(row(table, id), before);
         QTest::qWait(0);

@@ -319,10 +319,7 @@ private slots:
             deleteOnMemberScreen(member);
             messages->clear();
         } else if (situation == QLatin1String("deleted at another desk")) {
-            OtherDesk elsewhere(db->path());
-            QVERIFY(elsewhere.save(QStringLiteral("DELETE FROM UserPermission WHERE MemberID = ?"), {member}));
-            QVERIFY(elsewhere.save(QStringLiteral("DELETE FROM User WHERE Member_ID = ?"), {member}));
-            QVERIFY(elsewhere.save(QStringLiteral("DELETE FROM Member WHERE ID = ?"), {member}));
+            QVERIFY(OtherDesk(db->path()).deleteMember(member));
         }
         const auto rows = [] {
             return QStringList{
@@ -344,9 +341,7 @@ private slots:
         const QStringList before = rows();
         const QStringList showing = shown();
         OtherDesk desk(db->path());
-        bool deskSaved = false;
-        messages->whileShown([&](const Messages::Message&) { deskSaved = desk.canSave(); });
-        QTest::mouseClick(screen->btnSave, Qt::LeftButton);
+        QVERIFY(desk.canSaveWhileShown(*messages, [&] { QTest::mouseClick(screen->btnSave, Qt::LeftButton); }));
 
         if (title.isEmpty()) {
             QCOMPARE(messages->count(), 0);
@@ -366,7 +361,6 @@ private slots:
         QCOMPARE(messages->last().text, said.value(title));
         QCOMPARE(messages->last().icon,
                  title == QLatin1String("Required Fields") ? Messages::Icon::None : Messages::Icon::Exclamation);
-        QVERIFY(deskSaved);
         QVERIFY(isOpen());
         QCOMPARE(rows(), before);
         QCOMPARE(shown(), showing);
