@@ -3,11 +3,13 @@
 #include "MemberScreenLink.h"
 #include "core/Format.h"
 #include "core/MainMod.h"
+#include "core/MemberCheck.h"
 #include "core/TypeAhead.h"
 #include "platform/Controls.h"
 #include "platform/EntryBoxes.h"
 #include "platform/IdList.h"
 #include "platform/Messages.h"
+#include "platform/Transaction.h"
 #include "platform/Twips.h"
 #include "platform/WaitCursor.h"
 
@@ -107,6 +109,13 @@ void ClassEntryScreen::btnSave_Click()
         Messages::show(QStringLiteral("Name is Required."), QStringLiteral("Required Fields"));
         return;
     }
+    const QVariant teacher = IdList::currentId(cmbTeacher);
+    const QVariant asstTeacher = IdList::currentId(cmbAsstTeacher);
+    // A teacher deleted since the lists were read has handed the class to the stand-by member: writing the
+    // deleted one back would undo that.
+    Transaction transaction(MainDatabase, Transaction::Lock::Immediate);
+    if (!MemberCheck::stillExist(transaction, {teacher, asstTeacher}))
+        return;
     Recordset rs;
     const QVariant id = IdList::currentId(cmbName);
     if (id.isValid()) {
@@ -118,12 +127,13 @@ void ClassEntryScreen::btnSave_Click()
     }
     rs.SetField(QStringLiteral("Name"), txtName->text());
     rs.SetField(QStringLiteral("Description"), txtDescription->text());
-    rs.SetField(QStringLiteral("Teacher"), IdList::currentId(cmbTeacher));
-    rs.SetField(QStringLiteral("Asst_Teacher"), IdList::currentId(cmbAsstTeacher));
+    rs.SetField(QStringLiteral("Teacher"), teacher);
+    rs.SetField(QStringLiteral("Asst_Teacher"), asstTeacher);
     rs.SetField(QStringLiteral("Location"), txtLocation->text());
     rs.SetField(QStringLiteral("Notes"), txtNotes->toPlainText());
     rs.Update();
     rs.Close();
+    transaction.commit();
     MemberScreenLink::reloadListValues();
     Unload();
 }

@@ -3,10 +3,12 @@
 #include "ClassEntryScreen.h"
 #include "MemberScreenLink.h"
 #include "core/MainMod.h"
+#include "core/MemberCheck.h"
 #include "core/TypeAhead.h"
 #include "platform/Controls.h"
 #include "platform/IdList.h"
 #include "platform/Messages.h"
+#include "platform/Transaction.h"
 #include "platform/Twips.h"
 #include "platform/WaitCursor.h"
 
@@ -105,6 +107,12 @@ void frmCGClassEntry::btnSave_Click()
         Messages::show(QStringLiteral("Leader is Required."), QStringLiteral("Required Fields"));
         return;
     }
+    const QVariant asstLeader = IdList::currentId(cmbAsstTeacher);
+    // A leader deleted since the lists were read has handed the group to the stand-by member: writing the
+    // deleted one back would undo that.
+    Transaction transaction(MainDatabase, Transaction::Lock::Immediate);
+    if (!MemberCheck::stillExist(transaction, {leader, asstLeader}))
+        return;
     Recordset rs;
     const QVariant id = IdList::currentId(cmbName);
     if (id.isValid()) {
@@ -115,11 +123,12 @@ void frmCGClassEntry::btnSave_Click()
         rs.AddNew();
     }
     rs.SetField(QStringLiteral("Group_Leader"), leader);
-    rs.SetField(QStringLiteral("Asst_Group_Leader"), IdList::currentId(cmbAsstTeacher));
+    rs.SetField(QStringLiteral("Asst_Group_Leader"), asstLeader);
     rs.SetField(QStringLiteral("Sunday_School_Class"), IdList::currentId(cmbSSClass));
     rs.SetField(QStringLiteral("Notes"), txtNotes->toPlainText());
     rs.Update();
     rs.Close();
+    transaction.commit();
     MemberScreenLink::reloadListValues();
     Unload();
 }

@@ -1,7 +1,9 @@
 #include "frmUserEntry.h"
 
+#include "core/Administrators.h"
 #include "core/Format.h"
 #include "core/MainMod.h"
+#include "core/MemberCheck.h"
 #include "core/Passwords.h"
 #include "core/TypeAhead.h"
 #include "platform/Clock.h"
@@ -334,7 +336,17 @@ void frmUserEntry::btnSave_Click()
         return;
 
     const QString type = cmbType->currentText();
-    Transaction transaction(MainDatabase);
+    // The member and the other accounts are read in the transaction that writes: a member deleted meanwhile gets
+    // no account, and two desks cannot each demote one of the last two administrators.
+    Transaction transaction(MainDatabase, Transaction::Lock::Immediate);
+    if (!MemberCheck::stillExist(transaction, {memberId}))
+        return;
+    if ((type != kAdmin || chkInactive->isChecked()) && Administrators::holdsTheLastActive(memberId.toLongLong())) {
+        transaction.rollback();
+        Messages::show(QStringLiteral("At least one active administrator account must remain."),
+                       QStringLiteral("Last Administrator"), Messages::Icon::Exclamation);
+        return;
+    }
     Recordset rs = MainDatabase.openTable(QStringLiteral("User"), QStringLiteral("Member_ID = ?"), {memberId});
     if (rs.Eof()) {
         rs.AddNew();

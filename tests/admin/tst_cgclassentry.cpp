@@ -1,3 +1,5 @@
+#include "support/MemberRows.h"
+#include "support/OtherDesk.h"
 #include "support/ScriptedMessages.h"
 #include "support/TestArea.h"
 #include "support/TestDatabase.h"
@@ -162,38 +164,77 @@ private slots:
         QCOMPARE(saved.at(3).toString(), QStringLiteral("Meets at O'Neil's; bring snacks"));
     }
 
-    void leaderIsRequired_data()
+    // A refused save writes nothing and keeps the screen as it was; the register is free while the message shows.
+    void refusedSaveKeepsTheScreen_data()
     {
         QTest::addColumn<bool>("existing");
-        QTest::addColumn<int>("leaderIndex");
-        QTest::newRow("new group, nothing chosen") << false << -1;
-        QTest::newRow("new group, blank entry") << false << 0;
-        QTest::newRow("group set to the blank entry") << true << 0;
+        QTest::addColumn<QString>("leader"); // the Leader list's text at Save; "-" for no choice at all
+        QTest::addColumn<QString>("gone");   // the person deleted before Save: "leader", "assistant" or nobody
+        QTest::addColumn<bool>("atOtherDesk");
+        QTest::addColumn<QString>("title");
+        const QString required = QStringLiteral("Required Fields");
+        const QString notFound = QStringLiteral("Member Not Found");
+        const QString smith = QStringLiteral("Smith, Ann ");
+        QTest::newRow("new group, nothing chosen") << false << "-" << "" << false << required;
+        QTest::newRow("new group, blank entry") << false << "" << "" << false << required;
+        QTest::newRow("group set to the blank entry") << true << "" << "" << false << required;
+        QTest::newRow("leader deleted on the member screen") << true << smith << "leader" << false << notFound;
+        QTest::newRow("assistant deleted at another desk") << true << smith << "assistant" << true << notFound;
+        QTest::newRow("new group, leader deleted at another desk") << false << smith << "leader" << true << notFound;
     }
-    void leaderIsRequired()
+    void refusedSaveKeepsTheScreen()
     {
         QFETCH(bool, existing);
-        QFETCH(int, leaderIndex);
+        QFETCH(QString, leader);
+        QFETCH(QString, gone);
+        QFETCH(bool, atOtherDesk);
+        QFETCH(QString, title);
         TestDatabase tdb;
         TestArea area;
         ScriptedMessages messages;
         const qint64 smith = TestDatabase::addMember(QStringLiteral("Smith"), QStringLiteral("Ann"));
-        const qint64 id = addGroup(smith, {}, {}, QStringLiteral("kept"));
-        const QVariantList before = group(id);
+        const qint64 jones = TestDatabase::addMember(QStringLiteral("Jones"), QStringLiteral("Bob"));
+        const qint64 id = addGroup(smith, jones, {}, QStringLiteral("kept"));
         auto* screen = ScreenRegistry::load<frmCGClassEntry>();
         if (existing)
             screen->cmbName->setCurrentIndex(0);
-        screen->cmbTeacher->setCurrentIndex(leaderIndex);
-        screen->btnSave->click();
+        screen->cmbTeacher->setCurrentIndex(leader == QLatin1String("-") ? -1 : screen->cmbTeacher->findText(leader));
+        screen->cmbAsstTeacher->setCurrentIndex(screen->cmbAsstTeacher->findText(QStringLiteral("Jones, Bob ")));
+        screen->txtNotes->moveCursor(QTextCursor::End);
+        QTest::keyClicks(screen->txtNotes, QStringLiteral(" typed"));
+
+        if (!gone.isEmpty()) {
+            const bool ledByThem = gone == QLatin1String("leader");
+            const qint64 person = ledByThem ? smith : jones;
+            if (atOtherDesk)
+                QVERIFY(OtherDesk(tdb.path()).deleteMember(person));
+            else
+                deleteOnMemberScreen(person);
+            // The stand-by member has taken the deleted person's place.
+            QCOMPARE(group(id).at(ledByThem ? 0 : 1).toLongLong(), 1);
+            messages.clear();
+        }
+        const QVariantList before = group(id);
+        OtherDesk desk(tdb.path());
+        QVERIFY(desk.canSaveWhileShown(messages, [&] { QTest::mouseClick(screen->btnSave, Qt::LeftButton); }));
 
         QCOMPARE(messages.count(), 1);
-        QCOMPARE(messages.last().text, QStringLiteral("Leader is Required."));
-        QCOMPARE(messages.last().title, QStringLiteral("Required Fields"));
-        QCOMPARE(messages.last().icon, Messages::Icon::None);
+        QCOMPARE(messages.last().title, title);
+        if (title == QLatin1String("Required Fields")) {
+            QCOMPARE(messages.last().text, QStringLiteral("Leader is Required."));
+            QCOMPARE(messages.last().icon, Messages::Icon::None);
+        } else {
+            QCOMPARE(messages.last().text, QStringLiteral("This member no longer exists."));
+            QCOMPARE(messages.last().icon, Messages::Icon::Exclamation);
+        }
         QCOMPARE(groups(), 1);
         QCOMPARE(group(id), before);
         QTest::qWait(0);
         QVERIFY(ScreenRegistry::isOpen(QStringLiteral("frmCGClassEntry")));
+        QCOMPARE(screen->cmbName->currentIndex(), existing ? 0 : -1);
+        QCOMPARE(screen->cmbTeacher->currentText(), leader == QLatin1String("-") ? QString() : leader);
+        QCOMPARE(screen->cmbAsstTeacher->currentText(), QStringLiteral("Jones, Bob "));
+        QCOMPARE(screen->txtNotes->toPlainText(), existing ? QStringLiteral("kept typed") : QStringLiteral(" typed"));
     }
 
     void looksRight()

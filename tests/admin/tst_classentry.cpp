@@ -1,3 +1,5 @@
+#include "support/MemberRows.h"
+#include "support/OtherDesk.h"
 #include "support/ScriptedMessages.h"
 #include "support/TestArea.h"
 #include "support/TestDatabase.h"
@@ -191,38 +193,89 @@ private slots:
         QCOMPARE(row(QStringLiteral("Sunday_School"), other), otherBefore);
     }
 
-    void nameIsRequired_data()
+    // A refused save writes nothing and keeps the screen as it was; the register is free while the message shows.
+    void refusedSaveKeepsTheScreen_data()
     {
+        QTest::addColumn<int>("kind");
         QTest::addColumn<bool>("existing");
-        QTest::newRow("new class") << false;
-        QTest::newRow("class cleared") << true;
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("gone"); // the person deleted before Save: "teacher", "assistant" or nobody
+        QTest::addColumn<bool>("atOtherDesk");
+        QTest::addColumn<QString>("title");
+        const QString required = QStringLiteral("Required Fields");
+        const QString notFound = QStringLiteral("Member Not Found");
+        QTest::newRow("new class") << 2 << false << "" << "" << false << required;
+        QTest::newRow("class cleared") << 2 << true << "" << "" << false << required;
+        for (int i = 0; i < 3; ++i) {
+            QTest::addRow("%s, teacher deleted on the member screen", kKinds[i].table)
+                << i << true << "Choir" << "teacher" << false << notFound;
+            QTest::addRow("%s, assistant deleted at another desk", kKinds[i].table)
+                << i << true << "Choir" << "assistant" << true << notFound;
+        }
+        QTest::newRow("new class, teacher deleted at another desk")
+            << 0 << false << "Youth" << "teacher" << true << notFound;
     }
-    void nameIsRequired()
+    void refusedSaveKeepsTheScreen()
     {
+        QFETCH(int, kind);
         QFETCH(bool, existing);
+        QFETCH(QString, name);
+        QFETCH(QString, gone);
+        QFETCH(bool, atOtherDesk);
+        QFETCH(QString, title);
+        const Kind& k = kKinds[kind];
+        const QString table = QString::fromLatin1(k.table);
         TestDatabase tdb;
         TestArea area;
         ScriptedMessages messages;
-        const qint64 id = addClass(QStringLiteral("Wednesday_Night"), QStringLiteral("Choir"));
-        const QVariantList before = row(QStringLiteral("Wednesday_Night"), id);
-        auto* screen = ScreenRegistry::load<frmWedClassEntry>();
-        if (existing) {
+        const qint64 smith = TestDatabase::addMember(QStringLiteral("Smith"), QStringLiteral("Ann"));
+        const qint64 jones = TestDatabase::addMember(QStringLiteral("Jones"), QStringLiteral("Bob"));
+        const qint64 id = addClass(table, QStringLiteral("Choir"), smith, jones);
+        ClassEntryScreen* screen = k.load();
+        if (existing)
             screen->cmbName->setCurrentIndex(0);
-            screen->txtName->clear();
-        }
+        // As the class shows them, or chosen for a new one.
+        screen->cmbTeacher->setCurrentIndex(screen->cmbTeacher->findText(QStringLiteral("Smith, Ann ")));
+        screen->cmbAsstTeacher->setCurrentIndex(screen->cmbAsstTeacher->findText(QStringLiteral("Jones, Bob ")));
+        screen->txtName->selectAll();
+        QTest::keyClick(screen->txtName, Qt::Key_Delete);
+        QTest::keyClicks(screen->txtName, name);
         QTest::keyClicks(screen->txtDescription, QStringLiteral("kept"));
-        screen->btnSave->click();
+
+        if (!gone.isEmpty()) {
+            const bool teacher = gone == QLatin1String("teacher");
+            const qint64 person = teacher ? smith : jones;
+            if (atOtherDesk)
+                QVERIFY(OtherDesk(tdb.path()).deleteMember(person));
+            else
+                deleteOnMemberScreen(person);
+            // The stand-by member has taken the deleted person's place.
+            QCOMPARE(row(table, id).at(teacher ? 2 : 3).toLongLong(), 1);
+            messages.clear();
+        }
+        const QVariantList before = row(table, id);
+        OtherDesk desk(tdb.path());
+        QVERIFY(desk.canSaveWhileShown(messages, [&] { QTest::mouseClick(screen->btnSave, Qt::LeftButton); }));
 
         QCOMPARE(messages.count(), 1);
-        QCOMPARE(messages.last().text, QStringLiteral("Name is Required."));
-        QCOMPARE(messages.last().title, QStringLiteral("Required Fields"));
-        QCOMPARE(messages.last().icon, Messages::Icon::None);
+        QCOMPARE(messages.last().title, title);
+        if (title == QLatin1String("Required Fields")) {
+            QCOMPARE(messages.last().text, QStringLiteral("Name is Required."));
+            QCOMPARE(messages.last().icon, Messages::Icon::None);
+        } else {
+            QCOMPARE(messages.last().text, QStringLiteral("This member no longer exists."));
+            QCOMPARE(messages.last().icon, Messages::Icon::Exclamation);
+        }
         QCOMPARE(messages.last().buttons, Messages::Buttons::Ok);
-        QCOMPARE(count(QStringLiteral("Wednesday_Night")), 1);
-        QCOMPARE(row(QStringLiteral("Wednesday_Night"), id), before);
+        QCOMPARE(count(table), 1);
+        QCOMPARE(row(table, id), before);
         QTest::qWait(0);
-        QVERIFY(ScreenRegistry::isOpen(QStringLiteral("frmWedClassEntry")));
+        QVERIFY(ScreenRegistry::isOpen(QString::fromLatin1(screen->metaObject()->className())));
+        QCOMPARE(screen->cmbName->currentIndex(), existing ? 0 : -1);
+        QCOMPARE(screen->txtName->text(), name);
         QVERIFY(screen->txtDescription->text().endsWith(QStringLiteral("kept")));
+        QCOMPARE(screen->cmbTeacher->currentText(), QStringLiteral("Smith, Ann "));
+        QCOMPARE(screen->cmbAsstTeacher->currentText(), QStringLiteral("Jones, Bob "));
     }
 
     void awkwardTextIsStoredAndFoundAsTyped_data()

@@ -1,3 +1,5 @@
+#include "support/MemberRows.h"
+#include "support/OtherDesk.h"
 #include "support/ScriptedMessages.h"
 #include "support/TestArea.h"
 #include "support/TestDatabase.h"
@@ -7,6 +9,7 @@
 #include "core/Passwords.h"
 #include "platform/SqlValue.h"
 #include "shell/ScreenRegistry.h"
+#include "shell/frmLogin.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,14 +27,6 @@ const QString kAmy = QStringLiteral("Adams, Amy ");
 const QString kBob = QStringLiteral("Brown, Bob ");
 const QString kCy = QStringLiteral("Cole, Cy ");
 const QString kDi = QStringLiteral("Dunn, Di ");
-
-QString entries(const QListWidget* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts.join(QLatin1Char('|'));
-}
 
 QString granted(qint64 memberId)
 {
@@ -123,7 +118,7 @@ private slots:
         QVERIFY(!screen->lstAllPermissions->isEnabled());
         pick(screen->cmbName, kAmy);
         QCOMPARE(screen->lstAllPermissions->count(), 24);
-        QCOMPARE(entries(screen->lstUserPermissions), QStringLiteral("Member View|Wednesday Night Roll Report"));
+        QCOMPARE(entries(screen->lstUserPermissions), QStringList({"Member View", "Wednesday Night Roll Report"}));
         QCOMPARE(screen->txtPassword->text(), QString()); // the stored one never shows
         typeInto(screen->txtPassword, QStringLiteral("pw 9"));
         QCOMPARE(screen->txtPassword->displayText(), QStringLiteral("****"));
@@ -219,7 +214,7 @@ private slots:
         for (int row : selected)
             source->setCurrentRow(row, QItemSelectionModel::Select);
         QTest::mouseClick(screen->findChild<QPushButton*>(button), Qt::LeftButton);
-        QCOMPARE(entries(screen->lstUserPermissions), held);
+        QCOMPARE(entries(screen->lstUserPermissions).join(QLatin1Char('|')), held);
         QCOMPARE(screen->lstAllPermissions->item(screen->lstAllPermissions->count() - 1)->text(), lastOffered);
         // Each entry keeps its own right's ID through the save.
         screen->btnSave_Click();
@@ -261,40 +256,124 @@ private slots:
         QCOMPARE(isOpen(), refused);
     }
 
-    void requiredFields_data()
+    // A refused save writes nothing and keeps the screen as it was; the register is free while the message shows.
+    // Rows with no title are saves the last-administrator rule lets through.
+    void refusedSavesChangeNothing_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("type");
         QTest::addColumn<QString>("userName");
         QTest::addColumn<QString>("password");
-        QTest::newRow("no name") << "" << "User" << "bob" << "pw";
-        QTest::newRow("no type") << kBob << "" << "bob" << "pw";
-        QTest::newRow("blank user name") << kBob << "User" << "  " << "pw";
-        QTest::newRow("new account, blank password") << kBob << "User" << "bob" << "  ";
-        QTest::newRow("no password stored") << kCy << "" << "cy" << "";
+        QTest::addColumn<bool>("inactive");
+        QTest::addColumn<QString>("situation"); // the administrators there are, or the member deleted before Save
+        QTest::addColumn<QString>("title");
+        const QString required = QStringLiteral("Required Fields");
+        QTest::newRow("no name") << "" << "User" << "bob" << "pw" << false << "" << required;
+        QTest::newRow("no type") << kBob << "" << "bob" << "pw" << false << "" << required;
+        QTest::newRow("blank user name") << kBob << "User" << "  " << "pw" << false << "" << required;
+        QTest::newRow("new account, blank password") << kBob << "User" << "bob" << "  " << false << "" << required;
+        QTest::newRow("no password stored") << kCy << "" << "cy" << "" << false << "" << required;
         // A stored "admin" selects no type rather than turning into "Admin".
-        QTest::newRow("type in other case") << kDi << "" << "di" << "";
+        QTest::newRow("type in other case") << kDi << "" << "di" << "" << false << "" << required;
+
+        const QString notFound = QStringLiteral("Member Not Found");
+        QTest::newRow("new Admin account, member deleted on the member screen")
+            << kBob << "Admin" << "bob" << "pw" << false << "deleted on the member screen" << notFound;
+        QTest::newRow("account edited, member deleted at another desk")
+            << kAmy << "User" << "amy" << "pw2" << false << "deleted at another desk" << notFound;
+
+        // Di's "admin" is no administrator: Bob's account is the only active one.
+        const QString last = QStringLiteral("Last Administrator");
+        QTest::newRow("only admin made User") << kBob << "User" << "bob" << "" << false << "only admin" << last;
+        QTest::newRow("only admin made inactive") << kBob << "Admin" << "bob" << "" << true << "only admin" << last;
+        QTest::newRow("only active admin made User, an inactive admin beside")
+            << kBob << "User" << "bob" << "" << false << "inactive admin beside" << last;
+        QTest::newRow("admin made User, another active admin: saved")
+            << kBob << "User" << "bob" << "" << false << "active admin beside" << "";
+        QTest::newRow("only admin stays Admin: saved")
+            << kBob << "Admin" << "robert" << "" << false << "only admin" << "";
     }
 
-    void requiredFields()
+    void refusedSavesChangeNothing()
     {
         QFETCH(QString, name);
         QFETCH(QString, type);
         QFETCH(QString, userName);
         QFETCH(QString, password);
-        const QString dump = QStringLiteral("SELECT group_concat(Member_ID || Type || Username || IFNULL(Password, '')) FROM User");
-        const QVariant before = MainDatabase.scalar(dump);
+        QFETCH(bool, inactive);
+        QFETCH(QString, situation);
+        QFETCH(QString, title);
+        if (situation.contains(QLatin1String("admin")))
+            TestDatabase::addUser(bob, QStringLiteral("bob"), QStringLiteral("pw"), QStringLiteral("Admin"));
+        if (situation.endsWith(QLatin1String("beside")))
+            MainDatabase.execute(QStringLiteral("UPDATE User SET Type = 'Admin', Inactive = ? WHERE Member_ID = ?"),
+                                 {situation.startsWith(QLatin1String("inactive")), cy});
         frmUserEntry* screen = open(name);
         if (!type.isEmpty())
             pick(screen->cmbType, type);
         typeInto(screen->txtUsername, userName);
         typeInto(screen->txtPassword, password);
-        screen->btnSave_Click();
+        screen->chkInactive->setChecked(inactive);
+        const qint64 member = name == kAmy ? amy : bob;
+        if (situation == QLatin1String("deleted on the member screen")) {
+            deleteOnMemberScreen(member);
+            messages->clear();
+        } else if (situation == QLatin1String("deleted at another desk")) {
+            QVERIFY(OtherDesk(db->path()).deleteMember(member));
+        }
+        const auto rows = [] {
+            return QStringList{
+                MainDatabase
+                    .scalar(QStringLiteral("SELECT group_concat(Member_ID || Type || Username || "
+                                           "IFNULL(Password, '') || Inactive) FROM User"))
+                    .toString(),
+                MainDatabase
+                    .scalar(QStringLiteral("SELECT group_concat(MemberID || ',' || IFNULL(PermissionID, '')) "
+                                           "FROM UserPermission"))
+                    .toString()};
+        };
+        const auto shown = [screen] {
+            return QStringList{screen->cmbName->currentText(), screen->cmbType->currentText(),
+                               screen->txtUsername->text(), screen->txtPassword->text(),
+                               QString::number(screen->chkInactive->isChecked())} +
+                   entries(screen->lstUserPermissions);
+        };
+        const QStringList before = rows();
+        const QStringList showing = shown();
+        OtherDesk desk(db->path());
+        QVERIFY(desk.canSaveWhileShown(*messages, [&] { QTest::mouseClick(screen->btnSave, Qt::LeftButton); }));
+
+        if (title.isEmpty()) {
+            QCOMPARE(messages->count(), 0);
+            QVERIFY(!isOpen());
+            QCOMPARE(stored(bob, "Type"), type);
+            QCOMPARE(stored(bob, "Username"), userName);
+            QCOMPARE(stored(bob, "Inactive"), QStringLiteral("0"));
+            return;
+        }
         QCOMPARE(messages->count(), 1);
-        QCOMPARE(messages->last().text, QStringLiteral("Name, Type, Username, and Password are Required."));
-        QCOMPARE(messages->last().title, QStringLiteral("Required Fields"));
+        QCOMPARE(messages->last().title, title);
+        const QMap<QString, QString> said{
+            {QStringLiteral("Required Fields"), QStringLiteral("Name, Type, Username, and Password are Required.")},
+            {QStringLiteral("Member Not Found"), QStringLiteral("This member no longer exists.")},
+            {QStringLiteral("Last Administrator"),
+             QStringLiteral("At least one active administrator account must remain.")}};
+        QCOMPARE(messages->last().text, said.value(title));
+        QCOMPARE(messages->last().icon,
+                 title == QLatin1String("Required Fields") ? Messages::Icon::None : Messages::Icon::Exclamation);
         QVERIFY(isOpen());
-        QCOMPARE(MainDatabase.scalar(dump), before);
+        QCOMPARE(rows(), before);
+        QCOMPARE(shown(), showing);
+        if (!situation.startsWith(QLatin1String("deleted")))
+            return;
+        // The deleted person has no account, so their user name does not log in.
+        QCOMPARE(stored(member, "Username"), QString());
+        auto* login = ScreenRegistry::load<frmLogin>();
+        login->txtUsername->setText(userName);
+        login->txtPassword->setText(password);
+        QTest::mouseClick(login->btnLogin, Qt::LeftButton);
+        QCOMPARE(messages->last().title, QStringLiteral("Invalid Username/Password"));
+        QVERIFY(MainMod::CurrentUserID != member);
     }
 };
 

@@ -11,7 +11,9 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QListWidget>
+#include <QPushButton>
 #include <QStringList>
+#include <QTest>
 
 using MainMod::MainDatabase;
 
@@ -46,6 +48,13 @@ frmMemberEntry* openMemberScreen()
     MainMod::ChurchState = QStringLiteral("TN");
     MainMod::ChurchZip = QStringLiteral("37150");
     return ScreenRegistry::load<frmMemberEntry>();
+}
+
+void deleteOnMemberScreen(qint64 memberId)
+{
+    frmMemberEntry* screen = openMemberScreen();
+    screen->LoadMember(memberId);
+    QTest::mouseClick(screen->btnDelete, Qt::LeftButton);
 }
 
 void addGift(qint64 member, const QString& date, double amount, const QString& designation)

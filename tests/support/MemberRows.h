@@ -16,6 +16,9 @@ qint64 addRow(const QString& table, const QVariantMap& columns);
 qint64 addPerson(const QString& last, const QString& first, const QVariantMap& more = {});
 // Opens the member screen as an Admin of a church in Cedar Hollow, TN 37150.
 frmMemberEntry* openMemberScreen();
+// Deletes a person as the office does: shown on the member screen (opened as above), Delete clicked and the question
+// answered Yes (the scripted messages' default answer). The member screen stays open.
+void deleteOnMemberScreen(qint64 memberId);
 // A gift of the member on a date (ISO text) to a designation.
 void addGift(qint64 member, const QString& date, double amount, const QString& designation = "General Fund");
 // Types on the Demographic Info tab as a user would, saving nothing: Occupation "Banker", and "5/5/1965" into
