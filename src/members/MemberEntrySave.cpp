@@ -152,8 +152,7 @@ bool frmMemberEntry::WriteMember()
     // The next step is kept whole or not at all, and written only when the user changed it: a phase or action
     // no longer listed shows empty, and would otherwise wipe the stored plan at a save made for another reason.
     if (NextStepShown() != m_shownNextStep) {
-        const bool nextStep =
-            !cmbNextPhase->currentText().isEmpty() && !cmbNextContactAction->currentText().isEmpty();
+        const bool nextStep = !cmbNextPhase->currentText().isEmpty() && !cmbNextContactAction->currentText().isEmpty();
         set("Prospect_Phase", nextStep ? QVariant(cmbNextPhase->currentText()) : QVariant());
         set("Prospect_Next_Contact_Date", nextStep ? QVariant(dtNextContactDate->date()) : QVariant());
         set("Prospect_Next_Contact_Action", nextStep ? QVariant(cmbNextContactAction->currentText()) : QVariant());

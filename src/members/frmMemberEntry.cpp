@@ -215,8 +215,7 @@ void frmMemberEntry::btnNewContact_Click()
         return;
     // A contact needs the person's ID: a record not saved yet is saved first, under the right that Save asks; when
     // that fails its message was shown.
-    if (MemberId() == 0 &&
-        (!Refusal::check(PermissionNames::kMemberEntryEdit, Refusal::kSaveRecord) || !SaveMember()))
+    if (MemberId() == 0 && (!Refusal::check(PermissionNames::kMemberEntryEdit, Refusal::kSaveRecord) || !SaveMember()))
         return;
     // The date and action as shown, saved or not.
     if (auto* contact = ScreenRegistry::load<frmProspectContactEntry>())

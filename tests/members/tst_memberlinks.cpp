@@ -336,14 +336,11 @@ private slots:
         if (!deleted.isEmpty()) {
             OtherDesk desk(tdb.path());
             QVERIFY(desk.save("DELETE FROM Member WHERE ID = ?", {deleted == "member" ? head : child}));
-            bool deskSaved = false;
-            messages.whileShown([&](const Messages::Message&) { deskSaved = desk.canSave(); });
-            QTest::mouseClick(s->btnAddFamMember, Qt::LeftButton);
+            QVERIFY(desk.canSaveWhileShown(messages, [&] { QTest::mouseClick(s->btnAddFamMember, Qt::LeftButton); }));
             QCOMPARE(messages.count(), 2);
             QCOMPARE(messages.last().text, QStringLiteral("This member no longer exists."));
             QCOMPARE(messages.last().title, QStringLiteral("Member Not Found"));
-            QVERIFY(deskSaved);
-            QCOMPARE(count("SELECT COUNT(*) FROM Family_Connection"), 0);
+                QCOMPARE(count("SELECT COUNT(*) FROM Family_Connection"), 0);
             QCOMPARE(IdList::currentId(s->cmbMemberAdd).toLongLong(), child);
             QCOMPARE(s->cmbRelationship->currentText(), QStringLiteral("Son"));
             return;

@@ -13,7 +13,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStringList>
-#include <QTest>
 
 using MainMod::MainDatabase;
 
