@@ -155,10 +155,15 @@ void frmAttendanceEntry::UpdateGrids()
                 row.checks |= 1u << c;
         rows.append(std::move(row));
     });
+    QList<quint32> loaded;
+    loaded.reserve(rows.size());
+    for (const NavigatorRow& row : rows)
+        loaded.append(row.checks & kAllMarks);
     showResults(kHeadings, std::move(rows));
     hideColumnsSwitchedOff();
     pickFirstMark();
     m_loadedWeek = week;
+    m_savedMarks = std::move(loaded);
 }
 
 void frmAttendanceEntry::pickFirstMark()
@@ -200,13 +205,25 @@ void frmAttendanceEntry::btnSave_Click()
         return;
     const QDate week = AttendanceWeeks::weekOf(dtWeekOf->date());
     // The date may have changed since Find: the marks would then overwrite another week.
-    if (week != m_loadedWeek &&
+    const bool otherWeek = week != m_loadedWeek;
+    if (otherWeek &&
         Messages::show(QStringLiteral("The marks shown were loaded for the week of %1. Save them to the week of %2?")
                            .arg(Format::dateText(m_loadedWeek), Format::dateText(week)),
                        kTitle, Messages::Icon::Question, Messages::Buttons::YesNo) != Messages::Answer::Yes)
         return;
+    // Into the week found, only whom the user changed; into another week, everybody listed.
+    const QList<NavigatorRow>& rows = vsfgMembers->navigatorModel()->rows();
+    const bool compare = !otherWeek && m_savedMarks.size() == rows.size();
+    QList<const NavigatorRow*> people;
+    QList<quint32> marks;
+    marks.reserve(rows.size());
+    for (int r = 0; r < rows.size(); ++r) {
+        marks.append(rows.at(r).checks & kAllMarks);
+        if (!compare || marks.last() != m_savedMarks.at(r))
+            people.append(&rows.at(r));
+    }
     try {
-        saveWeek(week);
+        saveWeek(week, people);
     } catch (const DbError& error) {
         Messages::show(QStringLiteral("The marks were not saved: the week of %1 is as it was before.\n\n%2")
                            .arg(Format::dateText(week), error.message()),
@@ -214,10 +231,13 @@ void frmAttendanceEntry::btnSave_Click()
         return;
     }
     m_loadedWeek = week;
+    m_savedMarks = std::move(marks);
 }
 
-void frmAttendanceEntry::saveWeek(const QDate& week)
+void frmAttendanceEntry::saveWeek(const QDate& week, QList<const NavigatorRow*> people)
 {
+    if (people.isEmpty())
+        return;
     WaitCursor wait;
     Database& db = MainMod::MainDatabase;
     const QVariant weekValue = SqlValue::toSql(week);
@@ -249,12 +269,8 @@ void frmAttendanceEntry::saveWeek(const QDate& week)
                                                  "MemberID) SELECT ?, ?, ?, ?, ?, ?, ?, ?, ID FROM Member "
                                                  "WHERE ID = ?"));
     // Written in ID order: the week's index entries then come one after another rather than all over the file.
-    QList<const NavigatorRow*> listed;
-    listed.reserve(vsfgMembers->dataRows());
-    for (const NavigatorRow& row : vsfgMembers->navigatorModel()->rows())
-        listed.append(&row);
-    std::sort(listed.begin(), listed.end(), [](const NavigatorRow* a, const NavigatorRow* b) { return a->id < b->id; });
-    for (const NavigatorRow* listedRow : listed) {
+    std::sort(people.begin(), people.end(), [](const NavigatorRow* a, const NavigatorRow* b) { return a->id < b->id; });
+    for (const NavigatorRow* listedRow : people) {
         const NavigatorRow& row = *listedRow;
         const quint32 marks = row.checks & kAllMarks;
         const auto found = stored.constFind(row.id);

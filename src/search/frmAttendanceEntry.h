@@ -52,9 +52,12 @@ private:
     // Hides each category column whose setting in config.txt is "No".
     void hideColumnsSwitchedOff();
     void pickFirstMark();
-    // Writes the marks of every listed person to the week: all of it or nothing.
-    void saveWeek(const QDate& week);
+    // Writes each given person's marks to the week as a whole row: all of it or nothing.
+    void saveWeek(const QDate& week, QList<const NavigatorRow*> people);
 
     PersonFilters m_filters;
-    QDate m_loadedWeek; // the week the grid's marks were read for
+    QDate m_loadedWeek; // the week the grid's marks were read for, or last saved to
+    // Each grid row's marks as that week held them at Find or the last save, in grid order: only the people whose
+    // marks differ from these are written, so what another desk stored meanwhile for anyone else stays.
+    QList<quint32> m_savedMarks;
 };

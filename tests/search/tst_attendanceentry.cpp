@@ -1,3 +1,4 @@
+#include "support/OtherDesk.h"
 #include "support/ScriptedMessages.h"
 #include "support/TestArea.h"
 #include "support/TestDatabase.h"
@@ -60,6 +61,22 @@ int rowsOf(qint64 person)
 {
     return MainDatabase.scalar(QStringLiteral("SELECT COUNT(*) FROM AttendanceData WHERE MemberID = ?"), {person})
         .toInt();
+}
+
+// Every stored row as the person's last name, the week and the marks: "Adams 12/6: SS DT", by name and week.
+QStringList storedRows()
+{
+    QStringList rows;
+    MainDatabase.forEachRow(QStringLiteral("SELECT Member.Last_Name, AttendanceData.WeekOf, AttendanceData.MemberID "
+                                           "FROM AttendanceData JOIN Member ON Member.ID = AttendanceData.MemberID "
+                                           "ORDER BY Member.Last_Name, AttendanceData.WeekOf"),
+                            {}, [&rows](const QSqlQuery& row) {
+                                const QDate week = QDate::fromString(row.value(1).toString(), Qt::ISODate);
+                                rows << QStringLiteral("%1 %2: %3")
+                                            .arg(row.value(0).toString(), week.toString(QStringLiteral("M/d")),
+                                                 marksOf(row.value(2).toLongLong(), week));
+                            });
+    return rows;
 }
 
 // Every row of the table, to see that nothing changed.
@@ -212,49 +229,107 @@ private slots:
         QCOMPARE(messages.count(), 0);
     }
 
+    // Save writes whom the user changed since the week was found or last saved, and nobody else: what another desk
+    // stored for the week meanwhile stays. Saved to another week, every listed person is written, and that week is
+    // then the one found.
+    void saveWritesOneRowPerMarkedPersonAndNoOther_data()
+    {
+        QTest::addColumn<QStringList>("firstClicks"); // "Cole WN": the box of Cole's Wed. Night
+        QTest::addColumn<int>("moveDays");            // the date moved before the first save, answered Yes
+        QTest::addColumn<int>("deskSaves");           // before which save the other desk works: 1, 2 or none (0)
+        QTest::addColumn<QString>("deskClears");      // the mark the other desk clears, besides adding Noah's
+        QTest::addColumn<QStringList>("secondClicks");
+        QTest::addColumn<QStringList>("stored"); // every row after the second save
+        QTest::newRow("boxes ticked and cleared, a hidden column kept")
+            << QStringList{"Adams SL", "Cole WS", "Cole WN", "Dane SE", "Dane WS"} << 0 << 0 << QString()
+            << QStringList{} << QStringList{"Adams 12/6: SS SL DT", "Dane 11/29: SS", "Dane 12/6: WS"};
+        QTest::newRow("another desk's rows survive a box cleared")
+            << QStringList{"Adams SS"} << 0 << 1 << "Cole WN" << QStringList{}
+            << QStringList{"Adams 12/6: DT", "Cole 12/6: WS", "Dane 11/29: SS", "Dane 12/6: SE",
+                           "Thompson 12/6: SS WS"};
+        QTest::newRow("a box ticked and cleared again is no change")
+            << QStringList{"Thompson RBD", "Thompson RBD", "Cole WN", "Cole WN", "Baker SS"} << 0 << 1 << "Cole WN"
+            << QStringList{} << QStringList{"Adams 12/6: SS DT", "Baker 12/6: SS", "Cole 12/6: WS",
+                                            "Dane 11/29: SS",    "Dane 12/6: SE",  "Thompson 12/6: SS WS"};
+        QTest::newRow("saved to another week, then only changes there")
+            << QStringList{"Adams SL"} << -7 << 2 << "Cole WN" << QStringList{"Baker SE"}
+            << QStringList{"Adams 11/29: SS SL DT", "Adams 12/6: SS DT", "Baker 11/29: SE", "Cole 11/29: WS",
+                           "Cole 12/6: WS WN",      "Dane 11/29: SE",    "Dane 12/6: SE",   "Thompson 11/29: SS WS"};
+        QTest::newRow("a second save starts from what the first wrote")
+            << QStringList{"Adams SL"} << 0 << 2 << "Adams SL" << QStringList{"Baker WS"}
+            << QStringList{"Adams 12/6: SS DT", "Baker 12/6: WS", "Cole 12/6: WS WN",
+                           "Dane 11/29: SS",    "Dane 12/6: SE",  "Thompson 12/6: SS WS"};
+    }
     void saveWritesOneRowPerMarkedPersonAndNoOther()
     {
+        QFETCH(QStringList, firstClicks);
+        QFETCH(int, moveDays);
+        QFETCH(int, deskSaves);
+        QFETCH(QString, deskClears);
+        QFETCH(QStringList, secondClicks);
+        QFETCH(QStringList, stored);
         TestDatabase tdb;
         TestArea area;
         ScriptedMessages messages;
         frmAttendanceEntry* s = openEntry();
-        const qint64 ann = addPerson("Adams", "Ann");
-        const qint64 bob = addPerson("Baker", "Bob");
-        const qint64 cy = addPerson("Cole", "Cy");
-        const qint64 dee = addPerson("Dane", "Dee");
-        addMarks(ann, kThisWeek, {"SS", "DT"});
-        addMarks(cy, kThisWeek, {"WS", "WN"});
-        addMarks(dee, kThisWeek, {"SE"});
-        addMarks(dee, kThisWeek.addDays(-7), {"SS"});
+        QHash<QString, qint64> people;
+        for (const char* name : {"Adams Ann", "Baker Bob", "Cole Cy", "Dane Dee", "Thompson Noah"}) {
+            const QStringList parts = QString::fromLatin1(name).split(' ');
+            people.insert(parts.first(), addPerson(parts.first(), parts.last()));
+        }
+        addMarks(people["Adams"], kThisWeek, {"SS", "DT"});
+        addMarks(people["Cole"], kThisWeek, {"WS", "WN"});
+        addMarks(people["Dane"], kThisWeek, {"SE"});
+        addMarks(people["Dane"], kThisWeek.addDays(-7), {"SS"});
         // Disc. Training is switched off in config.txt: hidden, but its marks are kept.
         MainMod::AttendanceShowDT = QStringLiteral("No");
         MainMod::AttendanceShowRBD = QStringLiteral("no"); // only "No" hides
         find(s);
         QVERIFY(s->vsfgMembers->isColumnHidden(4));
         QVERIFY(!s->vsfgMembers->isColumnHidden(2));
-        QVERIFY(ticked(s, ann, 4));
+        QVERIFY(ticked(s, people["Adams"], 4));
 
-        clickCell(s, ann, 1); // Ann: SS DT, now SL too
-        clickCell(s, cy, 3);  // Cy: WS WN, both cleared
-        clickCell(s, cy, 6);
-        clickCell(s, dee, 5); // Dee: SE cleared, WS ticked
-        clickCell(s, dee, 3);
+        const QStringList categories{"SS", "SL", "RBD", "WS", "DT", "SE", "WN"};
+        const auto click = [&](const QStringList& clicks) {
+            for (const QString& c : clicks)
+                clickCell(s, people.value(c.section(' ', 0, 0)), int(categories.indexOf(c.section(' ', 1))));
+        };
+        // Another desk adds Noah's marks to the week about to be saved and clears one mark of someone else.
+        const QDate savedWeek = kThisWeek.addDays(moveDays);
+        OtherDesk desk(tdb.path());
+        const auto otherDeskWorks = [&] {
+            QVERIFY(
+                desk.save(QStringLiteral("INSERT INTO AttendanceData (WeekOf, MemberID, SS, WS) VALUES (?, ?, 1, 1)"),
+                          {savedWeek, people["Thompson"]}));
+            const QString column = deskClears.section(' ', 1);
+            QVERIFY(categories.contains(column));
+            QVERIFY(desk.save(
+                QStringLiteral("UPDATE AttendanceData SET %1 = 0 WHERE MemberID = ? AND WeekOf = ?").arg(column),
+                {people.value(deskClears.section(' ', 0, 0)), savedWeek}));
+        };
+
+        click(firstClicks);
+        if (deskSaves == 1)
+            otherDeskWorks();
+        bool deskFree = false;
+        messages.whileShown([&](const Messages::Message&) { deskFree = desk.canSave(); });
+        s->dtWeekOf->setDate(s->dtWeekOf->date().addDays(moveDays));
         save(s);
-        QCOMPARE(messages.count(), 0);
-        QCOMPARE(marksOf(ann, kThisWeek), QStringLiteral("SS SL DT"));
-        QCOMPARE(marksOf(bob, kThisWeek), QStringLiteral("-"));
-        QCOMPARE(marksOf(cy, kThisWeek), QStringLiteral("-"));
-        QCOMPARE(marksOf(dee, kThisWeek), QStringLiteral("WS"));
-        QCOMPARE(marksOf(dee, kThisWeek.addDays(-7)), QStringLiteral("SS"));
-        QCOMPARE(rowsOf(ann), 1);
+        QCOMPARE(messages.count(), moveDays == 0 ? 0 : 1); // the question, asked before anything is written
+        QCOMPARE(deskFree, moveDays != 0);
+        if (deskSaves == 2)
+            otherDeskWorks();
+        click(secondClicks);
+        save(s);
+        QCOMPARE(messages.count(), moveDays == 0 ? 0 : 1);
+        QCOMPARE(storedRows(), stored);
         QCOMPARE(MainDatabase.scalar("SELECT COUNT(*) FROM AttendanceData WHERE SS + SL + RBD + WS + DT + SE + WN = 0")
                      .toInt(),
                  0);
-        // The grid stays as it was, and saving it again changes nothing.
-        QVERIFY(ticked(s, ann, 1));
-        const QStringList before = allRows().replaceInStrings(QRegularExpression("^\\d+,"), QString());
-        save(s);
-        QCOMPARE(allRows().replaceInStrings(QRegularExpression("^\\d+,"), QString()), before);
+        // The grid stays as it was.
+        QCOMPARE(ticked(s, people["Adams"], 1), firstClicks.contains("Adams SL"));
+        QCOMPARE(ticked(s, people["Thompson"], 0), false);
+        grabIfAsked(s, QStringLiteral("attendance-entry-saved-") + QTest::currentDataTag());
     }
 
     // Someone opened from the week and deleted on the member screen gets no row when the week is saved; the rest
