@@ -3,8 +3,11 @@
 #include "support/TestArea.h"
 #include "support/TestDatabase.h"
 
+#include "NewDatabase.h"
 #include "core/Format.h"
 #include "core/MainMod.h"
+#include "platform/Clock.h"
+#include "reports/ReportOutput.h"
 #include "reports/Reports.h"
 #include "reports/engine/TextMeasure.h"
 #include "reports/frmContributionsEntryControlReport.h"
@@ -12,8 +15,11 @@
 #include "shell/ScreenRegistry.h"
 
 #include <QDateEdit>
+#include <QDir>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QtTest>
 
 using ReportEngine::Align;
@@ -102,6 +108,37 @@ QString plain(QString text)
     return text;
 }
 
+// Writes each report it is given to a PDF file of its own, as Export PDF writes it.
+class PdfFiles : public ReportOutput::Output {
+public:
+    explicit PdfFiles(const QString& folder) : m_folder(folder)
+    {
+        QDir().mkpath(folder);
+        ReportOutput::install(this);
+    }
+    ~PdfFiles() override { ReportOutput::install(nullptr); }
+
+    bool deliver(const ReportOutput::Report& report, ReportOutput::Mode) override
+    {
+        const QString& title = report.document->title;
+        const QString file = QDir(m_folder).filePath(QStringLiteral("%1 %2.pdf").arg(written.size()).arg(title));
+        written.append({title, file});
+        return ReportOutput::writePdf(*report.document, file);
+    }
+
+    QList<QPair<QString, QString>> written; // title and file of each report
+
+private:
+    QString m_folder;
+};
+
+QList<qint64> idsOf(const QString& sql)
+{
+    QList<qint64> ids;
+    MainMod::MainDatabase.forEachRow(sql, {}, [&ids](const QSqlQuery& query) { ids << query.value(0).toLongLong(); });
+    return ids;
+}
+
 } // namespace
 
 class TestPrintedWhole : public QObject {
@@ -170,35 +207,60 @@ private slots:
     }
 
     // The whole address, street to ZIP, stands in one column of the lists and on the label, never cut; so does every
-    // value a sheet asks the member to check, and a prospect's contacts go on under the prospect's name.
+    // value a sheet asks the member to check, and a prospect's contacts go on under the prospect's name. Visitors,
+    // e-mails and teachers too wide for their columns print whole in them, set smaller or wrapped.
     void addressesPrintWhole_data()
     {
         QTest::addColumn<QString>("report");
-        QTest::addColumn<QString>("city");
+        QTest::addColumn<QString>("city"); // empty where the report shows no address
         QTest::addColumn<bool>("heading"); // the column is headed "Address"
         QTest::addColumn<bool>("oneLine"); // the town line stands on one line
-        // Stored over the usual values; "class" names the class, "contacts" counts the prospect's contacts.
+        // Stored over the usual values; "class" names the class, "contacts" counts the prospect's contacts,
+        // "visitors" ("Last, First Middle") make one more contact, "teachers" ("Last, First") teach the class.
         QTest::addColumn<QVariantMap>("values");
+        QTest::addColumn<QStringList>("whole"); // each stands whole in a column of its own
         const QString town = QStringLiteral("Lake Saint Catherine Village");
         const QString longest = QStringLiteral("Saint Catherine of the Lake Village Township North");
         const QVariantMap none;
-        QTest::newRow("short prospect list") << "short prospect list" << town << true << false << none;
-        QTest::newRow("Sunday School roll") << "Sunday School roll" << town << true << false << none;
-        QTest::newRow("member list") << "member list" << town << false << true << none;
-        QTest::newRow("mailing labels") << "mailing labels" << town << false << true << none;
-        QTest::newRow("mailing labels, longest town") << "mailing labels" << longest << false << false << none;
+        const QStringList nothing;
+        QTest::newRow("short prospect list") << "short prospect list" << town << true << false << none << nothing;
+        QTest::newRow("Sunday School roll") << "Sunday School roll" << town << true << false << none << nothing;
+        QTest::newRow("member list") << "member list" << town << false << true << none << nothing;
+        QTest::newRow("mailing labels") << "mailing labels" << town << false << true << none << nothing;
+        QTest::newRow("mailing labels, longest town")
+            << "mailing labels" << longest << false << false << none << nothing;
         QTest::newRow("mailing labels, three long lines")
             << "mailing labels"
             << "Lower Saint Catherine of the Lake Village North" << false << false
             << QVariantMap{{"Address_1", "Magnolia Terrace Retirement Community, Apt 4127"},
-                           {"Address_2", "Westmoreland Memorial Wing, Mailroom No. 2048"}};
+                           {"Address_2", "Westmoreland Memorial Wing, Mailroom No. 2048"}}
+            << nothing;
         for (const char* list : {"prospect list", "Sunday School prospect listing"})
-            QTest::newRow(list) << list << town << false << true << QVariantMap{{"contacts", 40}};
+            QTest::newRow(list) << list << town << false << true << QVariantMap{{"contacts", 40}} << nothing;
         QTest::newRow("update sheet") << "update sheet" << town << false << true
                                       << QVariantMap{{"Last_Name", "Whitfield-Montgomery-Castellanos-Abernathy"},
                                                      {"Previous_Church", "First Missionary Baptist Church of Lakeside"},
                                                      {"Place_Of_Work", "Cumberland Regional Medical Center, West Wing"},
-                                                     {"class", "Young Married Adults and Newcomers Fellowship"}};
+                                                     {"class", "Young Married Adults and Newcomers Fellowship"}}
+                                      << nothing;
+        // Of each pair of visitors, teachers or e-mails, one is too long even for the smallest type and wraps; the
+        // other is set smaller.
+        const QStringList visitors{"Castellanos-Abernathy, Maximiliana Josephine", "Richardson-Whitaker, Daniel"};
+        for (const char* list : {"prospect list", "Sunday School prospect listing"})
+            QTest::newRow(qPrintable(list + QStringLiteral(", long visitors")))
+                << list << town << false << true << QVariantMap{{"contacts", 40}, {"visitors", visitors}} << visitors;
+        QTest::newRow("contact sheet, long visitors")
+            << "contact sheet" << town << false << true << QVariantMap{{"visitors", visitors}}
+            << QStringList{"Castellanos-Abernathy, Maximiliana", "Richardson-Whitaker, Daniel"};
+        for (const QString email :
+             {"alexandra.whitfield-montgomery.castellanos@example.com", "alexandra.whitfield@example.com"})
+            QTest::newRow(qPrintable("birthday list, " + email)) << "birthday list" << QString() << false << false
+                                                                 << QVariantMap{{"Email", email}} << QStringList{email};
+        const QStringList teachers{"Richardson, Catherine", "Castellanos-Abernathy, Maximiliana"};
+        for (const char* listing :
+             {"Sunday School listing", "Discipleship Training listing", "Wednesday Night listing"})
+            QTest::newRow(qPrintable(listing + QStringLiteral(", long teachers")))
+                << listing << QString() << false << false << QVariantMap{{"teachers", teachers}} << teachers;
     }
     void addressesPrintWhole()
     {
@@ -207,9 +269,22 @@ private slots:
         QFETCH(bool, heading);
         QFETCH(bool, oneLine);
         QFETCH(QVariantMap, values);
+        QFETCH(QStringList, whole);
         TestDatabase tdb;
         RecordingOutput output;
         const int contacts = values.take(QStringLiteral("contacts")).toInt();
+        // People named "Last, First Middle".
+        auto people = [&values](const QString& key) {
+            QList<qint64> ids;
+            for (const QString& name : values.take(key).toStringList()) {
+                const QStringList firstAndMiddle = name.section(QStringLiteral(", "), 1).split(QLatin1Char(' '));
+                ids << addPerson(name.section(QStringLiteral(", "), 0, 0), firstAndMiddle.first(),
+                                 {{"Middle_Name", firstAndMiddle.mid(1).join(QLatin1Char(' '))}});
+            }
+            return ids;
+        };
+        const QList<qint64> visitors = people(QStringLiteral("visitors"));
+        const QList<qint64> teachers = people(QStringLiteral("teachers"));
         const qint64 adults = addRow(QStringLiteral("Sunday_School"), {{"Name", values.value("class", "Adults")}});
         values.remove(QStringLiteral("class"));
         const QString street =
@@ -232,6 +307,15 @@ private slots:
                                           {it.value(), person});
         for (int i = 0; i < contacts; ++i)
             addRow(QStringLiteral("Prospect_Contact"), {{"Prospect_ID", person}, {"Action", "Visit"}});
+        if (!visitors.isEmpty())
+            addRow(QStringLiteral("Prospect_Contact"), {{"Prospect_ID", person},
+                                                        {"Contact_Date", "2026-11-07"},
+                                                        {"Action", "Visit"},
+                                                        {"Visitor1", visitors.at(0)},
+                                                        {"Visitor2", visitors.at(1)}});
+        if (!teachers.isEmpty())
+            addRow(report.section(QLatin1Char(' '), 0, -2).replace(QLatin1Char(' '), QLatin1Char('_')),
+                   {{"Name", "Young Adults"}, {"Teacher", teachers.at(0)}, {"Asst_Teacher", teachers.at(1)}});
         if (report == QLatin1String("short prospect list"))
             Reports::PrintProspectNavigatorShortReport({person}, true);
         else if (report == QLatin1String("prospect list"))
@@ -240,6 +324,16 @@ private slots:
             QVERIFY(Reports::PrintSundaySchoolProspectListingReport(adults, true));
         else if (report == QLatin1String("update sheet"))
             QVERIFY(Reports::PrintMemberInfoUpdateReport(person, true));
+        else if (report == QLatin1String("contact sheet"))
+            QVERIFY(Reports::PrintProspectVisitationSheetReport(person, true));
+        else if (report == QLatin1String("birthday list"))
+            Reports::PrintMemberNavigatorDOBAnnivReport({person}, true);
+        else if (report == QLatin1String("Sunday School listing"))
+            Reports::PrintSundaySchoolListingReport();
+        else if (report == QLatin1String("Discipleship Training listing"))
+            Reports::PrintDiscipleshipTrainingClassListingReport();
+        else if (report == QLatin1String("Wednesday Night listing"))
+            Reports::PrintWednesdayNightClassListingReport();
         else if (report == QLatin1String("Sunday School roll"))
             QVERIFY(Reports::PrintSundaySchoolRollReport(true, QDate(2026, 12, 13)));
         else if (report == QLatin1String("member list"))
@@ -248,6 +342,10 @@ private slots:
             Reports::PrintMailingLabels({person});
         const Document& doc = output.last();
         QCOMPARE(faultsOf(doc), QStringList());
+        for (const QString& value : whole)
+            QVERIFY2(plain(columnFrom(doc, value)).startsWith(plain(value)), qPrintable(columnFrom(doc, value)));
+        if (city.isEmpty())
+            return;
         int page = -1;
         double left = -1;
         const QString column = columnFrom(doc, street, &page, &left);
@@ -265,6 +363,60 @@ private slots:
         QCOMPARE(doc.pageCount() > 1, contacts > 0);
         for (int p = 1; p < doc.pageCount(); ++p)
             QVERIFY(doc.pageTexts(p).join('|').contains("Whitfield-Montgomery, Alexandra|(continued)|Contact|Action"));
+    }
+
+    // Every report of the demo church, written to PDF files, reads whole: no value ends in "…".
+    void demoChurchPrintsNothingCut()
+    {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        QVERIFY2(!pdftotext.isEmpty(), "pdftotext (poppler-utils) is needed");
+        TestDatabase tdb;
+        MainMod::MainDatabase.close();
+        NewDatabase::Options options;
+        options.userName = QStringLiteral("admin");
+        options.password = QStringLiteral("admin");
+        options.demo = true;
+        NewDatabase::create(MainMod::MainDatabase, QDir(tdb.folder()).filePath(QStringLiteral("demo.db")), options);
+        MainMod::LoadChurchInfo();
+        PdfFiles files(QDir(tdb.folder()).filePath(QStringLiteral("printed reports")));
+
+        const QList<qint64> everybody = idsOf(QStringLiteral("SELECT ID FROM Member"));
+        const QDate today = Clock::today();
+        Reports::PrintSundaySchoolListingReport();
+        Reports::PrintDiscipleshipTrainingClassListingReport();
+        Reports::PrintWednesdayNightClassListingReport();
+        Reports::PrintCareGroupListingReport();
+        Reports::PrintChurchRespListingReport();
+        Reports::PrintContributionsEntryControlReport(today.addYears(-20), today);
+        Reports::PrintMemberContributionsReport(Reports::kAllMembers, today.addYears(-20), today);
+        Reports::PrintMemberNavigatorReport(everybody, true);
+        Reports::PrintMemberNavigatorDOBAnnivReport(everybody, true);
+        Reports::PrintProspectNavigatorReport(everybody, true);
+        Reports::PrintProspectNavigatorShortReport(everybody, true);
+        Reports::PrintMailingLabels(everybody);
+        Reports::PrintAttendanceNavigatorCountReport(everybody, today.addYears(-1), today, 52, true);
+        QVERIFY(Reports::PrintSundaySchoolRollReport(true, today));
+        QVERIFY(Reports::PrintDiscipleshipTrainingRollReport(true, today));
+        QVERIFY(Reports::PrintWednesdayNightRollReport(true, today));
+        for (qint64 id : idsOf(QStringLiteral("SELECT ID FROM Sunday_School")))
+            QVERIFY(Reports::PrintSundaySchoolProspectListingReport(id, false));
+        for (qint64 id : everybody) {
+            QVERIFY(Reports::PrintProspectVisitationSheetReport(id, false));
+            QVERIFY(Reports::PrintMemberInfoUpdateReport(id, false));
+        }
+
+        QSet<QString> titles;
+        for (const auto& [title, file] : std::as_const(files.written)) {
+            QProcess process;
+            process.start(pdftotext, {QStringLiteral("-raw"), file, QStringLiteral("-")});
+            QVERIFY(process.waitForFinished(60000));
+            const QString text = QString::fromUtf8(process.readAllStandardOutput());
+            QVERIFY2(!text.isEmpty(), qPrintable(title));
+            const qsizetype cut = text.indexOf(QChar(0x2026));
+            QVERIFY2(cut < 0, qPrintable(title + QStringLiteral(": ") + text.mid(cut - 40, 41)));
+            titles.insert(title);
+        }
+        QCOMPARE(titles.size(), 19);
     }
 };
 

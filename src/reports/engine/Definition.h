@@ -39,6 +39,9 @@ struct Font {
     bool operator==(const Font&) const = default;
 };
 
+// The smallest type still read with ease: what is set smaller to fit its room goes no smaller.
+inline constexpr double kLegibleSize = 6;
+
 // Scopes of sums and counts: a group by its position (0 is the outermost), or one of these.
 inline constexpr int kReportScope = -1;
 inline constexpr int kKeyScope = -2; // the rows of one key of the summary by key
@@ -50,7 +53,9 @@ struct Element {
     Format format = Format::Text;
     Align align = Align::Left;
     Font font;
-    bool grows = false;            // wraps and grows downward; a band may split between its lines
+    // Wraps and grows downward; a band may split between its lines. Text that does not grow is set smaller when
+    // too wide for its box, down to kLegibleSize, and wraps and grows only when even that cannot hold it.
+    bool grows = false;
     int scope = kReportScope;      // Sum, Count
     bool continuationOnly = false; // shown only when a group header repeats on a continuation page
 
@@ -164,7 +169,7 @@ struct LabelSheet {
     QStringList lines;
     Font font;
     double minimumSize = 7;
-    double floorSize = 6; // the smallest type still read with ease
+    double floorSize = kLegibleSize;
 };
 
 // Lines at the report's foot with a total per key (a designation, say), whatever the order of the rows:

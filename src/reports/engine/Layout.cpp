@@ -283,35 +283,56 @@ private:
                 continue;
             }
             QString text = textOf(c, context);
-            if (e.grows) {
-                const QStringList lines = m_measure.wrap(font, text, rect.width());
-                const double lineHeight = m_measure.lineHeight(font);
-                // The first line stands where a single line of the same box would.
-                const double offset = std::max(0.0, (rect.height() - lineHeight) / 2);
-                for (int i = 0; i < lines.size(); ++i) {
-                    Item item;
-                    item.run = {QRectF(rect.left(), rect.top() + offset + i * lineHeight, rect.width(), lineHeight),
-                                lines.at(i), c.font, e.align};
-                    block.items.append(item);
+            if (!e.grows) {
+                if (text.isEmpty())
+                    continue;
+                if (text.contains(QLatin1Char('\n'))) {
+                    text.remove(QLatin1Char('\r'));
+                    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
                 }
-                const double growth = std::max(0.0, offset + lines.size() * lineHeight - rect.height());
-                grown.append({e.rect.bottom(), shift + growth});
-                extra = std::max(extra, shift + growth);
-                continue;
+                Item item;
+                Font smaller = font;
+                if (m_measure.fits(font, text, rect.width()))
+                    item.run = {rect, text, c.font, e.align};
+                else if (isFigure(e))
+                    item.run = whole(rect, text, c.font, e.align);
+                // Text too wide for its box is set smaller, down to the smallest type still read with ease; what even
+                // that cannot hold on one line wraps below, and the band grows.
+                else if (shrinkToFit(smaller, text, rect.width(), kLegibleSize))
+                    item.run = {rect, text, fontIndex(smaller), e.align};
+                if (!item.run.text.isEmpty()) {
+                    block.items.append(item);
+                    continue;
+                }
             }
-            if (text.isEmpty())
-                continue;
-            if (text.contains(QLatin1Char('\n'))) {
-                text.remove(QLatin1Char('\r'));
-                text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+            const QStringList lines = m_measure.wrap(font, text, rect.width());
+            const double lineHeight = m_measure.lineHeight(font);
+            // The first line stands where a single line of the same box would.
+            const double offset = std::max(0.0, (rect.height() - lineHeight) / 2);
+            for (int i = 0; i < lines.size(); ++i) {
+                Item item;
+                item.run = {QRectF(rect.left(), rect.top() + offset + i * lineHeight, rect.width(), lineHeight),
+                            lines.at(i), c.font, e.align};
+                block.items.append(item);
             }
-            Item item;
-            item.run = isFigure(e) ? whole(rect, text, c.font, e.align)
-                                   : Run{rect, m_measure.elide(font, text, rect.width()), c.font, e.align};
-            block.items.append(item);
+            const double growth = std::max(0.0, offset + lines.size() * lineHeight - rect.height());
+            grown.append({e.rect.bottom(), shift + growth});
+            extra = std::max(extra, shift + growth);
         }
         block.height = band.height + extra;
         return block;
+    }
+
+    // Sets the font smaller by half points, down to the smallest size, until it holds the text on one line of the
+    // width; false when even the smallest does not, the font then being the smallest tried.
+    bool shrinkToFit(Font& font, const QString& text, double width, double smallest)
+    {
+        while (!m_measure.fits(font, text, width)) {
+            if (font.size - 0.5 < smallest - 0.001)
+                return false;
+            font.size -= 0.5;
+        }
+        return true;
     }
 
     // A figure too wide for its box is set in smaller type, down to three quarters of its size; one still too
@@ -319,14 +340,8 @@ private:
     Run whole(const QRectF& rect, const QString& text, int fontAt, Align align)
     {
         Font font = m_doc.fonts.at(fontAt);
-        if (m_measure.fits(font, text, rect.width()))
-            return {rect, text, fontAt, align};
-        const double smallest = font.size * 0.75;
-        while (font.size - 0.5 >= smallest - 0.001) {
-            font.size -= 0.5;
-            if (m_measure.fits(font, text, rect.width()))
-                return {rect, text, fontIndex(font), align};
-        }
+        if (shrinkToFit(font, text, rect.width(), font.size * 0.75))
+            return {rect, text, fontIndex(font), align};
         const double need = std::ceil(m_measure.width(font, text) * 10) / 10;
         double left = align == Align::Right    ? rect.right() - need
                       : align == Align::Center ? rect.center().x() - need / 2
