@@ -206,10 +206,7 @@ private slots:
         if (!gone.isEmpty()) {
             const bool ledByThem = gone == QLatin1String("leader");
             const qint64 person = ledByThem ? smith : jones;
-            if (atOtherDesk)
-                QVERIFY(OtherDesk(tdb.path()).deleteMember(person));
-            else
-                deleteOnMemberScreen(person);
+            QVERIFY(deletePerson(person, atOtherDesk ? tdb.path() : QString()));
             // The stand-by member has taken the deleted person's place.
             QCOMPARE(group(id).at(ledByThem ? 0 : 1).toLongLong(), 1);
             messages.clear();

@@ -245,10 +245,7 @@ private slots:
         if (!gone.isEmpty()) {
             const bool teacher = gone == QLatin1String("teacher");
             const qint64 person = teacher ? smith : jones;
-            if (atOtherDesk)
-                QVERIFY(OtherDesk(tdb.path()).deleteMember(person));
-            else
-                deleteOnMemberScreen(person);
+            QVERIFY(deletePerson(person, atOtherDesk ? tdb.path() : QString()));
             // The stand-by member has taken the deleted person's place.
             QCOMPARE(row(table, id).at(teacher ? 2 : 3).toLongLong(), 1);
             messages.clear();

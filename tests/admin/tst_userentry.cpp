@@ -315,11 +315,9 @@ private slots:
         typeInto(screen->txtPassword, password);
         screen->chkInactive->setChecked(inactive);
         const qint64 member = name == kAmy ? amy : bob;
-        if (situation == QLatin1String("deleted on the member screen")) {
-            deleteOnMemberScreen(member);
+        if (situation.startsWith(QLatin1String("deleted "))) {
+            QVERIFY(deletePerson(member, situation.endsWith(QLatin1String("desk")) ? db->path() : QString()));
             messages->clear();
-        } else if (situation == QLatin1String("deleted at another desk")) {
-            QVERIFY(OtherDesk(db->path()).deleteMember(member));
         }
         const auto rows = [] {
             return QStringList{

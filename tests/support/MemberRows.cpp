@@ -1,4 +1,5 @@
 #include "MemberRows.h"
+#include "OtherDesk.h"
 
 #include "core/MainMod.h"
 #include "members/frmMemberEntry.h"
@@ -54,6 +55,14 @@ void deleteOnMemberScreen(qint64 memberId)
     frmMemberEntry* screen = openMemberScreen();
     screen->LoadMember(memberId);
     QTest::mouseClick(screen->btnDelete, Qt::LeftButton);
+}
+
+bool deletePerson(qint64 memberId, const QString& otherDeskDatabase)
+{
+    if (!otherDeskDatabase.isEmpty())
+        return OtherDesk(otherDeskDatabase).deleteMember(memberId);
+    deleteOnMemberScreen(memberId);
+    return true;
 }
 
 void addGift(qint64 member, const QString& date, double amount, const QString& designation)

@@ -19,6 +19,8 @@ frmMemberEntry* openMemberScreen();
 // Deletes a person as the office does: shown on the member screen (opened as above), Delete clicked and the question
 // answered Yes (the scripted messages' default answer). The member screen stays open.
 void deleteOnMemberScreen(qint64 memberId);
+// Deletes a person on the member screen as above or, given the database file, at another desk; true when done.
+bool deletePerson(qint64 memberId, const QString& otherDeskDatabase = {});
 // A gift of the member on a date (ISO text) to a designation.
 void addGift(qint64 member, const QString& date, double amount, const QString& designation = "General Fund");
 // Types on the Demographic Info tab as a user would, saving nothing: Occupation "Banker", and "5/5/1965" into
