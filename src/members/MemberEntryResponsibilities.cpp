@@ -5,6 +5,7 @@
 #include "search/MemberNavigatorLink.h"
 
 #include "core/MainMod.h"
+#include "core/MemberCheck.h"
 #include "core/Permissions.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
@@ -59,9 +60,15 @@ void frmMemberEntry::btnAddResp_Click()
         return;
     if (!ResponsibilityChosen())
         return;
+    // The member may have been deleted at another desk since being shown: a row for nobody would print as a holder
+    // with no name.
+    Transaction transaction(MainDatabase, Transaction::Lock::Immediate);
+    if (!MemberCheck::stillExist(transaction, {m_memberId}))
+        return;
     MainDatabase.execute(QStringLiteral("INSERT INTO Member_Responsibility (Member_ID, Responsibility, \"Start\", "
                                         "\"End\") VALUES (?, ?, ?, ?)"),
                          {m_memberId, cmbResp->currentText(), dtRespStart->date(), dtRespEnd->date()});
+    transaction.commit();
     ResponsibilitiesChanged();
 }
 

@@ -211,16 +211,17 @@ void frmAttendanceEntry::btnSave_Click()
                            .arg(Format::dateText(m_loadedWeek), Format::dateText(week)),
                        kTitle, Messages::Icon::Question, Messages::Buttons::YesNo) != Messages::Answer::Yes)
         return;
-    // Into the week found, only whom the user changed; into another week, everybody listed.
+    // Into the week found, only the boxes the user changed; into another week, everybody listed, whole.
     const QList<NavigatorRow>& rows = vsfgMembers->navigatorModel()->rows();
     const bool compare = !otherWeek && m_savedMarks.size() == rows.size();
-    QList<const NavigatorRow*> people;
+    QList<Change> people;
     QList<quint32> marks;
     marks.reserve(rows.size());
     for (int r = 0; r < rows.size(); ++r) {
         marks.append(rows.at(r).checks & kAllMarks);
-        if (!compare || marks.last() != m_savedMarks.at(r))
-            people.append(&rows.at(r));
+        const quint32 boxes = compare ? marks.last() ^ m_savedMarks.at(r) : kAllMarks;
+        if (boxes != 0)
+            people.append({&rows.at(r), boxes});
     }
     try {
         saveWeek(week, people);
@@ -234,7 +235,7 @@ void frmAttendanceEntry::btnSave_Click()
     m_savedMarks = std::move(marks);
 }
 
-void frmAttendanceEntry::saveWeek(const QDate& week, QList<const NavigatorRow*> people)
+void frmAttendanceEntry::saveWeek(const QDate& week, QList<Change> people)
 {
     if (people.isEmpty())
         return;
@@ -243,9 +244,9 @@ void frmAttendanceEntry::saveWeek(const QDate& week, QList<const NavigatorRow*> 
     const QVariant weekValue = SqlValue::toSql(week);
     Transaction transaction(db, Transaction::Lock::Immediate);
 
-    // What the week holds now: only the rows that differ from the grid are written, so saving a week after ticking
-    // a few boxes writes a few rows. The whole week is read through its index, far quicker than looking up each
-    // person listed; the rows of people not listed are never looked at.
+    // What the week holds now: the boxes not given keep it, and only the rows that change are written, so saving a
+    // week after ticking a few boxes writes a few rows. The whole week is read through its index, far quicker than
+    // looking up each person listed; the rows of people not listed are never looked at.
     struct Stored {
         qint64 row;
         quint32 marks;
@@ -269,14 +270,15 @@ void frmAttendanceEntry::saveWeek(const QDate& week, QList<const NavigatorRow*> 
                                                  "MemberID) SELECT ?, ?, ?, ?, ?, ?, ?, ?, ID FROM Member "
                                                  "WHERE ID = ?"));
     // Written in ID order: the week's index entries then come one after another rather than all over the file.
-    std::sort(people.begin(), people.end(), [](const NavigatorRow* a, const NavigatorRow* b) { return a->id < b->id; });
-    for (const NavigatorRow* listedRow : people) {
-        const NavigatorRow& row = *listedRow;
-        const quint32 marks = row.checks & kAllMarks;
+    std::sort(people.begin(), people.end(), [](const Change& a, const Change& b) { return a.row->id < b.row->id; });
+    for (const Change& change : people) {
+        const NavigatorRow& row = *change.row;
         const auto found = stored.constFind(row.id);
         const bool hasRow = found != stored.constEnd();
+        const quint32 now = hasRow ? found->marks : 0;
+        const quint32 marks = (now & ~change.boxes) | (row.checks & change.boxes);
         // A person without a mark has no row; a person with marks has exactly one.
-        if (marks == 0 ? !hasRow : hasRow && found->marks == marks)
+        if (marks == 0 ? !hasRow : hasRow && now == marks)
             continue;
         QSqlQuery& write = marks == 0 ? remove : hasRow ? update : insert;
         int at = 0;

@@ -52,12 +52,17 @@ private:
     // Hides each category column whose setting in config.txt is "No".
     void hideColumnsSwitchedOff();
     void pickFirstMark();
-    // Writes each given person's marks to the week as a whole row: all of it or nothing.
-    void saveWeek(const QDate& week, QList<const NavigatorRow*> people);
+    // A listed person to write, and which of the seven boxes: the others keep what the week holds at the save.
+    struct Change {
+        const NavigatorRow* row;
+        quint32 boxes;
+    };
+    // Writes the given boxes of each person's marks to the week: all of it or nothing.
+    void saveWeek(const QDate& week, QList<Change> people);
 
     PersonFilters m_filters;
     QDate m_loadedWeek; // the week the grid's marks were read for, or last saved to
-    // Each grid row's marks as that week held them at Find or the last save, in grid order: only the people whose
-    // marks differ from these are written, so what another desk stored meanwhile for anyone else stays.
+    // Each grid row's marks as that week held them at Find or the last save, in grid order: only the boxes that
+    // differ from these are written, so what another desk stored meanwhile in any other box stays.
     QList<quint32> m_savedMarks;
 };

@@ -486,12 +486,15 @@ private slots:
     void savingAMemberDeletedMeanwhile_data()
     {
         QTest::addColumn<QString>("deleted");
-        QTest::newRow("the member shown") << "member";
-        QTest::newRow("the deacon chosen") << "deacon";
+        QTest::addColumn<bool>("addResp"); // Add on the responsibilities instead of Save And New
+        QTest::newRow("the member shown") << "member" << false;
+        QTest::newRow("the deacon chosen") << "deacon" << false;
+        QTest::newRow("the member shown, a responsibility added") << "member" << true;
     }
     void savingAMemberDeletedMeanwhile()
     {
         QFETCH(QString, deleted);
+        QFETCH(bool, addResp);
         TestDatabase tdb;
         TestArea area;
         ScriptedMessages messages;
@@ -499,23 +502,28 @@ private slots:
             addPerson("Gone", "Gus", {{"Member_Active_Status", "Active"}, {"Prospect_Active_Status", "Active"}});
         const qint64 deacon = addPerson("Deacon", "Dan");
         addRow("Member_Responsibility", {{"Member_ID", deacon}, {"Responsibility", "Deacon"}});
+        addRow("Responsibilities", {{"Name", "Usher"}});
         frmMemberEntry* s = openMemberScreen();
         s->LoadMember(id);
         s->SSTab1->setCurrentIndex(3);
         pick(s->cmbDeacon, "Deacon, Dan");
+        pick(s->cmbResp, "Usher");
         OtherDesk desk(tdb.path());
         QVERIFY(desk.save("DELETE FROM Member WHERE ID = ?", {deleted == "member" ? id : deacon}));
         pickEntry(s->lstAllOrganizations, "Choir");
         s->btnAdd->click();
         typeInto(s->txtFName, "Gustav");
         const int before = members();
-        QVERIFY(desk.canSaveWhileShown(messages, [&] { QTest::mouseClick(s->btnSaveNew, Qt::LeftButton); }));
+        QVERIFY(desk.canSaveWhileShown(
+            messages, [&] { QTest::mouseClick(addResp ? s->btnAddResp : s->btnSaveNew, Qt::LeftButton); }));
         QCOMPARE(messages.count(), 1);
         QCOMPARE(messages.last().text, QStringLiteral("This member no longer exists."));
         QCOMPARE(messages.last().title, QStringLiteral("Member Not Found"));
         QCOMPARE(members(), before);
         QCOMPARE(count("SELECT COUNT(*) FROM Member_Organizations"), 0);
         QCOMPARE(count("SELECT COUNT(*) FROM Member WHERE First_Name = 'Gustav'"), 0);
+        QCOMPARE(count("SELECT COUNT(*) FROM Member_Responsibility WHERE Responsibility = 'Usher'"), 0);
+        QCOMPARE(s->cmbResp->currentText(), QStringLiteral("Usher"));
         QCOMPARE(s->txtFName->text(), QStringLiteral("Gustav"));
         QCOMPARE(s->cmbDeacon->currentText(), QStringLiteral("Deacon, Dan"));
         QCOMPARE(s->MemberId(), id);

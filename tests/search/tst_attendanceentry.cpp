@@ -247,6 +247,9 @@ private slots:
             << QStringList{"Adams SS"} << 0 << 1 << "Cole WN" << QStringList{}
             << QStringList{"Adams 12/6: DT", "Cole 12/6: WS", "Dane 11/29: SS", "Dane 12/6: SE",
                            "Thompson 12/6: SS WS"};
+        QTest::newRow("only the boxes changed are written")
+            << QStringList{"Thompson SL", "Cole WS"} << 0 << 1 << "Cole WN" << QStringList{}
+            << QStringList{"Adams 12/6: SS DT", "Dane 11/29: SS", "Dane 12/6: SE", "Thompson 12/6: SS SL WS"};
         QTest::newRow("a box ticked and cleared again is no change")
             << QStringList{"Thompson RBD", "Thompson RBD", "Cole WN", "Cole WN", "Baker SS"} << 0 << 1 << "Cole WN"
             << QStringList{} << QStringList{"Adams 12/6: SS DT", "Baker 12/6: SS", "Cole 12/6: WS",
