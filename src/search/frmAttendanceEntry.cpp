@@ -155,15 +155,20 @@ void frmAttendanceEntry::UpdateGrids()
                 row.checks |= 1u << c;
         rows.append(std::move(row));
     });
-    QList<quint32> loaded;
-    loaded.reserve(rows.size());
-    for (const NavigatorRow& row : rows)
-        loaded.append(row.checks & kAllMarks);
     showResults(kHeadings, std::move(rows));
     hideColumnsSwitchedOff();
     pickFirstMark();
     m_loadedWeek = week;
-    m_savedMarks = std::move(loaded);
+    m_savedMarks = marksShown();
+}
+
+QList<quint32> frmAttendanceEntry::marksShown() const
+{
+    QList<quint32> marks;
+    marks.reserve(vsfgMembers->dataRows());
+    for (const NavigatorRow& row : vsfgMembers->navigatorModel()->rows())
+        marks.append(row.checks & kAllMarks);
+    return marks;
 }
 
 void frmAttendanceEntry::pickFirstMark()
@@ -213,13 +218,11 @@ void frmAttendanceEntry::btnSave_Click()
         return;
     // Into the week found, only the boxes the user changed; into another week, everybody listed, whole.
     const QList<NavigatorRow>& rows = vsfgMembers->navigatorModel()->rows();
-    const bool compare = !otherWeek && m_savedMarks.size() == rows.size();
+    QList<quint32> marks = marksShown();
+    const bool compare = !otherWeek && m_savedMarks.size() == marks.size();
     QList<Change> people;
-    QList<quint32> marks;
-    marks.reserve(rows.size());
     for (int r = 0; r < rows.size(); ++r) {
-        marks.append(rows.at(r).checks & kAllMarks);
-        const quint32 boxes = compare ? marks.last() ^ m_savedMarks.at(r) : kAllMarks;
+        const quint32 boxes = compare ? marks.at(r) ^ m_savedMarks.at(r) : kAllMarks;
         if (boxes != 0)
             people.append({&rows.at(r), boxes});
     }

@@ -52,6 +52,8 @@ private:
     // Hides each category column whose setting in config.txt is "No".
     void hideColumnsSwitchedOff();
     void pickFirstMark();
+    // Each grid row's seven marks as ticked now, in grid order.
+    QList<quint32> marksShown() const;
     // A listed person to write, and which of the seven boxes: the others keep what the week holds at the save.
     struct Change {
         const NavigatorRow* row;
