@@ -8,12 +8,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
 namespace {
 
 const QColor kBand(192, 192, 192);
 
-// Draws a check cell's box in the middle of the cell and toggles it on a click anywhere in the cell or on Space;
-// other cells are drawn as usual.
+// Draws a check cell's box in the middle of the cell and toggles it on a click anywhere in the cell or on Space, but
+// not on a double-click; other cells are drawn as usual.
 class CheckCellDelegate : public GridColumns::CutTextDelegate {
 public:
     using CutTextDelegate::CutTextDelegate;
@@ -43,18 +45,29 @@ public:
     bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
                      const QModelIndex& index) override
     {
-        if (!(index.flags() & Qt::ItemIsUserCheckable))
+        const bool checkCell = index.flags() & Qt::ItemIsUserCheckable;
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            // A double-click opens the person and changes no box: the tick its first click made is taken back, and
+            // its second click leaves the box alone.
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const QPersistentModelIndex clicked = std::exchange(m_clicked, {});
+            if (mouse->button() == Qt::LeftButton && clicked.isValid() &&
+                mouse->timestamp() - m_clickedAt <= quint64(QApplication::doubleClickInterval()))
+                toggle(model, clicked);
+            if (checkCell)
+                return mouse->button() == Qt::LeftButton;
+        }
+        if (!checkCell)
             return QStyledItemDelegate::editorEvent(event, model, option, index);
         switch (event->type()) {
         case QEvent::MouseButtonRelease: {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() != Qt::LeftButton || !option.rect.contains(mouse->position().toPoint()))
                 return false;
+            m_clicked = index;
+            m_clickedAt = mouse->timestamp();
             return toggle(model, index);
         }
-        case QEvent::MouseButtonDblClick:
-            // The second click of a double-click leaves the box alone; the double-click opens the person.
-            return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
         case QEvent::KeyPress: {
             const int key = static_cast<QKeyEvent*>(event)->key();
             return (key == Qt::Key_Space || key == Qt::Key_Select) && toggle(model, index);
@@ -70,6 +83,10 @@ private:
         const bool ticked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
         return model->setData(index, ticked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
     }
+
+    // The box the last click ticked or cleared, and when: the first click of a double-click, if one follows.
+    QPersistentModelIndex m_clicked;
+    quint64 m_clickedAt = 0;
 };
 
 } // namespace

@@ -50,7 +50,8 @@ private:
 
 // The result grid of a navigator. Empty, it has no heading row either; filled, it shows the headings over one row
 // per person, every cell centred and the columns fitted to their text (none wider than the grid). A check cell shows
-// its box in the middle and is ticked or cleared by a click anywhere in it, or by Space when it is the current cell.
+// its box in the middle and is ticked or cleared by a click anywhere in it, or by Space when it is the current cell; a
+// double-click, which opens the person, leaves it as it was.
 class NavigatorGrid : public QTableView {
     Q_OBJECT
 public:

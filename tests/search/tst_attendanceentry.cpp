@@ -125,13 +125,22 @@ int rowOf(frmAttendanceEntry* s, qint64 person)
     return int(ids.indexOf(person));
 }
 
-// A click as the user makes it, away from the middle of the cell where the box is drawn.
-void clickCell(frmAttendanceEntry* s, qint64 person, int column)
+// A click as the user makes it, away from the middle of the cell where the box is drawn. A double-click comes as the
+// window system sends it (press, release, press, double-click, release) and opens the person on the member screen.
+void clickCell(frmAttendanceEntry* s, qint64 person, int column, bool twice = false)
 {
     NavigatorGrid* grid = s->vsfgMembers;
     const QRect cell = grid->visualRect(grid->model()->index(rowOf(s, person), column));
     QVERIFY(cell.isValid());
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.topLeft() + QPoint(2, 2));
+    const QPoint at = cell.topLeft() + QPoint(2, 2);
+    if (!twice) {
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+        return;
+    }
+    s->parentWidget()->raise(); // above the member screen a double-click opened
+    QWindow* window = grid->window()->windowHandle();
+    QTest::mouseDClick(window, Qt::LeftButton, {}, window->mapFromGlobal(grid->viewport()->mapToGlobal(at)));
+    QCOMPARE(ScreenRegistry::find<frmMemberEntry>()->MemberId(), person);
 }
 
 bool ticked(frmAttendanceEntry* s, qint64 person, int column)
@@ -234,7 +243,7 @@ private slots:
     // then the one found.
     void saveWritesOneRowPerMarkedPersonAndNoOther_data()
     {
-        QTest::addColumn<QStringList>("firstClicks"); // "Cole WN": the box of Cole's Wed. Night
+        QTest::addColumn<QStringList>("firstClicks"); // "Cole WN": the box of Cole's Wed. Night; "... twice"
         QTest::addColumn<int>("moveDays");            // the date moved before the first save, answered Yes
         QTest::addColumn<int>("deskSaves");           // before which save the other desk works: 1, 2 or none (0)
         QTest::addColumn<QString>("deskClears");      // the mark the other desk clears, besides adding Noah's
@@ -254,6 +263,9 @@ private slots:
             << QStringList{"Thompson RBD", "Thompson RBD", "Cole WN", "Cole WN", "Baker SS"} << 0 << 1 << "Cole WN"
             << QStringList{} << QStringList{"Adams 12/6: SS DT", "Baker 12/6: SS", "Cole 12/6: WS",
                                             "Dane 11/29: SS",    "Dane 12/6: SE",  "Thompson 12/6: SS WS"};
+        QTest::newRow("a double-click opens the person and changes no box")
+            << QStringList{"Cole WN twice", "Baker SS twice"} << 0 << 0 << QString() << QStringList{}
+            << QStringList{"Adams 12/6: SS DT", "Cole 12/6: WS WN", "Dane 11/29: SS", "Dane 12/6: SE"};
         QTest::newRow("saved to another week, then only changes there")
             << QStringList{"Adams SL"} << -7 << 2 << "Cole WN" << QStringList{"Baker SE"}
             << QStringList{"Adams 11/29: SS SL DT", "Adams 12/6: SS DT", "Baker 11/29: SE", "Cole 11/29: WS",
@@ -295,7 +307,8 @@ private slots:
         const QStringList categories{"SS", "SL", "RBD", "WS", "DT", "SE", "WN"};
         const auto click = [&](const QStringList& clicks) {
             for (const QString& c : clicks)
-                clickCell(s, people.value(c.section(' ', 0, 0)), int(categories.indexOf(c.section(' ', 1))));
+                clickCell(s, people.value(c.section(' ', 0, 0)), int(categories.indexOf(c.section(' ', 1, 1))),
+                          c.endsWith(" twice"));
         };
         // Another desk adds Noah's marks to the week about to be saved and clears one mark of someone else.
         const QDate savedWeek = kThisWeek.addDays(moveDays);
