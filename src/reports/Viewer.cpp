@@ -1,13 +1,13 @@
 #include "Viewer.h"
 
 #include "PageView.h"
+#include "PdfFileDialog.h"
 
 #include "platform/Twips.h"
 #include "shell/ScreenRegistry.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -205,12 +205,8 @@ void Viewer::btnExportPdf_Click()
     const std::shared_ptr<const ReportEngine::Document> doc = m_report.document;
     if (!doc)
         return;
-    QString fileName = QFileDialog::getSaveFileName(this, QStringLiteral("Export PDF"),
-                                                    QDir::home().filePath(doc->title + QStringLiteral(".pdf")),
-                                                    QStringLiteral("PDF files (*.pdf)"));
+    const QString fileName = PdfFileDialog::ask(this, QDir::home().filePath(doc->title + QStringLiteral(".pdf")));
     if (fileName.isEmpty())
         return;
-    if (!fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        fileName += QStringLiteral(".pdf");
     ReportOutput::writePdf(*doc, fileName);
 }

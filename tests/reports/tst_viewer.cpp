@@ -311,6 +311,7 @@ private slots:
         QTest::newRow("new file") << "list.pdf" << false << false << "pdf";
         QTest::newRow("replacing a file") << "list.pdf" << true << false << "pdf";
         QTest::newRow("cancelled part-way") << "list.pdf" << true << true << "unchanged";
+        QTest::newRow("typed without .pdf over it, answered No") << "list" << true << false << "unchanged";
         QTest::newRow("folder that does not exist") << "gone/list.pdf" << false << false << "message";
     }
     void exportPdfReplacesAFileOnlyWhenWhole()
@@ -325,7 +326,7 @@ private slots:
         ScriptedMessages messages;
         ProgressAtOnce atOnce;
         QTemporaryDir dir;
-        const QString file = dir.filePath(name);
+        const QString file = dir.filePath(name.endsWith(".pdf") ? name : name + ".pdf");
         const QByteArray before("an earlier export\n");
         if (existing) {
             QFile old(file);
@@ -334,12 +335,15 @@ private slots:
         }
         Viewer* viewer = Viewer::preview(report(QStringLiteral("Export"), 400));
         QCOMPARE(viewer->document()->pageCount(), 10);
+        if (outcome == "unchanged" && !cancel)
+            messages.answer(Messages::Answer::No);
         whenModal<QFileDialog>([&](QFileDialog* dialog) {
-            dialog->setOption(QFileDialog::DontConfirmOverwrite);
             auto* typed = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             QVERIFY(typed);
-            typed->setText(file);
-            QMetaObject::invokeMethod(dialog, "accept");
+            typed->setText(dir.filePath(name));
+            QTest::keyClick(typed, Qt::Key_Return);
+            if (dialog->isVisible()) // after No
+                dialog->reject();
         });
         QObject owner;
         int reached = -1;
@@ -350,14 +354,17 @@ private slots:
         if (cancel) {
             QVERIFY(reached >= 2 && reached < 10);
         }
+        if (existing)
+            QCOMPARE(messages.shown().value(0).text,
+                     QStringLiteral("list.pdf already exists.\nDo you want to replace it?"));
         if (outcome == QLatin1String("pdf")) {
-            QCOMPARE(messages.count(), 0);
+            QCOMPARE(messages.count(), int(existing));
             const QString text = pdfText(file);
             QVERIFY(text.contains(QStringLiteral("Export line 1")));
             QVERIFY(text.contains(QStringLiteral("Export line 400")));
             QVERIFY(text.contains(QStringLiteral("Page 10 of 10")));
         } else if (outcome == QLatin1String("unchanged")) {
-            QCOMPARE(messages.count(), 0);
+            QCOMPARE(messages.count(), 1);
             QFile kept(file);
             QVERIFY(kept.open(QIODevice::ReadOnly));
             QCOMPARE(kept.readAll(), before);
