@@ -46,7 +46,7 @@ ClassEntryScreen::ClassEntryScreen(const QString& screenName, const QString& tab
     cmbTeacher = make<QComboBox>(this, "cmbTeacher", 1320, 1200, 3495, 315);
     cmbAsstTeacher = make<QComboBox>(this, "cmbAsstTeacher", 1320, 1560, 3495, 315);
     txtLocation = make<QLineEdit>(this, "txtLocation", 1320, 1920, 3495, 285);
-    txtNotes = make<QPlainTextEdit>(this, "txtNotes", 1320, 2280, 3495, 1095);
+    txtNotes = Controls::notesBox(this, "txtNotes", 1320, 2280, 3495, 1095);
     btnSave = make<QPushButton>(this, "btnSave", 1800, 3480, 1455, 375);
     btnSave->setText(QStringLiteral("Save And Close"));
     btnExit = make<QPushButton>(this, "btnExit", 3360, 3480, 1455, 375);
@@ -56,7 +56,6 @@ ClassEntryScreen::ClassEntryScreen(const QString& screenName, const QString& tab
         edit->setMaxLength(50);
         SelectAllOnFocus::install(edit);
     }
-    SetupLists::setUpNotes(txtNotes);
     for (QComboBox* combo : {cmbName, cmbTeacher, cmbAsstTeacher})
         TypeAhead::install(combo);
 
@@ -177,12 +176,6 @@ void fillPeople(QComboBox* first, QComboBox* second)
     rs.Close();
     // Thousands of people: both lists show one model, filled whole.
     IdList::setEntries({first, second}, std::move(people));
-}
-
-void setUpNotes(QPlainTextEdit* notes)
-{
-    notes->setTabChangesFocus(true);
-    SelectAllOnFocus::install(notes);
 }
 
 } // namespace SetupLists

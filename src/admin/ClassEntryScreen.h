@@ -61,7 +61,4 @@ namespace SetupLists {
 // A blank entry (no one), then every person of Member, members and prospects alike, in both lists.
 void fillPeople(QComboBox* first, QComboBox* second);
 
-// The multi-line notes box behaves like the other entry boxes: Tab moves on, and the focus selects it all.
-void setUpNotes(QPlainTextEdit* notes);
-
 } // namespace SetupLists

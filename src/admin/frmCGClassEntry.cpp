@@ -36,13 +36,12 @@ frmCGClassEntry::frmCGClassEntry(QWidget* parent) : Screen(parent)
     cmbTeacher = make<QComboBox>(this, "cmbTeacher", 1320, 480, 3495, 315);
     cmbAsstTeacher = make<QComboBox>(this, "cmbAsstTeacher", 1320, 840, 3495, 315);
     cmbSSClass = make<QComboBox>(this, "cmbSSClass", 1320, 1200, 3495, 315);
-    txtNotes = make<QPlainTextEdit>(this, "txtNotes", 1320, 1560, 3495, 1095);
+    txtNotes = Controls::notesBox(this, "txtNotes", 1320, 1560, 3495, 1095);
     btnSave = make<QPushButton>(this, "btnSave", 1800, 2760, 1455, 375);
     btnSave->setText(QStringLiteral("Save And Close"));
     btnExit = make<QPushButton>(this, "btnExit", 3360, 2760, 1455, 375);
     btnExit->setText(QStringLiteral("Exit"));
 
-    SetupLists::setUpNotes(txtNotes);
     for (QComboBox* combo : {cmbName, cmbTeacher, cmbAsstTeacher, cmbSSClass})
         TypeAhead::install(combo);
 

@@ -250,7 +250,7 @@ void frmMemberEntry::buildDemographicTab(QWidget* tab)
 void frmMemberEntry::buildNotesTab(QWidget* tab)
 {
     auto* notesFrame = frame(tab, "FrameNotes", QStringLiteral("Notes"), 120, 60, 11055, 5175);
-    txtNotes = make<QPlainTextEdit>(notesFrame, "txtNotes", 120, 300, 10815, 4755);
+    txtNotes = Controls::notesBox(notesFrame, "txtNotes", 120, 300, 10815, 4755);
     rightLabel(tab, QStringLiteral("Added"), 120, 5460, 855);
     txtAdded = make<QLineEdit>(tab, "txtAdded", 1080, 5460, 3735, 285);
     rightLabel(tab, QStringLiteral("Last Edited"), 5040, 5460, 1095);
@@ -349,7 +349,7 @@ void frmMemberEntry::buildProspectTab(QWidget* tab)
     txtProspectMemberOf = textBox(tab, "txtProspectMemberOf", kField, lines.next("Member Of"), kWidth);
 
     auto* notesFrame = frame(tab, "FrameProspectNotes", QStringLiteral("Notes"), 5520, 0, 5655, 1920);
-    txtProspectNotes = make<QPlainTextEdit>(notesFrame, "txtProspectNotes", 120, 300, 5415, 1500);
+    txtProspectNotes = Controls::notesBox(notesFrame, "txtProspectNotes", 120, 300, 5415, 1500);
 
     auto* contacts = frame(tab, "FrameContacts", QStringLiteral("Contacts Made"), 120, 2040, 11055, 4080);
     Controls::label(contacts, QStringLiteral("Next Contact"), 120, 300, 1455);

@@ -93,8 +93,7 @@ frmProspectContactEntry::frmProspectContactEntry(QWidget* parent) : Screen(paren
     rightLabel(this, QStringLiteral("Rating"), kLabel, 2850, kLabelWidth);
     cmbRating = pick(this, "cmbRating", 2820, kNarrow);
     rightLabel(this, QStringLiteral("Notes"), kLabel, 3240, kLabelWidth);
-    txtNotes = make<QPlainTextEdit>(this, "txtNotes", kField, 3210, kWide, 1095);
-    SelectAllOnFocus::install(txtNotes);
+    txtNotes = Controls::notesBox(this, "txtNotes", kField, 3210, kWide, 1095);
 
     auto* line = make<QFrame>(this, "Line1", 120, 4425, 6255, 30);
     line->setFrameShape(QFrame::HLine);

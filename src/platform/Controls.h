@@ -4,6 +4,7 @@
 #include "Twips.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QString>
 
 // Controls of the fixed-size screens, made at their designed places (in twips).
@@ -35,6 +36,15 @@ inline QLabel* rightLabel(QWidget* parent, const QString& text, int left, int to
 inline DateBox* datePicker(QWidget* parent, const char* objectName, int left, int top, int width, int height = 285)
 {
     return make<DateBox>(parent, objectName, left, top, width, height);
+}
+
+// A notes box of several lines. Tab and Shift+Tab move to the next and previous control, as from every other box,
+// and the text is never selected whole on focus: a click puts the cursor where it lands, so a note is added to.
+inline QPlainTextEdit* notesBox(QWidget* parent, const char* objectName, int left, int top, int width, int height)
+{
+    auto* box = make<QPlainTextEdit>(parent, objectName, left, top, width, height);
+    box->setTabChangesFocus(true);
+    return box;
 }
 
 } // namespace Controls

@@ -1,7 +1,6 @@
 #include "EntryBoxes.h"
 
 #include <QEvent>
-#include <QPlainTextEdit>
 #include <QTimer>
 
 namespace {
@@ -67,10 +66,8 @@ public:
     {
         if (event->type() == QEvent::FocusIn) {
             // After the click that gave the focus has placed the cursor.
-            if (auto* line = qobject_cast<QLineEdit*>(watched))
-                QTimer::singleShot(0, line, [line] { line->selectAll(); });
-            else if (auto* text = qobject_cast<QPlainTextEdit*>(watched))
-                QTimer::singleShot(0, text, [text] { text->selectAll(); });
+            auto* line = static_cast<QLineEdit*>(watched);
+            QTimer::singleShot(0, line, [line] { line->selectAll(); });
         }
         return false;
     }
@@ -78,11 +75,6 @@ public:
 } // namespace
 
 void install(QLineEdit* edit)
-{
-    edit->installEventFilter(new Filter(edit));
-}
-
-void install(QPlainTextEdit* edit)
 {
     edit->installEventFilter(new Filter(edit));
 }

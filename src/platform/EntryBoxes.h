@@ -2,8 +2,6 @@
 
 #include <QLineEdit>
 
-class QPlainTextEdit;
-
 // A phone box with the mask (###) ###-####. Its value is the masked text, or empty text when no digit was typed.
 // A stored text the mask cannot show as it is stands in the box without the mask, and its value is the text.
 class PhoneEdit : public QLineEdit {
@@ -17,8 +15,8 @@ public:
 // A password box: every typed character shows as "*".
 void makePasswordBox(QLineEdit* edit);
 
-// Entry boxes select their whole text when they get the focus, so typing replaces the value.
+// Entry boxes select their whole text when they get the focus, so typing replaces the value. (Notes boxes of several
+// lines do not: a note is added to.)
 namespace SelectAllOnFocus {
 void install(QLineEdit* edit);
-void install(QPlainTextEdit* edit);
 } // namespace SelectAllOnFocus
