@@ -1,11 +1,15 @@
 #pragma once
 
 #include "DateBox.h"
+#include "FocusedWheel.h"
 #include "Twips.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QString>
+
+#include <type_traits>
 
 // Controls of the fixed-size screens, made at their designed places (in twips).
 namespace Controls {
@@ -15,6 +19,8 @@ template <class T> T* make(QWidget* parent, const char* objectName, int left, in
     auto* widget = new T(parent);
     widget->setObjectName(QString::fromLatin1(objectName));
     Twips::place(widget, left, top, width, height);
+    if constexpr (std::is_base_of_v<QComboBox, T>)
+        FocusedWheel::install(widget);
     return widget;
 }
 

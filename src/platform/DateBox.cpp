@@ -1,6 +1,7 @@
 #include "DateBox.h"
 
 #include "Clock.h"
+#include "FocusedWheel.h"
 #include "Messages.h"
 
 #include <QAction>
@@ -68,6 +69,7 @@ DateBox::DateBox(QWidget* parent) : QDateEdit(parent)
     // A date set by code or picked in the calendar replaces whatever was being typed.
     connect(this, &QDateEdit::dateChanged, this, [this] { stopTyping(); });
     lineEdit()->installEventFilter(this);
+    FocusedWheel::install(this);
 }
 
 void DateBox::setPastDates(bool past)

@@ -3,6 +3,7 @@
 #include "PageView.h"
 #include "PdfFileDialog.h"
 
+#include "platform/FocusedWheel.h"
 #include "platform/Twips.h"
 #include "shell/ScreenRegistry.h"
 
@@ -57,6 +58,7 @@ Viewer::Viewer()
     lblPageCount->setMinimumWidth(lblPageCount->fontMetrics().horizontalAdvance(QStringLiteral("of 00000")));
     cmbZoom = new QComboBox(this);
     cmbZoom->setObjectName(QStringLiteral("cmbZoom"));
+    FocusedWheel::install(cmbZoom);
     for (int percent : kZoomPercents)
         cmbZoom->addItem(QStringLiteral("%1%").arg(percent), percent);
     btnFitWidth = toolButton(this, QStringLiteral("btnFitWidth"), QStringLiteral("Fit Width"), QStyle::SP_CustomBase);
