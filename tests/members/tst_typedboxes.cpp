@@ -8,7 +8,6 @@
 #include "members/MoneyEdit.h"
 #include "members/frmContributionEntry.h"
 #include "members/frmMemberEntry.h"
-#include "outreach/frmProspectContactEntry.h"
 #include "platform/EntryBoxes.h"
 #include "shell/ScreenRegistry.h"
 
@@ -18,7 +17,6 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -353,27 +351,6 @@ private slots:
         church->btnSave->click();
         QCOMPARE(MainDatabase.scalar(QStringLiteral("SELECT Phone FROM Church")).toString(), stored);
         QCOMPARE(MainDatabase.scalar(QStringLiteral("SELECT Fax FROM Church")).toString(), stored);
-    }
-
-    // A note is added to: a click at its end puts the cursor there, and Tab and Shift+Tab move on and back.
-    void notesAreAddedTo()
-    {
-        TestDatabase tdb;
-        TestArea area;
-        ScriptedMessages messages;
-        openMemberScreen();
-        QPlainTextEdit* notes = ScreenRegistry::load<frmProspectContactEntry>()->txtNotes;
-        QApplication::setActiveWindow(ScreenRegistry::area());
-        notes->setPlainText(QStringLiteral("Left a card at the door."));
-        QTest::mouseClick(notes->viewport(), Qt::LeftButton, {},
-                          {notes->width() - 20, notes->cursorRect().center().y()});
-        QCoreApplication::processEvents();
-        QTest::keyClicks(notes, " Call back");
-        QTest::keyClick(notes, Qt::Key_Tab);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-        QCoreApplication::processEvents();
-        QTest::keyClicks(notes, " Tuesday.");
-        QCOMPARE(notes->toPlainText(), QStringLiteral("Left a card at the door. Call back Tuesday."));
     }
 };
 

@@ -280,7 +280,14 @@ private slots:
         pickId(s->cmbProspect, pam);
         s->txtType->setText(QStringLiteral("Kid's party"));
         complete(s);
-        s->txtNotes->setPlainText(QStringLiteral("Came; stayed"));
+        // A note added to as people do: a click at its end, Tab on and Shift+Tab back, then the words.
+        s->txtNotes->setPlainText(QStringLiteral("Came;"));
+        QTest::mouseClick(s->txtNotes->viewport(), Qt::LeftButton, {},
+                          {s->txtNotes->width() - 20, s->txtNotes->cursorRect().center().y()});
+        QTest::keyClick(s->txtNotes, Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCoreApplication::processEvents(); // the focus handled whole
+        QTest::keyClicks(s->txtNotes, " stayed");
         pick(s->cmbNextPhase, phase);
         pick(s->cmbNextContactAction, action);
         s->txtNextType->setText(QStringLiteral("O'Brien's"));
