@@ -46,6 +46,9 @@ public:
                      const QModelIndex& index) override
     {
         const bool checkCell = index.flags() & Qt::ItemIsUserCheckable;
+        // Every click forgets the box an earlier click changed: only a double-click's own first click is taken back.
+        if (event->type() == QEvent::MouseButtonRelease)
+            m_clicked = QPersistentModelIndex();
         if (event->type() == QEvent::MouseButtonDblClick) {
             // A double-click opens the person and changes no box: the tick its first click made is taken back, and
             // its second click leaves the box alone.
