@@ -31,6 +31,14 @@ void Screen::Unload()
 
 void Screen::closeEvent(QCloseEvent* event)
 {
+    // A box or dialog waits (on this screen or another): whoever opened it goes on with itself once it is answered,
+    // so a close that reaches the screen meanwhile (Ctrl+W typed ahead of the box) is refused rather than deleting
+    // the screen under it. A screen that is itself the modal window still closes.
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (modal && !modal->isAncestorOf(this)) {
+        event->ignore();
+        return;
+    }
     // Closed means gone: the next load makes a new instance even before this one is deleted.
     ScreenRegistry::release(this);
     QWidget::closeEvent(event);

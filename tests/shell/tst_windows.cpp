@@ -10,11 +10,13 @@
 #include "platform/Twips.h"
 #include "reports/Viewer.h"
 #include "search/NavigatorGrid.h"
+#include "search/frmAttendanceEntry.h"
 #include "search/frmMemberNavigator.h"
 #include "shell/MDI.h"
 #include "shell/ScreenRegistry.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -267,6 +269,25 @@ private slots:
         QCOMPARE(sub->widget()->size(), sub->widget()->minimumSize());
         QVERIFY(sub->widget()->geometry().top() > 0);
         QCOMPARE(messages->count(), 0);
+    }
+
+    // Ctrl+W typed ahead of a box that a screen shows deletes nothing under it: the screen goes on once answered.
+    void aScreenClosedWhileItsBoxWaitsGoesOn()
+    {
+        mdi->runCommand(QStringLiteral("AttendanceEntry"));
+        QPointer<frmAttendanceEntry> attendance = ScreenRegistry::find<frmAttendanceEntry>();
+        Messages::setHandler({}); // the real box
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            QVERIFY(box);
+            attendance->parentWidget()->close(); // what the window's Close (Ctrl+W, Ctrl+F4) does
+            QTimer::singleShot(0, box, [box] { QTest::keyClick(box, Qt::Key_Return); });
+        });
+        QApplication::setActiveWindow(mdi.get());
+        attendance->dtWeekOf->setFocus();
+        QTest::keyClicks(attendance->dtWeekOf, QStringLiteral("99\t"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(attendance && attendance->isVisible());
     }
 };
 
