@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopeGuard>
 
 #include <utility>
 
@@ -46,8 +47,9 @@ public:
                      const QModelIndex& index) override
     {
         const bool checkCell = index.flags() & Qt::ItemIsUserCheckable;
-        // Every click forgets the box an earlier click changed: only a double-click's own first click is taken back.
-        if (event->type() == QEvent::MouseButtonRelease)
+        // Every press forgets the box an earlier click changed: only a double-click's own first click, the press and
+        // release just before it, is taken back, whatever cells that press and release fell on.
+        if (event->type() == QEvent::MouseButtonPress)
             m_clicked = QPersistentModelIndex();
         if (event->type() == QEvent::MouseButtonDblClick) {
             // A double-click opens the person and changes no box: the tick its first click made is taken back, and
@@ -196,6 +198,25 @@ NavigatorGrid::NavigatorGrid(QWidget* parent) : QTableView(parent), m_model(new 
             emit rowDoubleClicked(index.row());
     });
     horizontalHeader()->hide();
+}
+
+bool NavigatorGrid::viewportEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove: {
+        // The mouse never scrolls the grid: left to itself, the view brings a clicked half-shown row into view half a
+        // second later, or scrolls while the button is held near an edge, and the next click lands on the person
+        // below. The wheel, the scroll bars and the keyboard still scroll it.
+        setAutoScroll(false);
+        const auto restore = qScopeGuard([this] { setAutoScroll(true); });
+        return QTableView::viewportEvent(event);
+    }
+    default:
+        return QTableView::viewportEvent(event);
+    }
 }
 
 void NavigatorGrid::clear()

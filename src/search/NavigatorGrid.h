@@ -51,7 +51,8 @@ private:
 // The result grid of a navigator. Empty, it has no heading row either; filled, it shows the headings over one row
 // per person, every cell centred and the columns fitted to their text (none wider than the grid). A check cell shows
 // its box in the middle and is ticked or cleared by a click anywhere in it, or by Space when it is the current cell; a
-// double-click, which opens the person, leaves it as it was.
+// double-click, which opens the person, leaves it as it was. The mouse never scrolls the grid; the wheel, the scroll
+// bars and the keyboard do.
 class NavigatorGrid : public QTableView {
     Q_OBJECT
 public:
@@ -76,6 +77,9 @@ public:
 signals:
     // A data row was double-clicked.
     void rowDoubleClicked(int row);
+
+protected:
+    bool viewportEvent(QEvent* event) override;
 
 private:
     NavigatorModel* m_model;
