@@ -56,8 +56,7 @@ public:
             // its second click leaves the box alone.
             const auto* mouse = static_cast<QMouseEvent*>(event);
             const QPersistentModelIndex clicked = std::exchange(m_clicked, {});
-            if (mouse->button() == Qt::LeftButton && clicked.isValid() &&
-                mouse->timestamp() - m_clickedAt <= quint64(QApplication::doubleClickInterval()))
+            if (mouse->button() == Qt::LeftButton && clicked.isValid())
                 toggle(model, clicked);
             if (checkCell)
                 return mouse->button() == Qt::LeftButton;
@@ -70,7 +69,6 @@ public:
             if (mouse->button() != Qt::LeftButton || !option.rect.contains(mouse->position().toPoint()))
                 return false;
             m_clicked = index;
-            m_clickedAt = mouse->timestamp();
             return toggle(model, index);
         }
         case QEvent::KeyPress: {
@@ -89,9 +87,8 @@ private:
         return model->setData(index, ticked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
     }
 
-    // The box the last click ticked or cleared, and when: the first click of a double-click, if one follows.
+    // The box the click since the last press ticked or cleared: the first click of a double-click, if one follows.
     QPersistentModelIndex m_clicked;
-    quint64 m_clickedAt = 0;
 };
 
 } // namespace
