@@ -8,12 +8,39 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScopeGuard>
+#include <QScrollBar>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
 
 const QColor kBand(192, 192, 192);
+
+// The position along one header nearest `position` that lies on a section the user can see: one with at least a third
+// of it in the viewport, or the one pressed. A position off the viewport comes back to its edge first; a section the
+// edge cuts to a sliver gives way to the nearest seen one inward. With none seen (a grid a few pixels tall), or past
+// the last section, where there is no cell, the position at the edge stays.
+int seenPosition(const QHeaderView* header, int position, int extent, int pressed)
+{
+    position = std::clamp(position, 0, std::max(extent - 1, 0));
+    const int at = header->logicalIndexAt(position);
+    if (at < 0)
+        return position;
+    const int inward = header->sectionViewportPosition(at) < 0 ? 1 : -1;
+    for (int visual = header->visualIndex(at); visual >= 0 && visual < header->count(); visual += inward) {
+        const int section = header->logicalIndex(visual);
+        if (header->isSectionHidden(section))
+            continue;
+        const int start = std::max(header->sectionViewportPosition(section), 0);
+        const int end = std::min(header->sectionViewportPosition(section) + header->sectionSize(section), extent);
+        if (end <= start)
+            break;
+        if (section == pressed || 3 * (end - start) >= header->sectionSize(section))
+            return std::clamp(position, start, end - 1);
+    }
+    return position;
+}
 
 // Draws a check cell's box in the middle of the cell and toggles it on a click anywhere in the cell or on Space, but
 // not on a double-click; other cells are drawn as usual.
@@ -195,6 +222,8 @@ NavigatorGrid::NavigatorGrid(QWidget* parent) : QTableView(parent), m_model(new 
             emit rowDoubleClicked(index.row());
     });
     horizontalHeader()->hide();
+    verticalScrollBar()->installEventFilter(this);
+    horizontalScrollBar()->installEventFilter(this);
 }
 
 bool NavigatorGrid::viewportEvent(QEvent* event)
@@ -203,23 +232,94 @@ bool NavigatorGrid::viewportEvent(QEvent* event)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove: {
-        // The mouse never scrolls the grid: left to itself, the view brings a clicked half-shown row into view half a
-        // second later, or scrolls while the button is held near an edge, and the next click lands on the person
-        // below. The wheel, the scroll bars and the keyboard still scroll it.
-        setAutoScroll(false);
-        const auto restore = qScopeGuard([this] { setAutoScroll(true); });
-        return QTableView::viewportEvent(event);
-    }
+    case QEvent::MouseMove:
+        return mouseEventOnCells(static_cast<QMouseEvent*>(event));
+    case QEvent::Wheel:
+        // While the button is held on the cells the grid holds still: scrolled under the hand, the pressed cell and
+        // the rows of the drag would go out of sight.
+        if (!dragging())
+            return QTableView::viewportEvent(event);
+        event->accept();
+        return true;
     default:
         return QTableView::viewportEvent(event);
     }
+}
+
+bool NavigatorGrid::mouseEventOnCells(QMouseEvent* event)
+{
+    // The mouse never scrolls the grid: left to itself, the view brings a clicked half-shown row into view half a
+    // second later, or scrolls while the button is held near an edge, and the next click lands on the person below.
+    setAutoScroll(false);
+    const auto restore = qScopeGuard([this] {
+        setAutoScroll(true);
+        m_releasedOffCells = false;
+    });
+    const QPoint at = event->position().toPoint();
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        m_pressing = true;
+        m_pressedRow = rowAt(at.y());
+        m_pressedColumn = columnAt(at.x());
+        break;
+    case QEvent::MouseButtonRelease:
+        // A release off the cells is no click, even where the pressed row, scrolled on or cut by the edge, lies under
+        // the pointer.
+        m_releasedOffCells = !viewport()->rect().contains(at);
+        m_pressing = event->buttons() != Qt::NoButton;
+        break;
+    case QEvent::MouseMove: {
+        // A drag goes no further than the cells the user can see: the view makes the cell under the pointer current,
+        // and off the grid or on a sliver at its edge that would be a person nobody sees, whom Space would then mark.
+        const QPoint seen = seenPoint(at);
+        if (event->buttons() == Qt::NoButton || seen == at)
+            break;
+        QMouseEvent moved(event->type(), seen, event->globalPosition() + (seen - at), event->button(), event->buttons(),
+                          event->modifiers(), event->pointingDevice());
+        const bool handled = QTableView::viewportEvent(&moved);
+        event->setAccepted(moved.isAccepted());
+        return handled;
+    }
+    default:
+        break;
+    }
+    return QTableView::viewportEvent(event);
+}
+
+bool NavigatorGrid::eventFilter(QObject* watched, QEvent* event)
+{
+    // The wheel over a scroll bar reaches the bar itself, not the view.
+    if (event->type() == QEvent::Wheel && dragging()) {
+        event->accept();
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+bool NavigatorGrid::dragging() const
+{
+    return m_pressing && (QGuiApplication::mouseButtons() & Qt::LeftButton);
+}
+
+QPoint NavigatorGrid::seenPoint(const QPoint& point) const
+{
+    const QSize extent = viewport()->size();
+    return {seenPosition(horizontalHeader(), point.x(), extent.width(), m_pressing ? m_pressedColumn : -1),
+            seenPosition(verticalHeader(), point.y(), extent.height(), m_pressing ? m_pressedRow : -1)};
+}
+
+QModelIndex NavigatorGrid::indexAt(const QPoint& point) const
+{
+    return m_releasedOffCells ? QModelIndex() : QTableView::indexAt(point);
 }
 
 void NavigatorGrid::clear()
 {
     m_model->reset({}, {});
     horizontalHeader()->hide();
+    verticalScrollBar()->installEventFilter(this);
+    horizontalScrollBar()->installEventFilter(this);
 }
 
 void NavigatorGrid::fill(const QStringList& headings, QList<NavigatorRow> rows)

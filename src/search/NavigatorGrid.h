@@ -51,8 +51,9 @@ private:
 // The result grid of a navigator. Empty, it has no heading row either; filled, it shows the headings over one row
 // per person, every cell centred and the columns fitted to their text (none wider than the grid). A check cell shows
 // its box in the middle and is ticked or cleared by a click anywhere in it, or by Space when it is the current cell; a
-// double-click, which opens the person, leaves it as it was. The mouse never scrolls the grid; the wheel, the scroll
-// bars and the keyboard do.
+// double-click, which opens the person, leaves it as it was. The mouse never scrolls the grid; the scroll bars, the
+// keyboard and the wheel do, the wheel not while the button is held on the cells. Whatever the mouse does, the current
+// cell stays on a row and column the user can see.
 class NavigatorGrid : public QTableView {
     Q_OBJECT
 public:
@@ -73,6 +74,7 @@ public:
     int currentRow() const;
     void pickRow(int row);
     void pickCell(int row, int column);
+    QModelIndex indexAt(const QPoint& point) const override;
 
 signals:
     // A data row was double-clicked.
@@ -80,7 +82,19 @@ signals:
 
 protected:
     bool viewportEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool mouseEventOnCells(QMouseEvent* event);
+    // The left button went down on the cells and is still held.
+    bool dragging() const;
+    QPoint seenPoint(const QPoint& point) const;
+
     NavigatorModel* m_model;
+    // The cell the button went down on, while it is held: it counts as seen however little of it shows.
+    bool m_pressing = false;
+    int m_pressedRow = -1;
+    int m_pressedColumn = -1;
+    // Set while a release off the cells is handled, so that the view finds no cell under it.
+    bool m_releasedOffCells = false;
 };

@@ -127,15 +127,17 @@ int rowOf(frmAttendanceEntry* s, qint64 person)
 
 // A click as the user makes it, away from the middle of the cell where the box is drawn. A double-click comes as the
 // window system sends it (press, release, press, double-click, release) and opens the person on the member screen.
-// "slid twice" releases its first click 5 px lower, in the next row; "half-shown again" cuts the grid half-way down
-// the person's row, clicks there, and clicks the same place again once the view's delayed scroll would be over.
+// "slid twice" releases its first click 5 px lower, in the next row. "half-shown …" cuts the grid half-way down the
+// person's row and "thin …" 5 px into it; "… again" clicks there, and clicks the same place again once the view's
+// delayed scroll would be over; "… dragged off" releases below the grid and "… slid" 1 px lower, then Space follows.
 void clickCell(frmAttendanceEntry* s, qint64 person, int column, const QString& how = {})
 {
     NavigatorGrid* grid = s->vsfgMembers;
     const QRect cell = grid->visualRect(grid->model()->index(rowOf(s, person), column));
     QVERIFY(cell.isValid());
-    for (int settle = 0; how == "half-shown again" && settle < 2; ++settle) { // scroll bars come and go as it shrinks
-        grid->resize(grid->width(), grid->height() - grid->viewport()->height() + cell.center().y());
+    const int cut = how.startsWith("half-shown") ? cell.center().y() : how.startsWith("thin") ? cell.top() + 5 : 0;
+    for (int settle = 0; cut > 0 && settle < 2; ++settle) { // scroll bars come and go as it shrinks
+        grid->resize(grid->width(), grid->height() - grid->viewport()->height() + cut);
         QCoreApplication::processEvents();
     }
     const QPoint at = how == "slid twice" ? cell.bottomLeft() + QPoint(2, -1) : cell.topLeft() + QPoint(2, 2);
@@ -149,6 +151,13 @@ void clickCell(frmAttendanceEntry* s, qint64 person, int column, const QString& 
         QTest::mouseClick(window, Qt::LeftButton, {}, press);
         QTest::qWait(QApplication::doubleClickInterval() + 300);
         return QTest::mouseClick(window, Qt::LeftButton, {}, press);
+    }
+    if (how.endsWith("dragged off") || how.endsWith("slid")) {
+        const QPoint release = press + QPoint(0, how.endsWith("slid") ? 1 : grid->viewport()->height() + 10 - at.y());
+        QTest::mousePress(window, Qt::LeftButton, {}, press);
+        QTest::mouseMove(window, release);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, release);
+        return QTest::keyClick(window, Qt::Key_Space);
     }
     s->parentWidget()->raise(); // above the member screen a double-click opened
     // A hand double-clicks soon after the click before, inside the double-click interval that QTest waits out.
@@ -291,6 +300,12 @@ private slots:
             << QStringList{"Adams 12/6: SS DT", "Cole 12/6: WS WN", "Dane 11/29: SS"};
         QTest::newRow("a click on the half-shown last row leaves the grid where it was for the next click")
             << QStringList{"Cole WN half-shown again"} << 0 << 0 << QString() << QStringList{}
+            << QStringList{"Adams 12/6: SS DT", "Cole 12/6: WS WN", "Dane 11/29: SS", "Dane 12/6: SE"};
+        QTest::newRow("Space after a drag from the half-shown last row off the grid acts on that row, not the next")
+            << QStringList{"Cole WN half-shown dragged off"} << 0 << 0 << QString() << QStringList{}
+            << QStringList{"Adams 12/6: SS DT", "Cole 12/6: WS", "Dane 11/29: SS", "Dane 12/6: SE"};
+        QTest::newRow("a click that slid on a last row showing 5 px is the box Space takes back")
+            << QStringList{"Cole WN thin slid"} << 0 << 0 << QString() << QStringList{}
             << QStringList{"Adams 12/6: SS DT", "Cole 12/6: WS WN", "Dane 11/29: SS", "Dane 12/6: SE"};
         QTest::newRow("saved to another week, then only changes there")
             << QStringList{"Adams SL"} << -7 << 2 << "Cole WN" << QStringList{"Baker SE"}
