@@ -253,20 +253,26 @@ bool NavigatorGrid::mouseEventOnCells(QMouseEvent* event)
     setAutoScroll(false);
     const auto restore = qScopeGuard([this] {
         setAutoScroll(true);
-        m_releasedOffCells = false;
+        m_releasedUnseen = false;
     });
     const QPoint at = event->position().toPoint();
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
+        // A second button pressed off the grid during a drag reaches the grid too, and would make the row under it
+        // current, seen or not.
+        if ((event->buttons() & ~event->button()) && !viewport()->rect().contains(at)) {
+            event->accept();
+            return true;
+        }
         m_pressing = true;
         m_pressedRow = rowAt(at.y());
         m_pressedColumn = columnAt(at.x());
         break;
     case QEvent::MouseButtonRelease:
-        // A release off the cells is no click, even where the pressed row, scrolled on or cut by the edge, lies under
-        // the pointer.
-        m_releasedOffCells = !viewport()->rect().contains(at);
+        // A release off the cells the user can see is no click, even where the pressed row, cut by the edge, lies
+        // under the pointer; and it leaves the highlight where the drag left it, on the current cell.
+        m_releasedUnseen = seenPoint(at) != at;
         m_pressing = event->buttons() != Qt::NoButton;
         break;
     case QEvent::MouseMove: {
@@ -311,15 +317,18 @@ QPoint NavigatorGrid::seenPoint(const QPoint& point) const
 
 QModelIndex NavigatorGrid::indexAt(const QPoint& point) const
 {
-    return m_releasedOffCells ? QModelIndex() : QTableView::indexAt(point);
+    return m_releasedUnseen ? QModelIndex() : QTableView::indexAt(point);
+}
+
+QItemSelectionModel::SelectionFlags NavigatorGrid::selectionCommand(const QModelIndex& index, const QEvent* event) const
+{
+    return m_releasedUnseen ? QItemSelectionModel::NoUpdate : QTableView::selectionCommand(index, event);
 }
 
 void NavigatorGrid::clear()
 {
     m_model->reset({}, {});
     horizontalHeader()->hide();
-    verticalScrollBar()->installEventFilter(this);
-    horizontalScrollBar()->installEventFilter(this);
 }
 
 void NavigatorGrid::fill(const QStringList& headings, QList<NavigatorRow> rows)

@@ -82,6 +82,8 @@ signals:
 
 protected:
     bool viewportEvent(QEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event = nullptr) const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -95,6 +97,7 @@ private:
     bool m_pressing = false;
     int m_pressedRow = -1;
     int m_pressedColumn = -1;
-    // Set while a release off the cells is handled, so that the view finds no cell under it.
-    bool m_releasedOffCells = false;
+    // Set while a release off the cells the user can see is handled: the view finds no cell under it, and changes no
+    // selection.
+    bool m_releasedUnseen = false;
 };
