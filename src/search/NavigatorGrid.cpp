@@ -32,8 +32,9 @@ int seenPosition(const QHeaderView* header, int position, int extent, int presse
         const int section = header->logicalIndex(visual);
         if (header->isSectionHidden(section))
             continue;
-        const int start = std::max(header->sectionViewportPosition(section), 0);
-        const int end = std::min(header->sectionViewportPosition(section) + header->sectionSize(section), extent);
+        const int top = header->sectionViewportPosition(section);
+        const int start = std::max(top, 0);
+        const int end = std::min(top + header->sectionSize(section), extent);
         if (end <= start)
             break;
         if (section == pressed || 3 * (end - start) >= header->sectionSize(section))
@@ -222,6 +223,7 @@ NavigatorGrid::NavigatorGrid(QWidget* parent) : QTableView(parent), m_model(new 
             emit rowDoubleClicked(index.row());
     });
     horizontalHeader()->hide();
+    viewport()->installEventFilter(this);
     verticalScrollBar()->installEventFilter(this);
     horizontalScrollBar()->installEventFilter(this);
 }
@@ -234,13 +236,6 @@ bool NavigatorGrid::viewportEvent(QEvent* event)
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
         return mouseEventOnCells(static_cast<QMouseEvent*>(event));
-    case QEvent::Wheel:
-        // While the button is held on the cells the grid holds still: scrolled under the hand, the pressed cell and
-        // the rows of the drag would go out of sight.
-        if (!dragging())
-            return QTableView::viewportEvent(event);
-        event->accept();
-        return true;
     default:
         return QTableView::viewportEvent(event);
     }
@@ -295,7 +290,8 @@ bool NavigatorGrid::mouseEventOnCells(QMouseEvent* event)
 
 bool NavigatorGrid::eventFilter(QObject* watched, QEvent* event)
 {
-    // The wheel over a scroll bar reaches the bar itself, not the view.
+    // While the button is held on the cells the grid holds still: scrolled under the hand, the pressed cell and the
+    // rows of the drag would go out of sight. The wheel reaches the cells, or a scroll bar itself.
     if (event->type() == QEvent::Wheel && dragging()) {
         event->accept();
         return true;
