@@ -2,11 +2,11 @@
 
 #include "DateBox.h"
 #include "FocusedWheel.h"
+#include "NotesBox.h"
 #include "Twips.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QString>
 
 #include <type_traits>
@@ -45,10 +45,11 @@ inline DateBox* datePicker(QWidget* parent, const char* objectName, int left, in
 }
 
 // A notes box of several lines. Tab and Shift+Tab move to the next and previous control, as from every other box,
-// and the text is never selected whole on focus: a click puts the cursor where it lands, so a note is added to.
+// and the text is never selected whole on focus: a click puts the cursor where it lands, so a note is added to. A paste
+// that holds nothing (an empty clipboard) leaves the note as it was.
 inline QPlainTextEdit* notesBox(QWidget* parent, const char* objectName, int left, int top, int width, int height)
 {
-    auto* box = make<QPlainTextEdit>(parent, objectName, left, top, width, height);
+    auto* box = make<NotesBox>(parent, objectName, left, top, width, height);
     box->setTabChangesFocus(true);
     return box;
 }

@@ -12,9 +12,11 @@
 #include "platform/SqlValue.h"
 #include "shell/ScreenRegistry.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -288,13 +290,21 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
         QCoreApplication::processEvents(); // the focus handled whole
         QTest::keyClicks(s->txtNotes, " stayed");
+        // A paste with nothing on the clipboard (nobody owns it) changes nothing; text lands at the cursor whole.
+        QGuiApplication::clipboard()->setMimeData(new QMimeData);
+        QTest::keyClick(s->txtNotes, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(s->txtNotes, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(s->txtNotes->toPlainText(), QStringLiteral("Came; stayed"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("\nate"));
+        QTest::keyClick(s->txtNotes, Qt::Key_V, Qt::ControlModifier);
         pick(s->cmbNextPhase, phase);
         pick(s->cmbNextContactAction, action);
         s->txtNextType->setText(QStringLiteral("O'Brien's"));
         QTest::mouseClick(s->btnSave, Qt::LeftButton);
         QCOMPARE(messages->count(), 0);
-        QCOMPARE(storedContacts().last(),
-                 QStringLiteral("%1|2026-12-20|Phone Call|Kid's party|%2|-|Interested|Came; stayed").arg(pam).arg(vic));
+        QCOMPARE(
+            storedContacts().last(),
+            QStringLiteral("%1|2026-12-20|Phone Call|Kid's party|%2|-|Interested|Came; stayed\nate").arg(pam).arg(vic));
         QCOMPARE(storedStep(pam), stored);
         // Ready for the next contact.
         QCOMPARE(s->cmbProspect->currentIndex(), -1);
