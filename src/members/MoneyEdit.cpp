@@ -1,6 +1,7 @@
 #include "MoneyEdit.h"
 
 #include "core/Format.h"
+#include "platform/FocusLoan.h"
 
 MoneyEdit::MoneyEdit(QWidget* parent) : QLineEdit(parent)
 {
@@ -23,12 +24,16 @@ void MoneyEdit::showValue(bool editing)
 
 void MoneyEdit::focusInEvent(QFocusEvent* event)
 {
-    showValue(true);
+    // Only lent (another program, a menu, a click beside the box), the focus left the typing in view as it was.
+    if (!FocusLoan::comesBack(this, event))
+        showValue(true);
     QLineEdit::focusInEvent(event);
 }
 
 void MoneyEdit::focusOutEvent(QFocusEvent* event)
 {
+    const bool lent = FocusLoan::lends(this, this, event);
     QLineEdit::focusOutEvent(event);
-    showValue(false);
+    if (!lent)
+        showValue(false);
 }

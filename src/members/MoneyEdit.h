@@ -2,8 +2,8 @@
 
 #include <QLineEdit>
 
-// An amount box: it holds the text as typed, and shows it as money ($1,234.50, negatives ($1,234.50)) while it
-// does not have the focus. Text that is not an amount shows as typed.
+// An amount box: it holds the text as typed, and shows it as money ($1,234.50, negatives ($1,234.50)) once it is
+// left. Text that is not an amount shows as typed.
 class MoneyEdit : public QLineEdit {
     Q_OBJECT
 public:

@@ -1,6 +1,7 @@
 #include "DateBox.h"
 
 #include "Clock.h"
+#include "FocusLoan.h"
 #include "FocusedWheel.h"
 #include "Messages.h"
 
@@ -278,13 +279,16 @@ bool DateBox::eventFilter(QObject* watched, QEvent* event)
 
 void DateBox::focusInEvent(QFocusEvent* event)
 {
-    // The spin box shows its date again on focus; a refused entry stays in view, whole, to be typed over.
+    // The spin box shows its date again on focus; a refused entry stays in view, whole, to be typed over. Back from a
+    // loan of the focus, the typing goes on where it stood.
     const bool wasTyping = typing();
     QDateEdit::focusInEvent(event);
-    if (wasTyping) {
+    if (wasTyping)
         showTyped();
+    if (FocusLoan::comesBack(this, event))
+        FocusLoan::restore(lineEdit());
+    else if (wasTyping)
         lineEdit()->selectAll();
-    }
 }
 
 void DateBox::showEvent(QShowEvent* event)
@@ -298,6 +302,7 @@ void DateBox::showEvent(QShowEvent* event)
 
 void DateBox::focusOutEvent(QFocusEvent* event)
 {
+    FocusLoan::lends(this, lineEdit(), event);
     if (!typing()) {
         QDateEdit::focusOutEvent(event);
         return;

@@ -1,6 +1,8 @@
 #include "EntryBoxes.h"
 
-#include <QEvent>
+#include "FocusLoan.h"
+
+#include <QFocusEvent>
 #include <QTimer>
 
 namespace {
@@ -64,10 +66,14 @@ public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        auto* line = static_cast<QLineEdit*>(watched);
+        if (event->type() == QEvent::FocusOut)
+            FocusLoan::lends(line, line, static_cast<QFocusEvent*>(event));
         if (event->type() == QEvent::FocusIn) {
-            // After the click that gave the focus has placed the cursor.
-            auto* line = static_cast<QLineEdit*>(watched);
-            QTimer::singleShot(0, line, [line] { line->selectAll(); });
+            if (FocusLoan::comesBack(line, static_cast<QFocusEvent*>(event)))
+                FocusLoan::restore(line);
+            else // after the click that gave the focus has placed the cursor
+                QTimer::singleShot(0, line, [line] { line->selectAll(); });
         }
         return false;
     }

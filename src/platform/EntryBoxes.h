@@ -15,8 +15,8 @@ public:
 // A password box: every typed character shows as "*".
 void makePasswordBox(QLineEdit* edit);
 
-// Entry boxes select their whole text when they get the focus, so typing replaces the value. (Notes boxes of several
-// lines do not: a note is added to.)
+// Entry boxes select their whole text when they are entered, so typing replaces the value; the focus coming back
+// from a loan (FocusLoan.h) leaves them as they were. (Notes boxes of several lines do not select: a note is added to.)
 namespace SelectAllOnFocus {
 void install(QLineEdit* edit);
 } // namespace SelectAllOnFocus

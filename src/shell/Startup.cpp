@@ -18,6 +18,7 @@
 #include <QLockFile>
 #include <QPointer>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 // Kov's own icon on the main window and every screen's title bar. Outside any namespace, as the resource
@@ -31,6 +32,10 @@ static void useKovIcon()
     QApplication::setWindowIcon(icon);
 }
 
+// Qt ends the program with exit() when its display goes away, and exit() destroys globals in the reverse order of
+// their making. The holders of the connection and of the lock are made before the Qt globals they use, so they would
+// be destroyed after them and call into what is gone. A handler registered as soon as each is held runs before any
+// global made earlier is destroyed, and lets it go in time. On the other ways out Shutdown has let both go already.
 namespace MainMod {
 
 namespace {
@@ -103,6 +108,8 @@ bool AnotherInstanceRunning()
     if (!lock->tryLock(0))
         return true;
     instanceLock() = std::move(lock);
+    static const int releasing = std::atexit([] { ReleaseInstanceLock(); });
+    Q_UNUSED(releasing);
     return false;
 }
 
@@ -138,6 +145,8 @@ bool Start(int& exitCode)
     try {
         ReadConfig();
         ConnectDatabase();
+        static const int closing = std::atexit([] { MainDatabase.close(); });
+        Q_UNUSED(closing);
     } catch (const StartupError& error) {
         startupFailed(error.message());
         return false;

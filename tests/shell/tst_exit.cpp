@@ -58,12 +58,14 @@ public:
         return process.waitForStarted(30000) && waitForLine(process, "DRIVER", output);
     }
 
-    // Once this file exists, the driver closes the program's main window by its close button.
+    // Once this file exists, the driver closes the program's main window by its close button, or ends the program
+    // with exit() as Qt does when the display goes away.
     QString closeSignal() const { return m_dir.filePath(QStringLiteral("close-now")); }
-    void closeMainWindow() const
+    void closeMainWindow(bool byExit = false) const
     {
         QFile signal(closeSignal());
         signal.open(QIODevice::WriteOnly);
+        signal.write(byExit ? "exit" : "");
     }
 
 private:
@@ -96,14 +98,17 @@ private slots:
     void endsCleanly_data()
     {
         QTest::addColumn<bool>("churchTable");
+        QTest::addColumn<bool>("byExit");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
-        QTest::newRow("main window closed by its close button") << true << 0 << QString();
-        QTest::newRow("start-up failure after the connection opened") << false << 1 << "Kov|";
+        QTest::newRow("main window closed by its close button") << true << false << 0 << QString();
+        QTest::newRow("start-up failure after the connection opened") << false << false << 1 << "Kov|";
+        QTest::newRow("display gone: Qt's exit(1) from the event loop") << true << true << 1 << QString();
     }
     void endsCleanly()
     {
         QFETCH(bool, churchTable);
+        QFETCH(bool, byExit);
         QFETCH(int, exitCode);
         QFETCH(QString, message);
         TestDatabase tdb;
@@ -111,7 +116,7 @@ private slots:
             MainDatabase.execute(QStringLiteral("DROP TABLE Church"));
         MainDatabase.close();
         Installed kov(tdb.path());
-        kov.closeMainWindow();
+        kov.closeMainWindow(byExit);
         QProcess process;
         QByteArray output;
         QVERIFY2(kov.start(process, output), output.constData());

@@ -1,7 +1,8 @@
 // Loaded into a running Kov program (LD_PRELOAD) by the tests that end it as a person would. It writes "DRIVER"
 // to standard error as soon as it is in, and "READY" once the main window shows. It answers every message box with
 // its default button and writes "MESSAGE title|text". When the file named by KOV_DRIVER_CLOSE_ON exists, it closes
-// the main window by the window system's close request, as the window's close button does.
+// the main window by the window system's close request, as the window's close button does, or, when the file says
+// "exit", calls exit(1) from the event loop, as Qt does when the display goes away.
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
@@ -9,6 +10,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -43,7 +45,12 @@ void watchMainWindow()
         const QString closeOn = qEnvironmentVariable("KOV_DRIVER_CLOSE_ON");
         if (!closing && !closeOn.isEmpty() && QFile::exists(closeOn)) {
             closing = true;
-            QTimer::singleShot(100, window, [window] { window->windowHandle()->close(); });
+            QTimer::singleShot(100, window, [window, closeOn] {
+                QFile signal(closeOn);
+                if (signal.open(QIODevice::ReadOnly) && signal.readAll() == "exit")
+                    std::exit(1);
+                window->windowHandle()->close();
+            });
         }
     }
 }

@@ -1,0 +1,22 @@
+#pragma once
+
+class QFocusEvent;
+class QLineEdit;
+class QWidget;
+
+// The focus is only lent, not taken from a box, when it goes to another program, to a menu or other popup, to the
+// menu bar, or to the screen the box lies on (a click on a label or the bare background, which the screen hands
+// straight back). A box the focus comes back to from such a loan is as the user left it: its text, cursor and
+// selection stand, and the next keys go on from there. Every other arrival enters the box: Tab, a click from another
+// control, the code moving the focus there, and the return from one of Kov's own message boxes or dialogs.
+namespace FocusLoan {
+
+// At the box's FocusOut, before the box handles it: true when the focus is only lent. The cursor and selection of
+// the box's text are kept for its return.
+bool lends(QWidget* box, QLineEdit* text, const QFocusEvent* event);
+// At its FocusIn: true when the focus comes back from a loan of this box.
+bool comesBack(const QWidget* box, const QFocusEvent* event);
+// Puts the cursor and selection back as they were when the focus was lent, if the text is still the same.
+void restore(QLineEdit* text);
+
+} // namespace FocusLoan
