@@ -74,7 +74,7 @@ bool lends(QWidget* box, QLineEdit* text, const QFocusEvent* event)
 bool comesBack(const QWidget* box, const QFocusEvent* event)
 {
     const Qt::FocusReason reason = event->reason();
-    return box && loan().box == box && reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
+    return loan().box == box && reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
            reason != Qt::ShortcutFocusReason;
 }
 

@@ -1,3 +1,4 @@
+#include "support/FocusTrips.h"
 #include "support/MemberRows.h"
 #include "support/OtherDesk.h"
 #include "support/ScriptedMessages.h"
@@ -16,7 +17,6 @@
 
 #include <QComboBox>
 #include <QDateEdit>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -63,7 +63,7 @@ void typeInto(QLineEdit* edit, const QString& text)
 {
     edit->setFocus();
     edit->selectAll();
-    QTest::keyClicks(edit, text);
+    typeWithTrips(edit, text);
 }
 
 void pick(QComboBox* combo, const QString& text)
@@ -142,12 +142,15 @@ private slots:
         screen->dtDate->setDate(QDate(2026, 12, 6));
         pick(screen->cmbDesignation, "General Fund");
 
+        // Typed with the focus away between goes: lent, it comes back to the typing; Tab and a message select it.
         const struct {
             const char* envelope;
             const char* member; // picked when no envelope is typed
             const char* amount;
             const char* ref;
-        } batch[] = {{"101", "", "25", "1001"}, {"102", "", "$1,234.50", ""}, {"", "Cole, Cy ", "40", "77"}};
+        } batch[] = {{"10|program|1", "", "2|label|5", "1001"},
+                     {"102", "", "$1,234|menu|.50", ""},
+                     {"", "Cole, Cy ", "4|message|40", "7|tab|77"}};
         QList<qint64> ids;
         for (const auto& entry : batch) {
             if (*entry.envelope)
@@ -454,72 +457,6 @@ private slots:
         typeInto(screen->txtAmount, QStringLiteral("abc"));
         QTest::keyClick(screen->txtAmount, Qt::Key_Tab);
         QCOMPARE(screen->txtAmount->text(), QStringLiteral("abc"));
-    }
-
-    // Keys typed in two goes ("|"), the focus away between them. Only lent, it comes back to the typing as it stood;
-    // Tab, and a refusal's message box once gone, enter the box again, selected whole.
-    void typingGoesOnWhereTheFocusComesBack_data()
-    {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("away");
-        QTest::addColumn<QStringList>("stored"); // date, envelope, amount
-        const auto row = [](const char* tag, const char* box, const char* keys, const char* away, QStringList stored) {
-            QTest::newRow(tag) << QString(box) << QString(keys) << QString(away) << stored;
-        };
-        row("amount, another program", "txtAmount", "12|.50", "program", {"2026-12-07", "101", "12.5"});
-        row("envelope, another program", "txtEnv", "10|1", "program", {"2026-12-07", "101", "5"});
-        row("date, another program", "dtDate", "3/1|4/2026", "program", {"2026-03-14", "101", "5"});
-        row("amount, its context menu", "txtAmount", "12|.50", "menu", {"2026-12-07", "101", "12.5"});
-        row("amount, a click on its label", "txtAmount", "12|.50", "label", {"2026-12-07", "101", "12.5"});
-        row("amount, Tab and back", "txtAmount", "12|7", "tab", {"2026-12-07", "101", "7"});
-        row("date refused at Enter", "dtDate", "2/30/2026|3/1/2026", "enter", {"2026-03-01", "101", "5"});
-    }
-    void typingGoesOnWhereTheFocusComesBack()
-    {
-        QFETCH(QString, box);
-        QFETCH(QString, keys);
-        QFETCH(QString, away);
-        QFETCH(QStringList, stored);
-        addGiver("Ace", "Al", "1");
-        addGiver("Bay", "Bo", "101");
-        frmContributionEntry* screen = openScreen();
-        pick(screen->cmbDesignation, "Missions");
-        typeInto(screen->txtEnv, QStringLiteral("101"));
-        typeInto(screen->txtAmount, QStringLiteral("5"));
-        m_messages->whileShown([](const Messages::Message&) { // a window of its own over the screen's
-            QWidget window;
-            window.setWindowModality(Qt::ApplicationModal);
-            window.show();
-            QCoreApplication::processEvents();
-        });
-        auto* edit = screen->findChild<QWidget*>(box);
-        edit->setFocus(Qt::TabFocusReason);
-        QTest::qWait(0); // selected whole as it is entered
-        QTest::keyClicks(edit, keys.section('|', 0, 0));
-        const QPoint label = edit->geometry().topLeft() + QPoint(-20, 5);
-        QVERIFY(qobject_cast<QLabel*>(screen->childAt(label)));
-        if (away == "program")
-            QApplication::setActiveWindow(nullptr);
-        if (away == "menu") {
-            QContextMenuEvent menu(QContextMenuEvent::Mouse, {}, edit->mapToGlobal(QPoint()));
-            QApplication::sendEvent(edit, &menu);
-            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
-        }
-        if (away == "label")
-            QTest::mouseClick(screen, Qt::LeftButton, {}, label);
-        if (away == "tab") {
-            QTest::keyClick(edit, Qt::Key_Tab);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        }
-        if (away == "enter")
-            QTest::keyClick(edit, Qt::Key_Return);
-        QTest::qWait(0); // the window system's news, then the screen's window active again
-        QApplication::setActiveWindow(ScreenRegistry::area());
-        QTest::qWait(0);
-        QTest::keyClicks(edit, keys.section('|', 1));
-        QTest::mouseClick(screen->btnSave, Qt::LeftButton);
-        QCOMPARE(gift(lastGiftId()).mid(1, 3), stored);
     }
 
     void requiredFields_data()
