@@ -1,4 +1,3 @@
-#include "support/FocusTrips.h"
 #include "support/MemberRows.h"
 #include "support/OtherDesk.h"
 #include "support/ScriptedMessages.h"

@@ -3,9 +3,12 @@
 #include "platform/Twips.h"
 #include "shell/ScreenRegistry.h"
 
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QPixmap>
+#include <QtTest>
 
 TestArea::TestArea()
 {
@@ -30,4 +33,40 @@ void grabIfAsked(QWidget* widget, const QString& name)
         return;
     QDir().mkpath(folder);
     widget->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+void typeWithTrips(QWidget* box, const QString& keys)
+{
+    const QStringList goes = keys.split(QLatin1Char('|'));
+    if (goes.size() > 1)
+        QTest::qWait(0); // the box selected as it was entered
+    QTest::keyClicks(box, goes.first());
+    for (int i = 1; i + 1 < goes.size(); i += 2) {
+        const QString how = goes.at(i);
+        if (how == "program" || how == "message") {
+            QWidget modal;
+            modal.setWindowModality(Qt::ApplicationModal);
+            if (how == "message")
+                modal.show();
+            QApplication::setActiveWindow(how == "message" ? &modal : nullptr);
+        }
+        if (how == "menu") {
+            QContextMenuEvent opened(QContextMenuEvent::Mouse, {}, box->mapToGlobal(QPoint()));
+            QApplication::sendEvent(box, &opened);
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        }
+        if (how == "label") {
+            const QPoint label = box->geometry().topLeft() + QPoint(-20, 5);
+            QVERIFY(qobject_cast<QLabel*>(box->parentWidget()->childAt(label)));
+            QTest::mouseClick(box->parentWidget(), Qt::LeftButton, {}, label);
+        }
+        if (how == "tab") {
+            QTest::keyClick(box, Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        }
+        QTest::qWait(0); // the window system's news, then the box's window active again
+        QApplication::setActiveWindow(box->window());
+        QTest::qWait(0);
+        QTest::keyClicks(box, goes.at(i + 1));
+    }
 }
