@@ -12,6 +12,7 @@
 #include "platform/Clock.h"
 #include "platform/DateBox.h"
 #include "platform/EntryBoxes.h"
+#include "platform/FocusLoan.h"
 #include "platform/IdList.h"
 #include "platform/Messages.h"
 #include "platform/Transaction.h"
@@ -252,11 +253,9 @@ void frmMemberEntry::txtEnv_LostFocus()
 
 bool frmMemberEntry::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == txtEnv && event->type() == QEvent::FocusOut && !m_checkingEnvelope && isVisible()) {
-        // Switching to another program or opening a context menu is no leaving of the box.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            Guard::run([this] { txtEnv_LostFocus(); });
-    }
+    // Only a real leaving checks the number: not another program, a menu, the menu bar or a message box.
+    if (watched == txtEnv && event->type() == QEvent::FocusOut && !m_checkingEnvelope && isVisible() &&
+        FocusLoan::leaves(txtEnv, static_cast<QFocusEvent*>(event)))
+        Guard::run([this] { txtEnv_LostFocus(); });
     return Screen::eventFilter(watched, event);
 }

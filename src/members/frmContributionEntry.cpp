@@ -11,6 +11,7 @@
 #include "platform/Clock.h"
 #include "platform/Controls.h"
 #include "platform/EntryBoxes.h"
+#include "platform/FocusLoan.h"
 #include "platform/IdList.h"
 #include "platform/Messages.h"
 #include "platform/SqlValue.h"
@@ -184,12 +185,10 @@ void frmContributionEntry::txtEnv_Change()
 
 bool frmContributionEntry::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == txtEnv && event->type() == QEvent::FocusOut && !m_checkingEnvelope && isVisible()) {
-        // Switching to another program or opening a context menu is no leaving of the box.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            Guard::run([this] { txtEnv_LostFocus(); });
-    }
+    // Only a real leaving checks the number: not another program, a menu, the menu bar or a message box.
+    if (watched == txtEnv && event->type() == QEvent::FocusOut && !m_checkingEnvelope && isVisible() &&
+        FocusLoan::leaves(txtEnv, static_cast<QFocusEvent*>(event)))
+        Guard::run([this] { txtEnv_LostFocus(); });
     return Screen::eventFilter(watched, event);
 }
 

@@ -1,6 +1,7 @@
 #include "frmOutreachPhaseEntry.h"
 
 #include "core/MainMod.h"
+#include "platform/CellEditDelegate.h"
 #include "platform/Controls.h"
 #include "platform/Messages.h"
 #include "platform/Transaction.h"
@@ -11,7 +12,6 @@
 #include <QHeaderView>
 #include <QLocale>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <cmath>
 #include <limits>
@@ -25,9 +25,9 @@ constexpr int kLoadedRole = Qt::UserRole;    // on the Name cell: index of the s
 constexpr int kOrderRole = Qt::UserRole + 1; // on the Order cell: the order as a number
 
 // The Action column is edited through a drop-down list of the defined actions; the others as free text.
-class ActionListDelegate : public QStyledItemDelegate {
+class ActionListDelegate : public CellEditDelegate {
 public:
-    ActionListDelegate(const QStringList* actions, QObject* parent) : QStyledItemDelegate(parent), m_actions(actions) {}
+    ActionListDelegate(const QStringList* actions, QObject* parent) : CellEditDelegate(parent), m_actions(actions) {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override
     {
@@ -77,6 +77,7 @@ frmOutreachPhaseEntry::frmOutreachPhaseEntry(QWidget* parent) : Screen(parent)
     vsfgPhase->setSelectionMode(QAbstractItemView::SingleSelection);
     vsfgPhase->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    vsfgPhase->setItemDelegate(new CellEditDelegate(vsfgPhase));
     vsfgPhase->setItemDelegateForColumn(kAction, new ActionListDelegate(&m_actionList, vsfgPhase));
 
     btnMoveUp = button(this, "btnMoveUp", QStringLiteral("/\\"), 4560, 840, 375, 855);

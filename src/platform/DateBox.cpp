@@ -179,8 +179,10 @@ bool DateBox::acceptTyped()
 
 bool DateBox::refuse()
 {
-    // The message box takes the focus away again; that second loss must not ask twice.
+    // The message box takes the focus away again; that second loss must not ask twice. The date comes back whole
+    // and selected, to be typed over, however the box was left before.
     m_checking = true;
+    FocusLoan::forget(this);
     bringTabsForward(this);
     Messages::show(QStringLiteral("Please enter a valid date."), QStringLiteral("Invalid Date"),
                    Messages::Icon::Exclamation);
@@ -314,15 +316,13 @@ void DateBox::focusOutEvent(QFocusEvent* event)
         QDateEdit::focusOutEvent(event);
         return;
     }
-    // A move to another control of the window is a leaving of the box: the text is judged there. A move to another
-    // window (the message box among them) or a menu, a click on the screen itself (a tab, its frame), a click on a
-    // control that may throw the text away, or a tab page that hides the box leaves the text waiting, as typed, for
-    // the user's return, that control's action or the screen's Save.
-    const Qt::FocusReason reason = event->reason();
-    const bool toDropper = reason == Qt::MouseFocusReason && m_droppedBy.contains(target);
-    const bool toControl = !m_checking && !toDropper && reason != Qt::ActiveWindowFocusReason &&
-                           reason != Qt::PopupFocusReason && isVisible() && target && window()->isAncestorOf(target) &&
-                           !target->isAncestorOf(this) && target->isVisible();
+    // A move to another control of the window is a leaving of the box: the text is judged there. A loan of the
+    // focus (another program, a menu, the menu bar, the screen itself), a message box, a click on a control that may
+    // throw the text away, or a tab page that hides the box leaves the text waiting, as typed, for the user's return,
+    // that control's action or the screen's Save.
+    const bool toDropper = event->reason() == Qt::MouseFocusReason && m_droppedBy.contains(target);
+    const bool toControl =
+        !m_checking && !toDropper && isVisible() && FocusLoan::leaves(this, event) && target->isVisible();
     if (toControl && acceptTyped()) {
         QDateEdit::focusOutEvent(event);
         return;

@@ -67,16 +67,34 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         auto* line = static_cast<QLineEdit*>(watched);
-        if (event->type() == QEvent::FocusOut)
+        if (event->type() == QEvent::FocusOut) {
+            // Entered but not yet selected: a right-click opens the box's menu before the select below runs. The
+            // entering ends now, so the box is lent selected and the menu's Paste or the next keys replace the text.
+            if (m_selecting)
+                selectNow(line);
             FocusLoan::lends(line, line, static_cast<QFocusEvent*>(event));
+        }
         if (event->type() == QEvent::FocusIn) {
-            if (FocusLoan::comesBack(line, static_cast<QFocusEvent*>(event)))
+            if (FocusLoan::comesBack(line, static_cast<QFocusEvent*>(event))) {
                 FocusLoan::restore(line);
-            else // after the click that gave the focus has placed the cursor
-                QTimer::singleShot(0, line, [line] { line->selectAll(); });
+            } else { // after the click that gave the focus has placed the cursor
+                m_selecting = true;
+                QTimer::singleShot(0, line, [this, line] {
+                    if (m_selecting)
+                        selectNow(line);
+                });
+            }
         }
         return false;
     }
+
+private:
+    void selectNow(QLineEdit* line)
+    {
+        m_selecting = false;
+        line->selectAll();
+    }
+    bool m_selecting = false;
 };
 } // namespace
 

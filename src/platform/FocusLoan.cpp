@@ -1,5 +1,6 @@
 #include "FocusLoan.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -39,36 +40,50 @@ void endLoanOnFocusElsewhere()
     Q_UNUSED(watching);
 }
 
-bool isLoan(const QWidget* box, const QFocusEvent* event)
+} // namespace
+
+bool isLent(const QWidget* box, const QFocusEvent* event)
 {
+    const QWidget* now = QApplication::focusWidget();
+    if (qobject_cast<const QMenuBar*>(now))
+        return true;
     switch (event->reason()) {
     case Qt::PopupFocusReason:
     case Qt::MenuBarFocusReason:
         return true;
     case Qt::ActiveWindowFocusReason: {
-        // A message box or dialog of Kov's own over the box's window is a leaving, as it always was.
+        // A message box or dialog of Kov's own over the box's window is no loan: the box is entered again after it.
         const QWidget* modal = QApplication::activeModalWidget();
         return !modal || modal == box->window();
     }
-    default: {
-        const QWidget* now = QApplication::focusWidget();
-        return now && now != box && now->isAncestorOf(box);
-    }
+    default:
+        // The screen around the box hands the focus straight back; a grid around a cell being typed is a control
+        // of its own, and a click on it ends the cell.
+        return now && now != box && now->isAncestorOf(box) && !qobject_cast<const QAbstractItemView*>(now);
     }
 }
 
-} // namespace
+bool leaves(const QWidget* box, const QFocusEvent* event)
+{
+    const QWidget* now = QApplication::focusWidget();
+    return !isLent(box, event) && now && now != box && now->window() == box->window();
+}
 
 bool lends(QWidget* box, QLineEdit* text, const QFocusEvent* event)
 {
-    if (!isLoan(box, event)) {
-        if (loan().box == box)
-            loan() = {};
+    if (!isLent(box, event)) {
+        forget(box);
         return false;
     }
     endLoanOnFocusElsewhere();
     loan() = {box, text, text->text(), text->cursorPosition(), text->selectionStart(), text->selectionLength()};
     return true;
+}
+
+void forget(const QWidget* box)
+{
+    if (loan().box == box)
+        loan() = {};
 }
 
 bool comesBack(const QWidget* box, const QFocusEvent* event)

@@ -5,11 +5,21 @@ class QLineEdit;
 class QWidget;
 
 // The focus is only lent, not taken from a box, when it goes to another program, to a menu or other popup, to the
-// menu bar, or to the screen the box lies on (a click on a label or the bare background, which the screen hands
-// straight back). A box the focus comes back to from such a loan is as the user left it: its text, cursor and
-// selection stand, and the next keys go on from there. Every other arrival enters the box: Tab, a click from another
-// control, the code moving the focus there, and the return from one of Kov's own message boxes or dialogs.
+// menu bar (Alt, F10, a click on a menu title), or to the screen the box lies on (a click on a label or the bare
+// background, which the screen hands straight back). A box the focus comes back to from such a loan is as the user
+// left it: its text, cursor and selection stand, and the next keys go on from there. Every other arrival enters the
+// box: Tab, a click from another control, the code moving the focus there, and the return from one of Kov's own
+// message boxes or dialogs.
+//
+// This is the one rule: the boxes that select on entering, the cells of a grid and every check made on leaving a
+// box ask it, so that they cannot disagree.
 namespace FocusLoan {
+
+// At the box's FocusOut: true when the focus is only lent.
+bool isLent(const QWidget* box, const QFocusEvent* event);
+// At the box's FocusOut: true when the box is really left, for another control of its window. Neither a loan nor
+// one of Kov's own message boxes or dialogs over it is a leaving: its checks wait for a real leaving or the Save.
+bool leaves(const QWidget* box, const QFocusEvent* event);
 
 // At the box's FocusOut, before the box handles it: true when the focus is only lent. The cursor and selection of
 // the box's text are kept for its return.
@@ -18,5 +28,7 @@ bool lends(QWidget* box, QLineEdit* text, const QFocusEvent* event);
 bool comesBack(const QWidget* box, const QFocusEvent* event);
 // Puts the cursor and selection back as they were when the focus was lent, if the text is still the same.
 void restore(QLineEdit* text);
+// The box's text was refused and is to be typed over: its next arrival is an entering, whatever the loans before.
+void forget(const QWidget* box);
 
 } // namespace FocusLoan

@@ -1,9 +1,11 @@
 #include "Screen.h"
 
 #include "ScreenRegistry.h"
+#include "platform/FocusLoan.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QMdiSubWindow>
 
 Screen::Screen(QWidget* parent) : QWidget(parent)
@@ -50,5 +52,8 @@ QWidget* Screen::focusMovesTo(const QWidget* box, const QEvent* event) const
         return nullptr;
     // While the focus-out is delivered, the application's focus widget is already the one taking the focus.
     QWidget* target = QApplication::focusWidget();
-    return target && target != box && isAncestorOf(target) && target->isVisible() ? target : nullptr;
+    return FocusLoan::leaves(box, static_cast<const QFocusEvent*>(event)) && isAncestorOf(target) &&
+                   target->isVisible()
+               ? target
+               : nullptr;
 }

@@ -29,7 +29,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     // For a focus-loss check of a box: the other control of this visible screen that the focus moves to, or null
-    // when the focus leaves the screen (another window, another program), a menu pops up or the screen is closing.
+    // when the focus is only lent (FocusLoan.h), leaves the screen for another window or the screen is closing.
     QWidget* focusMovesTo(const QWidget* box, const QEvent* event) const;
     QMdiSubWindow* subWindow() const;
     // Puts the screen at the top left corner of the main window's work area.

@@ -147,8 +147,8 @@ private slots:
             const char* member; // picked when no envelope is typed
             const char* amount;
             const char* ref;
-        } batch[] = {{"10|program|1", "", "2|label|5", "1001"},
-                     {"102", "", "$1,234|menu|.50", ""},
+        } batch[] = {{"10|program|1", "", "100|right|2|label|5", "1001"},
+                     {"10|alt|2", "", "$1,234|menu|.50", ""},
                      {"", "Cole, Cy ", "4|message|40", "7|tab|77"}};
         QList<qint64> ids;
         for (const auto& entry : batch) {

@@ -99,6 +99,7 @@ private slots:
         row("no year, all selected", "dtDOB", "1975-06-15", "all", "3/14", "tab", "");
         row("gift, dots", "dtDate", "", "tab", "12.6.2026", "tab", "2026-12-06");
         row("gift, across another program", "dtDate", "", "tab", "3/1|program|4/2026", "tab", "2026-03-14");
+        row("gift, across the menu bar", "dtDate", "", "tab", "3/1|alt|4/2026", "tab", "2026-03-14");
         row("gift, day 32", "dtDate", "", "tab", "11/32/2026", "tab", "");
         row("gift, day 45", "dtDate", "", "tab", "1/45/2000", "tab", "");
         row("gift, month 14", "dtDate", "", "tab", "14/2/2020", "tab", "");

@@ -7,7 +7,9 @@
 #include <QDir>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QPixmap>
+#include <QPointer>
 #include <QtTest>
 
 TestArea::TestArea()
@@ -41,7 +43,10 @@ void typeWithTrips(QWidget* box, const QString& keys)
     if (goes.size() > 1)
         QTest::qWait(0); // the box selected as it was entered
     QTest::keyClicks(box, goes.first());
+    const QPointer<QWidget> open(box); // a cell editor closes if the trip ends it
+    QWidget* window = box->window();
     for (int i = 1; i + 1 < goes.size(); i += 2) {
+        QVERIFY2(open, "the box was closed by the trip before");
         const QString how = goes.at(i);
         if (how == "program" || how == "message") {
             QWidget modal;
@@ -64,9 +69,25 @@ void typeWithTrips(QWidget* box, const QString& keys)
             QTest::keyClick(box, Qt::Key_Tab);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         }
+        if (how == "right") { // through the window, which opens the menu as the button goes down
+            QTest::keyClick(box, Qt::Key_Tab);
+            QWindow* handle = window->windowHandle();
+            const QPoint at = handle->mapFromGlobal(box->mapToGlobal(box->rect().center()));
+            QTest::mousePress(handle, Qt::RightButton, {}, at);
+            QTest::mouseRelease(handle, Qt::RightButton, {}, at);
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        }
+        if (how == "alt") { // Alt alone moves into the menu bar, Escape back
+            QMenuBar bar(window);
+            bar.addMenu(QStringLiteral("&File"));
+            bar.show();
+            QTest::keyClick(box, Qt::Key_Alt);
+            QCOMPARE(QApplication::focusWidget(), &bar);
+            QTest::keyClick(&bar, Qt::Key_Escape);
+        }
         QTest::qWait(0); // the window system's news, then the box's window active again
-        QApplication::setActiveWindow(box->window());
+        QApplication::setActiveWindow(window);
         QTest::qWait(0);
-        QTest::keyClicks(box, goes.at(i + 1));
+        QTest::keyClicks(QApplication::focusWidget(), goes.at(i + 1)); // where the keys go now
     }
 }
