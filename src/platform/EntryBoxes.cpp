@@ -67,13 +67,12 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         auto* line = static_cast<QLineEdit*>(watched);
-        if (event->type() == QEvent::FocusOut) {
-            // Entered but not yet selected: a right-click opens the box's menu before the select below runs. The
-            // entering ends now, so the box is lent selected and the menu's Paste or the next keys replace the text.
-            if (m_selecting)
-                selectNow(line);
+        // Entered but not yet selected: a right-click gives the focus and opens the box's menu before the select
+        // below runs. The entering ends first, so the menu offers Copy, and its Paste or the next keys replace.
+        if ((event->type() == QEvent::ContextMenu || event->type() == QEvent::FocusOut) && m_selecting)
+            selectNow(line);
+        if (event->type() == QEvent::FocusOut)
             FocusLoan::lends(line, line, static_cast<QFocusEvent*>(event));
-        }
         if (event->type() == QEvent::FocusIn) {
             if (FocusLoan::comesBack(line, static_cast<QFocusEvent*>(event))) {
                 FocusLoan::restore(line);
