@@ -32,7 +32,8 @@ void MoneyEdit::focusInEvent(QFocusEvent* event)
 
 void MoneyEdit::focusOutEvent(QFocusEvent* event)
 {
-    const bool lent = FocusLoan::lends(this, this, event);
+    // The shared select-on-focus filter has noted the loan already.
+    const bool lent = FocusLoan::isLent(this, event);
     QLineEdit::focusOutEvent(event);
     if (!lent)
         showValue(false);
