@@ -8,6 +8,7 @@
 #include "core/Format.h"
 #include "core/MainMod.h"
 #include "platform/Clock.h"
+#include "platform/EntryBoxes.h"
 #include "platform/SqlValue.h"
 
 #include <QCheckBox>
@@ -26,6 +27,7 @@ void frmMemberEntry::buildContributionsTab(QWidget* tab)
 {
     rightLabel(tab, QStringLiteral("Envelope No."), 120, 240, 1215);
     txtEnv = make<QLineEdit>(tab, "txtEnv", 1440, 240, 1335, 285);
+    SelectAllOnFocus::install(txtEnv);
     chkShowInContributionsList = make<QCheckBox>(tab, "chkShowInContributionsList", 3000, 255, 3255, 255);
     chkShowInContributionsList->setText(QStringLiteral("Show in Contribution Entry List"));
 

@@ -2,6 +2,7 @@
 
 #include "core/MainMod.h"
 #include "platform/CellEditDelegate.h"
+#include "platform/CellEditGrid.h"
 #include "platform/Controls.h"
 #include "platform/Messages.h"
 #include "platform/Transaction.h"
@@ -68,7 +69,7 @@ frmOutreachPhaseEntry::frmOutreachPhaseEntry(QWidget* parent) : Screen(parent)
     setWindowTitle(QStringLiteral("Outreach Phase Entry"));
     Twips::setFixedClientSize(this, 5025, 5520);
 
-    vsfgPhase = make<QTableWidget>(this, "vsfgPhase", 120, 120, 4335, 3615);
+    vsfgPhase = make<CellEditGrid>(this, "vsfgPhase", 120, 120, 4335, 3615);
     vsfgPhase->setColumnCount(4);
     vsfgPhase->setHorizontalHeaderLabels(
         {QStringLiteral("Order"), QStringLiteral("Name"), QStringLiteral("Action"), QStringLiteral("Weeks")});

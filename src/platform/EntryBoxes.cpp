@@ -67,6 +67,12 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         auto* line = static_cast<QLineEdit*>(watched);
+        // A check made on leaving the box refused its text and gave the box the focus back, entering it anew: the
+        // rest of that leaving is over, and the box stays entered, its text selected. (A popup opening says
+        // focus-out while the box still holds the focus; that one is a loan.)
+        if (event->type() == QEvent::FocusOut && line->hasFocus() &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            return true;
         // Entered but not yet selected: a right-click gives the focus and opens the box's menu before the select
         // below runs. The entering ends first, so the menu offers Copy, and its Paste or the next keys replace.
         if ((event->type() == QEvent::ContextMenu || event->type() == QEvent::FocusOut) && m_selecting)

@@ -14,6 +14,7 @@ namespace {
 // Only the box holding the focus can lend it, so one loan is enough.
 struct Loan {
     QPointer<QWidget> box;
+    bool away = false; // the focus has not come back to the box since
     QPointer<QLineEdit> text;
     QString shown;
     int cursor = 0;
@@ -27,22 +28,7 @@ Loan& loan()
     return current;
 }
 
-// The loan ends once another control of the box's window has the focus: the box was left after all (a click there
-// made on coming back from another program, say), and its next arrival is an entering.
-void endLoanOnFocusElsewhere()
-{
-    static const auto watching = QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget*, QWidget* now) {
-        QWidget* box = loan().box;
-        if (box && now && now != box && now->window() == box->window() && !now->isAncestorOf(box) &&
-            !qobject_cast<QMenuBar*>(now))
-            loan() = {};
-    });
-    Q_UNUSED(watching);
-}
-
-} // namespace
-
-bool isLent(const QWidget* box, const QFocusEvent* event)
+bool judgedLent(const QWidget* box, const QFocusEvent* event)
 {
     const QWidget* now = QApplication::focusWidget();
     if (qobject_cast<const QMenuBar*>(now))
@@ -63,6 +49,66 @@ bool isLent(const QWidget* box, const QFocusEvent* event)
     }
 }
 
+// The focus arrives at `now` while a box has it on loan. Returns true when the arrival is void: the box, told that
+// it was left, refused its text and took the focus back.
+bool arrives(QWidget* now, const QFocusEvent* in)
+{
+    QWidget* box = loan().box;
+    if (now == box || box->isAncestorOf(now)) {
+        loan().away = false; // back from the loan: comesBack() tells the box
+        return false;
+    }
+    if (now->window() != box->window() || qobject_cast<QMenuBar*>(now))
+        return false; // still lent
+    QFocusEvent out(QEvent::FocusOut, in->reason());
+    if (leaves(box, &out)) {
+        loan() = {};
+        QCoreApplication::sendEvent(box, &out);
+        return QApplication::focusWidget() != now;
+    }
+    // Another screen made active, say: the box's next arrival is an entering. The screen around the box only
+    // hands the focus back.
+    if (!now->isAncestorOf(box))
+        loan() = {};
+    return false;
+}
+
+class LoanWatch : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        return event->type() == QEvent::FocusIn && watched->isWidgetType() && loan().box && loan().away &&
+               arrives(static_cast<QWidget*>(watched), static_cast<QFocusEvent*>(event));
+    }
+};
+
+void open(const QWidget* box)
+{
+    static const bool watching = [] {
+        qApp->installEventFilter(new LoanWatch(qApp));
+        return true;
+    }();
+    Q_UNUSED(watching);
+    if (loan().box != box) {
+        loan() = {};
+        loan().box = const_cast<QWidget*>(box);
+    }
+    loan().away = true;
+}
+
+} // namespace
+
+bool isLent(const QWidget* box, const QFocusEvent* event)
+{
+    const bool lent = judgedLent(box, event);
+    if (lent)
+        open(box);
+    else
+        forget(box);
+    return lent;
+}
+
 bool leaves(const QWidget* box, const QFocusEvent* event)
 {
     const QWidget* now = QApplication::focusWidget();
@@ -71,12 +117,14 @@ bool leaves(const QWidget* box, const QFocusEvent* event)
 
 bool lends(QWidget* box, QLineEdit* text, const QFocusEvent* event)
 {
-    if (!isLent(box, event)) {
-        forget(box);
+    if (!isLent(box, event))
         return false;
-    }
-    endLoanOnFocusElsewhere();
-    loan() = {box, text, text->text(), text->cursorPosition(), text->selectionStart(), text->selectionLength()};
+    Loan& kept = loan();
+    kept.text = text;
+    kept.shown = text->text();
+    kept.cursor = text->cursorPosition();
+    kept.selectionStart = text->selectionStart();
+    kept.selectionLength = text->selectionLength();
     return true;
 }
 

@@ -11,11 +11,17 @@ class QWidget;
 // box: Tab, a click from another control, the code moving the focus there, and the return from one of Kov's own
 // message boxes or dialogs.
 //
+// A loan can also end in a leaving: the focus goes on from the menu bar (or wherever it was lent) to another control
+// of the box's window without coming back to the box first, a click on a button after Alt, say. The box then hears
+// a focus-out, with the reason of that arrival, just as if the focus had gone there from the box itself: a cell
+// being typed is ended and every check made on leaving the box runs, before the control clicked acts.
+//
 // This is the one rule: the boxes that select on entering, the cells of a grid and every check made on leaving a
 // box ask it, so that they cannot disagree.
 namespace FocusLoan {
 
-// At the box's FocusOut: true when the focus is only lent.
+// At the box's FocusOut: true when the focus is only lent. The loan is then watched until the focus comes back or
+// goes on to another control.
 bool isLent(const QWidget* box, const QFocusEvent* event);
 // At the box's FocusOut: true when the box is really left, for another control of its window. Neither a loan nor
 // one of Kov's own message boxes or dialogs over it is a leaving: its checks wait for a real leaving or the Save.

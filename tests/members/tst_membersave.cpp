@@ -591,6 +591,8 @@ private slots:
             QCOMPARE(messages.last().icon, Messages::Icon::Exclamation);
             QCOMPARE(QApplication::focusWidget(), s->txtEnv);
             QCOMPARE(s->txtEnv->text(), envelope);
+            QTest::qWait(0); // entered again, selected: typed over, the number is the one saved below
+            QTest::keyClicks(s->txtEnv, envelope);
         }
         grabIfAsked(s, QStringLiteral("frmMemberEntry-envelope-warned"));
         // Leaving the box again for Save, and the save itself, do not say it again; the number is saved.

@@ -65,8 +65,8 @@ private slots:
         QTest::addColumn<QString>("enter"); // tab (selects the month), all (Ctrl+A), click (before the day), paste
         QTest::addColumn<QString>("keys");  // "|how|": the focus away and back between goes (typeWithTrips)
         // tab, save (the save button), page (save, another tab, save), calendar (its drop-down), wheel, "tab, wheel"
-        // (over the box and a pick list once left), new (a click on New), untick (a click on its tick box), held (its
-        // tick box pressed and let go off it, then save)
+        // (over the box and a pick list once left), alt>NAME (Alt, then a click on NAME), new (a click on New), untick
+        // (a click on its tick box), held (its tick box pressed and let go off it, then save)
         QTest::addColumn<QString>("leave");
         QTest::addColumn<QString>("saved"); // empty: refused, or no date after an untick
         const auto row = [](const char* tag, const char* box, const char* stored, const char* enter, const char* keys,
@@ -100,6 +100,7 @@ private slots:
         row("gift, dots", "dtDate", "", "tab", "12.6.2026", "tab", "2026-12-06");
         row("gift, across another program", "dtDate", "", "tab", "3/1|program|4/2026", "tab", "2026-03-14");
         row("gift, across the menu bar", "dtDate", "", "tab", "3/1|alt|4/2026", "tab", "2026-03-14");
+        row("gift, 30 February, Alt, a click into Amount", "dtDate", "", "tab", "2/30/2026", "alt>txtAmount", "");
         row("gift, day 32", "dtDate", "", "tab", "11/32/2026", "tab", "");
         row("gift, day 45", "dtDate", "", "tab", "1/45/2000", "tab", "");
         row("gift, month 14", "dtDate", "", "tab", "14/2/2020", "tab", "");
@@ -199,6 +200,8 @@ private slots:
         grabIfAsked(screen, QStringLiteral("typed-") + QTest::currentDataTag());
         if (leave.startsWith("tab"))
             QTest::keyClick(picker, Qt::Key_Tab);
+        if (leave.startsWith("alt>"))
+            typeWithTrips(picker, "|" + leave + "|");
         if (leave == "calendar")
             QTest::mouseClick(picker, Qt::LeftButton, {}, QPoint(picker->width() - 6, picker->height() / 2));
         if (leave == "wheel")
@@ -252,6 +255,8 @@ private slots:
                 // Refused as the box is left or stepped: it keeps the focus and what was typed.
                 QCOMPARE(messages.count(), 1);
                 QCOMPARE(QApplication::focusWidget(), picker);
+                if (leave.startsWith("alt>")) // to be typed over
+                    QCOMPARE(picker->findChild<QLineEdit*>()->selectedText(), typed);
             }
             save->click();
             QVERIFY(messages.count() >= 1);

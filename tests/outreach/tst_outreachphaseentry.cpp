@@ -171,6 +171,10 @@ private slots:
         QTest::newRow("a ring of three") << QStringList{"Second Visit", "First Visit", "Follow-up Call",
                                                         "Invitation Letter"}
                                          << QStringList{"Second Visit", "First Visit", "Follow-up Call", "Gone", ""};
+        // ">": clicked twice, then typed at once, before the cell would open by the click
+        QTest::newRow("typed at once after a second click")
+            << QStringList{"First Visit", ">Sunday Call", "Second Visit", "Invitation Letter"}
+            << QStringList{"First Visit", "Sunday Call", "Second Visit", "Gone", ""};
         QTest::newRow("apostrophe and a name once held")
             << QStringList{"Pastor's Visit", "Gone", "Second Visit", "x"}
             << QStringList{"Pastor's Visit", "Gone", "Second Visit", "Gone", ""};
@@ -180,8 +184,20 @@ private slots:
         QFETCH(QStringList, names);
         QFETCH(QStringList, phases);
         Screen_* screen = open();
-        for (int row = 0; row < names.size(); ++row)
-            setCell(screen->vsfgPhase, row, 1, names[row]);
+        QTableWidget* grid = screen->vsfgPhase;
+        for (int row = 0; row < names.size(); ++row) {
+            if (!names[row].startsWith('>')) {
+                setCell(grid, row, 1, names[row]);
+                continue;
+            }
+            const QPoint at = grid->visualItemRect(grid->item(row, 1)).center();
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+            for (QChar key : names[row].mid(1))
+                QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCoreApplication::processEvents();
+        }
         save(screen);
         QVERIFY(!isOpen());
         QCOMPARE(messages->count(), 0);
@@ -340,14 +356,20 @@ private slots:
         QTest::newRow("too many") << "32768" << QVariant();
         QTest::newRow("rounds too high") << "32767.5" << QVariant();
         QTest::newRow("too few") << "-32769" << QVariant();
+        QTest::newRow("typed, then Alt and Save And Close") << "21|alt>btnSave|" << QVariant(21.0);
     }
     void weeksMustBeANumber()
     {
         QFETCH(QString, typed);
         QFETCH(QVariant, stored);
         Screen_* screen = open();
-        setCell(screen->vsfgPhase, 1, 3, typed);
-        save(screen);
+        if (typed.contains('|')) { // typed into the cell, and the trip saves
+            screen->vsfgPhase->editItem(screen->vsfgPhase->item(1, 3));
+            typeWithTrips(QApplication::focusWidget(), typed);
+        } else {
+            setCell(screen->vsfgPhase, 1, 3, typed);
+            save(screen);
+        }
         if (stored.isNull()) {
             QCOMPARE(messages->last().text, kInvalid);
             QCOMPARE(storedPlan(), kPlan);

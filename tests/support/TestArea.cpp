@@ -65,20 +65,27 @@ void typeWithTrips(QWidget* box, const QString& keys)
         }
         if (how == "right") // from another control
             QTest::keyClick(box, Qt::Key_Tab);
-        if (how == "menu" || how == "right") { // through the window, which opens the menu as the button goes down
+        // A click through the window, as the window system sends it: the menu opens as the right button goes down.
+        const auto click = [window](QWidget* on, Qt::MouseButton button) {
             QWindow* handle = window->windowHandle();
-            const QPoint at = handle->mapFromGlobal(box->mapToGlobal(box->rect().center()));
-            QTest::mousePress(handle, Qt::RightButton, {}, at);
-            QTest::mouseRelease(handle, Qt::RightButton, {}, at);
+            const QPoint at = handle->mapFromGlobal(on->mapToGlobal(on->rect().center()));
+            QTest::mousePress(handle, button, {}, at);
+            QTest::mouseRelease(handle, button, {}, at);
+        };
+        if (how == "menu" || how == "right") {
+            click(box, Qt::RightButton);
             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
         }
-        if (how == "alt") { // Alt alone moves into the menu bar, Escape back
+        if (how.startsWith("alt")) { // Alt alone moves into the menu bar; Escape back, or "alt>NAME" a click on NAME
             QMenuBar bar(window);
             bar.addMenu(QStringLiteral("&File"));
             bar.show();
             QTest::keyClick(box, Qt::Key_Alt);
             QCOMPARE(QApplication::focusWidget(), &bar);
-            QTest::keyClick(&bar, Qt::Key_Escape);
+            if (how == "alt")
+                QTest::keyClick(&bar, Qt::Key_Escape);
+            else
+                click(window->findChild<QWidget*>(how.section('>', 1)), Qt::LeftButton);
         }
         QTest::qWait(0); // the window system's news, then the box's window active again
         QApplication::setActiveWindow(window);
