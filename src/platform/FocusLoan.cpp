@@ -61,8 +61,7 @@ bool arrives(QWidget* now, const QFocusEvent* in)
     if (now->window() != box->window() || qobject_cast<QMenuBar*>(now))
         return false; // still lent
     QFocusEvent out(QEvent::FocusOut, in->reason());
-    if (leaves(box, &out)) {
-        loan() = {};
+    if (leaves(box, &out)) { // the loan is over: the box is entered anew when it has the focus again
         QCoreApplication::sendEvent(box, &out);
         return QApplication::focusWidget() != now;
     }

@@ -44,6 +44,13 @@ void typeWithTrips(QWidget* box, const QString& keys)
     QTest::keyClicks(box, goes.first());
     const QPointer<QWidget> open(box); // a cell editor closes if the trip ends it
     QWidget* window = box->window();
+    // A click through the window, as the window system sends it: the menu opens as the right button goes down.
+    const auto click = [window](QWidget* on, Qt::MouseButton button) {
+        QWindow* handle = window->windowHandle();
+        const QPoint at = handle->mapFromGlobal(on->mapToGlobal(on->rect().center()));
+        QTest::mousePress(handle, button, {}, at);
+        QTest::mouseRelease(handle, button, {}, at);
+    };
     for (int i = 1; i + 1 < goes.size(); i += 2) {
         QVERIFY2(open, "the box was closed by the trip before");
         const QString how = goes.at(i);
@@ -65,13 +72,6 @@ void typeWithTrips(QWidget* box, const QString& keys)
         }
         if (how == "right") // from another control
             QTest::keyClick(box, Qt::Key_Tab);
-        // A click through the window, as the window system sends it: the menu opens as the right button goes down.
-        const auto click = [window](QWidget* on, Qt::MouseButton button) {
-            QWindow* handle = window->windowHandle();
-            const QPoint at = handle->mapFromGlobal(on->mapToGlobal(on->rect().center()));
-            QTest::mousePress(handle, button, {}, at);
-            QTest::mouseRelease(handle, button, {}, at);
-        };
         if (how == "menu" || how == "right") {
             click(box, Qt::RightButton);
             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
